@@ -1,0 +1,57 @@
+// The two containers a puzzle arrives in: the module block appended to the
+// player's own executable, and the separate puzzle file.
+#pragma once
+
+#include "PuzzleImage.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+class QImage;
+struct Settings;
+
+constexpr std::int64_t ModuleOffset = 1360000;
+constexpr int HeaderSize = 31;
+constexpr std::string_view HeaderMagic = "Dadorerovaduzuve";
+constexpr std::string_view PictureMinVersion = "7.40";
+
+namespace LoadResult {
+constexpr std::uint8_t NotAPuzzle = 0;
+constexpr std::uint8_t FileMissing = 3;
+constexpr std::uint8_t Loaded = 4;
+constexpr std::uint8_t ReadError = 7;
+} // namespace LoadResult
+
+// An existing file that cannot be opened; it is not a load result but an error
+// for the program's general error report.
+class LoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+bool IsPuzzleHeader(const char (&header)[HeaderSize]);
+std::string HeaderVersionText(const char (&header)[HeaderSize]);
+
+// Character by character by code value; a prefix is smaller than the longer text.
+inline bool VersionAtLeast(std::string_view version, std::string_view minimum) {
+    return version.compare(minimum) >= 0;
+}
+
+// Whether a picture follows the image under the version rule.
+bool PictureFollows(std::string_view version, const PuzzleImage& image);
+
+// The counts every grid walk relies on: an image that breaks them is unreadable.
+bool ImageWithinBounds(const PuzzleImage& image);
+
+// Reads the module block of an executable (the player passes its own path).
+// Settings are applied only when the block carries a readable settings text.
+std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
+                        const std::string& executablePath);
+// Reads a puzzle file; the settings are the caller's business. Throws LoadError
+// when the file exists but cannot be opened.
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName);
+
+// The path of the running program's executable.
+std::string OwnExecutablePath();

@@ -1,0 +1,13 @@
+// Code page 1252, the character set of every text in the record and the
+// settings block. Texts are converted to UTF-8 only at the boundary to the UI.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+std::string Cp1252ToUtf8(std::string_view text);
+// Characters without a code page 1252 form become '?'.
+std::string Utf8ToCp1252(std::string_view text);
+// The locale's upper-case rule on one code page 1252 character (umlauts included; ß stays).
+char UpperCp1252(char c);
+std::string UpperCp1252(std::string_view text);

@@ -1,0 +1,41 @@
+// The small INI reader for the settings block. Nothing is trimmed: blanks are
+// part of names and values, exactly as the generator's reader treats them.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TIniList {
+public:
+    TIniList();
+
+    // Replaces the lines by the stream's text from its current position to its end.
+    // False only when no stream is given.
+    bool LoadFromStream(std::istream* stream);
+    void LoadFromText(std::string_view text);
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+    int FindSection(std::string_view name) const;
+    int FindKey(std::string_view section, std::string_view key) const;
+    std::string KeyName(int line) const;
+    std::string KeyValue(int line) const;
+
+    std::string ReadRaw(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view def) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    std::int64_t ReadInteger(std::string_view section, std::string_view key,
+                             std::int64_t def) const;
+
+private:
+    std::vector<std::string> lines_;
+    char separator_ = '=';
+};
+
+// A value read as a signed 64-bit integer: leading blanks skipped, an optional
+// sign, decimal digits or hexadecimal ones after "$" or "0x". False when invalid.
+bool ParseInteger(std::string_view text, std::int64_t& value);

@@ -1,0 +1,80 @@
+#include "PuzzleImage.h"
+
+#include <array>
+
+namespace {
+// The names are code page 1252 bytes: \xE4 ä, \xFC ü, \xF6 ö.
+constexpr std::array<std::string_view, 16> KindNames = {
+    "Schwedenr\xE4tsel",        "Schwedenr\xE4tsel",        "Zahlenr\xE4tsel",
+    "Zahlenr\xE4tsel",          "F\xFCllr\xE4tsel",          "F\xFCllr\xE4tsel",
+    "Knobelgitter",             "Knobelgitter",             "Franz\xF6sisches R\xE4tsel",
+    "Franz\xF6sisches R\xE4tsel", "Amerikanisches R\xE4tsel", "Amerikanisches R\xE4tsel",
+    "Kreuzwortpuzzle",          "",                         "Sudoku",
+    "Sudoku auf Zeit"};
+} // namespace
+
+std::string_view KindName(int kind) {
+    if (kind < 0 || kind >= static_cast<int>(KindNames.size())) return {};
+    return KindNames[static_cast<std::size_t>(kind)];
+}
+
+void ClearCell(PuzzleImage& image, int c, int r, bool clearNumber) {
+    CellRecord& cell = image.cell(c, r);
+    cell.SolutionLetter.clear();
+    cell.CellFlags = 0;
+    cell.StartsAcrossWord = 0;
+    cell.StartsDownWord = 0;
+    if (clearNumber) cell.CellNumber = 0;
+}
+
+void ClearWord(PuzzleImage& image, int i) {
+    WordRecord& w = image.Words[i];
+    w.WordNumber = 0;
+    w.CodeLetter = 0;
+    w.WordDirection = Direction::Across;
+    w.WordReversed = 0;
+    w.WordSolvedMark = 0;
+    SetBlank(w.CodeGuess);
+    w.WordText.clear();
+    w.ClueText.clear();
+}
+
+void ClearPuzzleContent(Puzzle& puzzle) {
+    PuzzleImage& image = puzzle.Image;
+    for (int c = 0; c < GridSize; ++c) {
+        for (int r = 0; r < GridSize; ++r) {
+            ClearCell(image, c, r, true);
+            // Storing a blank entry: the entry and its check state are both cleared.
+            SetBlank(image.entry(c, r));
+            puzzle.CheckState.at(c, r) = CheckState::Blank;
+        }
+    }
+    for (int i = 0; i < MaxWords; ++i) ClearWord(image, i);
+    image.WordCount = 0;
+    image.ElapsedSeconds = 0;
+    image.BestSeconds = 0;
+    image.ClockRunning = 1;
+    image.SolvedLevel = 0;
+}
+
+void ResetPuzzleImage(Puzzle& puzzle) {
+    ClearPuzzleContent(puzzle);
+    PuzzleImage& image = puzzle.Image;
+    image.SolutionWord.clear();
+    image.SolutionClue.clear();
+    image.EnteredSolutionWord.clear();
+    image.Reserved8.clear();
+    image.BestTimeHolder.clear();
+    image.PuzzleTitle.clear();
+    image.PuzzleComment.clear();
+    image.CreatorVersion.clear();
+    image.PuzzleKind = 0;
+    image.RowCount = 5;
+    image.ColumnCount = 5;
+    image.Difficulty = 0;
+    image.Reserved1 = 0;
+    image.ImageFlags = 0;
+    image.PuzzleLanguage = 0;
+    image.AllowedAids = 255;
+    image.ReverseDropAllowed = 0;
+}

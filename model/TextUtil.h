@@ -1,0 +1,19 @@
+// Small text and picture utilities shared by the windows. Texts are code page 1252.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QImage;
+
+std::string FoldUmlauts(std::string_view text);
+std::string NormalizeWord(std::string_view text, std::size_t maxLength);
+std::string ReverseText(std::string_view text);
+std::string FormatSolveTime(std::uint16_t seconds, bool withUnit);
+int CompareVersionTexts(std::string_view a, std::string_view b); // -1 or 1
+
+// 24/32-bit picture turned grey in place.
+void MakeGreyscale(QImage& picture);
+// Modes 0..4 as the board uses them; the target's size is kept for mode 3.
+void ScalePicture(const QImage& source, QImage& target, int size, int mode);

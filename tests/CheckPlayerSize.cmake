@@ -1,0 +1,13 @@
+# Fails when the stripped player would run into the module offset's safety margin.
+set(copy ${CMAKE_CURRENT_BINARY_DIR}/player-stripped)
+file(COPY_FILE ${PLAYER} ${copy})
+execute_process(COMMAND ${STRIP} ${copy} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "strip failed: ${rc}")
+endif()
+file(SIZE ${copy} size)
+file(REMOVE ${copy})
+message(STATUS "stripped player: ${size} bytes (limit ${LIMIT})")
+if(size GREATER LIMIT)
+  message(FATAL_ERROR "stripped player has ${size} bytes, more than ${LIMIT}")
+endif()

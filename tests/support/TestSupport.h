@@ -1,0 +1,34 @@
+// Helpers shared by the tests: temp files, fixture images, running the tool.
+#pragma once
+
+#include "PuzzleImage.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A fresh puzzle in the reset state.
+std::unique_ptr<Puzzle> NewPuzzle();
+
+// A puzzle of the given kind from rows of text, one character per cell:
+// '#' a block, ' ' or '.' an empty non-letter cell, anything else a letter
+// cell with that solution letter (code page 1252). No numbers or words yet.
+std::unique_ptr<Puzzle> GridPuzzle(int kind, const std::vector<std::string>& rows);
+
+// A valid 9 x 9 Sudoku (kind 14) with the givens marked where mask has '1'.
+std::unique_ptr<Puzzle> Sudoku9(const std::string& givenMask = std::string(81, '0'));
+
+// Writes bytes into a file under the test's temp dir and returns its path.
+std::string WriteTemp(const std::string& name, const std::string& bytes);
+std::string TempDir();
+
+struct ToolRun {
+    int ExitCode = -1;
+    QByteArray Out;
+    QByteArray Err;
+};
+// Runs zoruvidedid-tool (path from ZORU_TOOL) with the arguments.
+ToolRun RunTool(const QStringList& args);

@@ -1,0 +1,227 @@
+// info: what a puzzle file or a packed player holds, as text or as one JSON object.
+#include "Commands.h"
+
+#include "Container.h"
+#include "Cp1252.h"
+#include "Loading.h"
+#include "PuzzleImage.h"
+#include "Settings.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+namespace {
+QString Text(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+
+struct Loaded {
+    std::unique_ptr<Puzzle> P = std::make_unique<Puzzle>();
+    Settings S;
+    QImage Picture;
+    std::uint8_t Result = 0;
+    bool Module = false;
+    std::string HeaderVersion;
+    std::string Error; // a file that exists but cannot be opened
+};
+
+bool HeaderAt(const std::string& path, std::int64_t offset, char (&header)[HeaderSize]) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    in.seekg(offset);
+    in.read(header, HeaderSize);
+    return in.gcount() == HeaderSize && IsPuzzleHeader(header);
+}
+
+// A puzzle file by its header at offset 0, else a module at its offset.
+Loaded Load(const std::string& path) {
+    Loaded l;
+    SetDefaultSettings(l.S, l.P->Image);
+    char header[HeaderSize];
+    try {
+        if (!HeaderAt(path, 0, header) && HeaderAt(path, ModuleOffset, header)) {
+            l.Module = true;
+            l.HeaderVersion = HeaderVersionText(header);
+            l.Result = LoadModule(*l.P, l.S, l.Picture, path);
+        } else {
+            l.Result = LoadPuzzleFile(*l.P, l.Picture, path);
+            if (l.Result == LoadResult::Loaded) l.HeaderVersion = HeaderVersionText(header);
+            SetDefaultSettings(l.S, l.P->Image);
+        }
+    } catch (const LoadError& e) {
+        l.Result = LoadResult::ReadError;
+        l.Error = e.what();
+    }
+    return l;
+}
+
+QJsonValue SettingsJson(const Settings& s) {
+    QJsonObject o;
+    for (const SettingKey& k : SettingKeys) {
+        switch (k.KeyType) {
+        case SettingKey::Bool: o[k.Key] = SettingNumber(s, k.Key) != 0; break;
+        case SettingKey::Text: o[k.Key] = Text(s.Schriftart); break;
+        default: o[k.Key] = static_cast<qint64>(SettingNumber(s, k.Key)); break;
+        }
+    }
+    return o;
+}
+
+template <class F> QJsonArray GridRows(const PuzzleImage& im, F cellValue) {
+    QJsonArray rows;
+    for (int r = 1; r <= im.RowCount; ++r) {
+        QJsonArray row;
+        for (int c = 1; c <= im.ColumnCount; ++c) row.append(cellValue(c, r));
+        rows.append(row);
+    }
+    return rows;
+}
+
+template <class F> QJsonArray TextRows(const PuzzleImage& im, F cellChar) {
+    QJsonArray rows;
+    for (int r = 1; r <= im.RowCount; ++r) {
+        std::string line;
+        for (int c = 1; c <= im.ColumnCount; ++c) line += cellChar(c, r);
+        rows.append(Text(line));
+    }
+    return rows;
+}
+
+QJsonObject Json(const Loaded& l, const std::string& path) {
+    QJsonObject o;
+    o["result"] = l.Result;
+    if (l.Result != LoadResult::Loaded) {
+        o["message"] = QString::fromStdString(
+            l.Error.empty() ? LoadFailureMessage(l.Result, path) : l.Error);
+        return o;
+    }
+    const PuzzleImage& im = l.P->Image;
+    o["container"] = l.Module ? "module" : "file";
+    o["headerVersion"] = Text(l.HeaderVersion);
+    o["kind"] = im.PuzzleKind;
+    o["kindName"] = Text(KindName(im.PuzzleKind));
+    o["columns"] = im.ColumnCount;
+    o["rows"] = im.RowCount;
+    o["wordCount"] = im.WordCount;
+    o["difficulty"] = im.Difficulty;
+    o["title"] = Text(im.PuzzleTitle.view());
+    o["comment"] = Text(im.PuzzleComment.view());
+    o["author"] = Text(im.BestTimeHolder.view());
+    o["creatorVersion"] = Text(im.CreatorVersion.view());
+    o["language"] = im.PuzzleLanguage;
+    o["allowedAids"] = im.AllowedAids;
+    o["imageFlags"] = im.ImageFlags;
+    o["solutionWord"] = Text(im.SolutionWord.view());
+    o["solutionClue"] = Text(im.SolutionClue.view());
+    o["enteredSolutionWord"] = Text(im.EnteredSolutionWord.view());
+    o["elapsedSeconds"] = im.ElapsedSeconds;
+    o["bestSeconds"] = im.BestSeconds;
+    o["clockRunning"] = im.ClockRunning != 0;
+    o["reverseDropAllowed"] = im.ReverseDropAllowed != 0;
+    o["solvedLevel"] = im.SolvedLevel;
+    if (l.Picture.isNull()) {
+        o["picture"] = QJsonValue::Null;
+    } else {
+        o["picture"] = QJsonObject{{"width", l.Picture.width()}, {"height", l.Picture.height()}};
+    }
+    o["settings"] = l.Module ? SettingsJson(l.S) : QJsonValue(QJsonValue::Null);
+    o["solutionLetters"] = TextRows(im, [&](int c, int r) {
+        const Letter& s = im.cell(c, r).SolutionLetter;
+        return s.empty() ? '.' : s.Chars[0];
+    });
+    o["enteredLetters"] = TextRows(im, [&](int c, int r) {
+        const Letter& e = im.entry(c, r);
+        return IsBlankOrEmpty(e) ? ' ' : e.Chars[0];
+    });
+    o["cellFlags"] = GridRows(im, [&](int c, int r) { return im.cell(c, r).CellFlags; });
+    o["cellNumbers"] = GridRows(im, [&](int c, int r) { return im.cell(c, r).CellNumber; });
+    const bool codes = im.PuzzleKind == 2 || im.PuzzleKind == 3;
+    QJsonArray words;
+    for (int i = 0; i < im.WordCount; ++i) {
+        const WordRecord& w = im.Words[i];
+        QJsonObject wo{{"index", i},
+                       {"number", w.WordNumber},
+                       {"direction", w.across() ? "across" : "down"},
+                       {"reversed", w.WordReversed != 0},
+                       {"solvedMark", w.WordSolvedMark},
+                       {"text", Text(w.WordText.view())},
+                       {"clue", Text(w.ClueText.view())}};
+        if (codes) {
+            wo["codeLetter"] = w.CodeLetter;
+            wo["codeGuess"] = Text(w.CodeGuess.view());
+        }
+        words.append(wo);
+    }
+    o["words"] = words;
+    return o;
+}
+
+void PrintHuman(const QJsonObject& o) {
+    const auto line = [](const char* label, const QJsonValue& v) {
+        QString text;
+        if (v.isString()) text = v.toString();
+        else if (v.isBool()) text = v.toBool() ? "ja" : "nein";
+        else if (v.isDouble()) text = QString::number(v.toInteger());
+        else if (v.isNull()) text = "-";
+        else text = QString::fromUtf8(QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact));
+        std::printf("%-18s %s\n", label, text.toUtf8().constData());
+    };
+    line("Ergebnis:", o["result"]);
+    if (o.contains("message")) {
+        line("Meldung:", o["message"]);
+        return;
+    }
+    line("Behälter:", o["container"].toString() == "module" ? "Modul" : "Rätseldatei");
+    line("Kopfversion:", o["headerVersion"]);
+    line("Erzeugerversion:", o["creatorVersion"]);
+    line("Art:", QString("%1 (%2)").arg(o["kindName"].toString()).arg(o["kind"].toInt()));
+    line("Größe:", QString("%1 × %2").arg(o["columns"].toInt()).arg(o["rows"].toInt()));
+    line("Begriffe:", o["wordCount"]);
+    line("Schwierigkeit:", o["difficulty"]);
+    line("Titel:", o["title"]);
+    line("Kommentar:", o["comment"]);
+    line("Autor:", o["author"]);
+    line("Lösungswort:", o["solutionWord"]);
+    line("Hilfen:", o["allowedAids"]);
+    line("Bildflags:", o["imageFlags"]);
+    line("Bild:", o["picture"]);
+    line("Stand:", o["solvedLevel"]);
+    std::printf("Lösung:\n");
+    for (const QJsonValue& row : o["solutionLetters"].toArray())
+        std::printf("  %s\n", row.toString().toUtf8().constData());
+    std::printf("Begriffe:\n");
+    for (const QJsonValue& w : o["words"].toArray()) {
+        const QJsonObject wo = w.toObject();
+        std::printf("  %3d %-6s %-16s %s\n", wo["number"].toInt(),
+                    wo["direction"].toString() == "across" ? "waag." : "senk.",
+                    wo["text"].toString().toUtf8().constData(),
+                    wo["clue"].toString().toUtf8().constData());
+    }
+}
+} // namespace
+
+int InfoCommand(const Args& args) {
+    bool json = false;
+    std::string path;
+    for (const std::string& a : args) {
+        if (a == "--json") json = true;
+        else if (path.empty()) path = a;
+        else {
+            std::fprintf(stderr, "info: one file only\n");
+            return 2;
+        }
+    }
+    if (path.empty()) {
+        std::fprintf(stderr, "usage: zoruvidedid-tool info [--json] FILE\n");
+        return 2;
+    }
+    const Loaded l = Load(path);
+    const QJsonObject o = Json(l, path);
+    if (json) std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    else PrintHuman(o);
+    return l.Result == LoadResult::Loaded ? 0 : 1;
+}
