@@ -95,7 +95,7 @@ std::string HeaderVersionText(const char (&header)[HeaderSize]) {
     text = text.size() > 16 ? text.substr(16, 13) : std::string_view();
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32) text.remove_prefix(1);
     while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) text.remove_suffix(1);
-    return text.empty() ? std::string("???") : std::string(text);
+    return text.empty() ? std::string(UnknownVersion) : std::string(text);
 }
 
 bool PictureFollows(std::string_view version, const PuzzleImage& image) {

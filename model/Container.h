@@ -34,8 +34,14 @@ public:
 bool IsPuzzleHeader(const char (&header)[HeaderSize]);
 std::string HeaderVersionText(const char (&header)[HeaderSize]);
 
+// The version text of a header whose version field is blank.
+constexpr std::string_view UnknownVersion = "???";
+
 // Character by character by code value; a prefix is smaller than the longer text.
+// An unknown version is older than every known one (by code value "???" would
+// sort above "7.40", and a picture would be read from a file that has none).
 inline bool VersionAtLeast(std::string_view version, std::string_view minimum) {
+    if (version == UnknownVersion) return false;
     return version.compare(minimum) >= 0;
 }
 

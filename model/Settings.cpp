@@ -37,7 +37,7 @@ struct KeyBinding {
 };
 
 // The keys in the order they are read.
-const KeyBinding Bindings[26] = {
+const KeyBinding Bindings[25] = {
     {{"Programm", "AuswahlAnzeigen", SettingKey::Bool}, &Settings::AuswahlAnzeigen},
     {{"Raetsel_Erstellen", "LoesungswortVorgeben", SettingKey::Bool},
      &Settings::LoesungswortVorgeben},
@@ -107,10 +107,10 @@ void DeriveAfter(Settings& s, const char* key) {
 }
 } // namespace
 
-const SettingKey SettingKeys[26] = {
+const SettingKey SettingKeys[25] = {
 #define K(i) Bindings[i].Key
     K(0),  K(1),  K(2),  K(3),  K(4),  K(5),  K(6),  K(7),  K(8),  K(9),  K(10), K(11), K(12),
-    K(13), K(14), K(15), K(16), K(17), K(18), K(19), K(20), K(21), K(22), K(23), K(24), K(25),
+    K(13), K(14), K(15), K(16), K(17), K(18), K(19), K(20), K(21), K(22), K(23), K(24),
 #undef K
 };
 

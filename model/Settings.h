@@ -97,6 +97,6 @@ struct SettingKey {
     const char* Key;
     enum Type { Bool, Int, Colour, Text } KeyType;
 };
-extern const SettingKey SettingKeys[26];
+extern const SettingKey SettingKeys[25];
 // The current value of a key as a number (bools 0/1); Schriftart is not a number.
 std::int64_t SettingNumber(const Settings& s, const char* key);
