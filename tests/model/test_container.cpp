@@ -9,7 +9,9 @@
 #include <QtTest>
 
 namespace {
-std::string Header(const std::string& version) { return MakeHeader(version); }
+std::string Header(const std::string& version) {
+    return MakeHeader(version);
+}
 
 std::string TinyPicture(const char* format) {
     QImage image(6, 4, QImage::Format_RGB32);
@@ -23,7 +25,8 @@ std::string TinyPicture(const char* format) {
 
 // A fake executable: some bytes, zeros up to the module offset, then the block.
 std::string Executable(const std::string& module) {
-    std::string bytes = "\x7f" "ELF fake player";
+    std::string bytes = "\x7f"
+                        "ELF fake player";
     bytes.resize(static_cast<std::size_t>(ModuleOffset), '\0');
     return bytes + module;
 }
@@ -50,7 +53,9 @@ private slots:
         std::memcpy(h, s.data(), HeaderSize);
         QCOMPARE(HeaderVersionText(h), std::string("???"));
         s = Header("7.46");
-        for (int i = 0; i < 16; ++i) s[static_cast<std::size_t>(i)] = static_cast<char>(std::toupper(s[static_cast<std::size_t>(i)]));
+        for (int i = 0; i < 16; ++i)
+            s[static_cast<std::size_t>(i)] =
+                static_cast<char>(std::toupper(s[static_cast<std::size_t>(i)]));
         std::memcpy(h, s.data(), HeaderSize);
         QVERIFY(!IsPuzzleHeader(h));
         // The header text ends at a zero byte: a zero inside the magic spoils it.
@@ -101,7 +106,8 @@ private slots:
         }
         std::string wrong = full;
         wrong[0] = 'd';
-        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("wrong.puz", wrong)), LoadResult::NotAPuzzle);
+        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("wrong.puz", wrong)),
+                 LoadResult::NotAPuzzle);
         // A bad header leaves the reset state.
         QCOMPARE(p->Image.ColumnCount, 5);
         QCOMPARE(p->Image.PuzzleKind, 0);
@@ -120,7 +126,10 @@ private slots:
         QCOMPARE(bad([](PuzzleImage& im) { im.RowCount = 0; }), LoadResult::ReadError);
         QCOMPARE(bad([](PuzzleImage& im) { im.WordCount = 202; }), LoadResult::ReadError);
         QCOMPARE(bad([](PuzzleImage& im) { im.PuzzleKind = 16; }), LoadResult::ReadError);
-        QCOMPARE(bad([](PuzzleImage& im) { im.ColumnCount = 50; im.RowCount = 50; }),
+        QCOMPARE(bad([](PuzzleImage& im) {
+                     im.ColumnCount = 50;
+                     im.RowCount = 50;
+                 }),
                  LoadResult::Loaded);
     }
 
@@ -136,8 +145,9 @@ private slots:
                  LoadResult::Loaded);
         QVERIFY(picture.isNull());
         // Version 7.40 and the flag, but no kind byte left.
-        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.40"))),
-                 LoadResult::ReadError);
+        QCOMPARE(
+            LoadPuzzleFile(*p, picture, WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.40"))),
+            LoadResult::ReadError);
         QCOMPARE(LoadPuzzleFile(*p, picture,
                                 WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.5", bmp))),
                  LoadResult::Loaded);
@@ -183,9 +193,9 @@ private slots:
         src->Image.ImageFlags = ImageFlag::HasPicture;
         auto p = NewPuzzle();
         QImage picture;
-        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("big.puz",
-                                                        PuzzleFileBytes(src->Image, "7.46",
-                                                                        StoredPicture{1, data}))),
+        QCOMPARE(LoadPuzzleFile(*p, picture,
+                                WriteTemp("big.puz", PuzzleFileBytes(src->Image, "7.46",
+                                                                     StoredPicture{1, data}))),
                  LoadResult::ReadError);
     }
 
@@ -217,9 +227,9 @@ private slots:
         // Length 0: no settings read; the puzzle loads.
         SetDefaultSettings(s, p->Image);
         s.Feldgroesse = 44;
-        QCOMPARE(LoadModule(*p, s, picture,
-                            WriteTemp("m0", Executable(ModuleBytes(src->Image, "")))),
-                 LoadResult::Loaded);
+        QCOMPARE(
+            LoadModule(*p, s, picture, WriteTemp("m0", Executable(ModuleBytes(src->Image, "")))),
+            LoadResult::Loaded);
         QCOMPARE(s.Feldgroesse, 44);
         // A length beyond the end of the file: settings skipped, still loaded.
         std::string module = ModuleBytes(src->Image, "");
@@ -255,25 +265,25 @@ private slots:
         QCOMPARE(LoadModule(*p, s, picture, WriteTemp("e1", Executable(wrong))),
                  LoadResult::NotAPuzzle);
         for (std::size_t cut : {std::size_t(20), std::size_t(33), std::size_t(5000)}) {
-            QCOMPARE(LoadModule(*p, s, picture,
-                                WriteTemp("e2", Executable(module.substr(0, cut)))),
+            QCOMPARE(LoadModule(*p, s, picture, WriteTemp("e2", Executable(module.substr(0, cut)))),
                      LoadResult::ReadError);
         }
         // The picture rule in a module uses the image's own version.
         src->Image.ImageFlags = ImageFlag::HasPicture;
-        QCOMPARE(LoadModule(*p, s, picture,
-                            WriteTemp("e3", Executable(ModuleBytes(src->Image, "")))),
-                 LoadResult::ReadError);
-        QCOMPARE(LoadModule(*p, s, picture,
-                            WriteTemp("e4", Executable(ModuleBytes(
-                                                src->Image, "", StoredPicture{0, TinyPicture("BMP")})))),
-                 LoadResult::Loaded);
+        QCOMPARE(
+            LoadModule(*p, s, picture, WriteTemp("e3", Executable(ModuleBytes(src->Image, "")))),
+            LoadResult::ReadError);
+        QCOMPARE(
+            LoadModule(*p, s, picture,
+                       WriteTemp("e4", Executable(ModuleBytes(
+                                           src->Image, "", StoredPicture{0, TinyPicture("BMP")})))),
+            LoadResult::Loaded);
         QCOMPARE(picture.size(), QSize(6, 4));
         src->Image.CreatorVersion.set("7.39");
         picture = QImage();
-        QCOMPARE(LoadModule(*p, s, picture,
-                            WriteTemp("e5", Executable(ModuleBytes(src->Image, "")))),
-                 LoadResult::Loaded);
+        QCOMPARE(
+            LoadModule(*p, s, picture, WriteTemp("e5", Executable(ModuleBytes(src->Image, "")))),
+            LoadResult::Loaded);
         QVERIFY(picture.isNull());
     }
 };

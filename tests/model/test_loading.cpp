@@ -23,10 +23,13 @@ private slots:
     }
 
     void messages() {
-        QCOMPARE(LoadFailureMessage(0, "/x/y.puz"),
-                 std::string("In der Datei \"/x/y.puz\" ist kein bekanntes Rätselformat gespeichert!"));
-        QCOMPARE(LoadFailureMessage(3, "a"), std::string("Aus der Datei \"a\" konnte nicht gelesen werden!"));
-        QCOMPARE(LoadFailureMessage(7, "a"), std::string("Aus der Datei \"a\" konnte nicht gelesen werden!"));
+        QCOMPARE(
+            LoadFailureMessage(0, "/x/y.puz"),
+            std::string("In der Datei \"/x/y.puz\" ist kein bekanntes Rätselformat gespeichert!"));
+        QCOMPARE(LoadFailureMessage(3, "a"),
+                 std::string("Aus der Datei \"a\" konnte nicht gelesen werden!"));
+        QCOMPARE(LoadFailureMessage(7, "a"),
+                 std::string("Aus der Datei \"a\" konnte nicht gelesen werden!"));
         QVERIFY(LoadFailureMessage(4, "a").empty());
         QVERIFY(LoadFailureMessage(5, "a").empty());
     }

@@ -43,10 +43,11 @@ private slots:
     }
 
     void matchingRules() {
-        const TIniList ini = Ini("[Sec]\nkey=1\nKey=2\nspaced = 3\n\nlate=4\n[sec2] \nk=5\n[Other]\n"
-                                 "=novalue\nempty=\nnoequals\n");
+        const TIniList ini =
+            Ini("[Sec]\nkey=1\nKey=2\nspaced = 3\n\nlate=4\n[sec2] \nk=5\n[Other]\n"
+                "=novalue\nempty=\nnoequals\n");
         QCOMPARE(ini.ReadRaw("SEC", "KEY"), std::string("1")); // any case, first wins
-        QCOMPARE(ini.ReadRaw("Sec", "spaced"), std::string());  // the name ends in a blank
+        QCOMPARE(ini.ReadRaw("Sec", "spaced"), std::string()); // the name ends in a blank
         QCOMPARE(ini.ReadRaw("Sec", "spaced "), std::string(" 3"));
         QCOMPARE(ini.ReadRaw("Sec", "late"), std::string()); // after the empty line
         QCOMPARE(ini.ReadRaw("sec2", "k"), std::string());   // "[sec2] " names "sec2]"
@@ -81,11 +82,11 @@ private slots:
     }
 
     void generatorText() {
-        const Settings s = Loaded(
-            "; NoTitle\r\n\r\n[Programm]\r\nHinweiseZeigen=1\r\nAuswahlAnzeigen=0\r\n\r\n"
-            "[Raetsel_Erstellen]\r\n\r\n[Raetsel_Anzeige]\r\nHinweiseZeigen=0\r\n\r\n"
-            "[Raetsel_Layout]\r\nSchriftgroesse=40\r\nZahlengroesse=16\r\nFeldgroesse=56\r\n"
-            "FarbeLeerfeld1=16512\r\n\r\n[Legende]\r\nAutomatischMarkieren=0\r\n\r\n");
+        const Settings s =
+            Loaded("; NoTitle\r\n\r\n[Programm]\r\nHinweiseZeigen=1\r\nAuswahlAnzeigen=0\r\n\r\n"
+                   "[Raetsel_Erstellen]\r\n\r\n[Raetsel_Anzeige]\r\nHinweiseZeigen=0\r\n\r\n"
+                   "[Raetsel_Layout]\r\nSchriftgroesse=40\r\nZahlengroesse=16\r\nFeldgroesse=56\r\n"
+                   "FarbeLeerfeld1=16512\r\n\r\n[Legende]\r\nAutomatischMarkieren=0\r\n\r\n");
         QCOMPARE(s.Schriftgroesse, 40);
         QCOMPARE(s.Zahlengroesse, 16);
         QCOMPARE(s.Feldgroesse, 56);
@@ -130,7 +131,8 @@ private slots:
         QCOMPARE(s.System.Highlight, Colour(0x102030)); // the palette survives the defaults
 
         TIniList ini;
-        ini.LoadFromText("[Raetsel_Layout]\nFarbeBuchstabenfeld=16777215\nFarbeMarkierung=11184895\n");
+        ini.LoadFromText(
+            "[Raetsel_Layout]\nFarbeBuchstabenfeld=16777215\nFarbeMarkierung=11184895\n");
         LoadSettings(s, ini, p->Image);
         QCOMPARE(s.LetterFieldMarkColour, Colour(0xD4D4FF));
         QCOMPARE(s.LetterFieldHighlightColour, Colour(0x878F97));

@@ -1,0 +1,173 @@
+// The tool's info and pack commands: their outputs are contracts.
+#include "Container.h"
+#include "ContainerWriter.h"
+#include "TestSupport.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+namespace {
+QJsonObject InfoJson(const std::string& path, int* exitCode = nullptr) {
+    const ToolRun run = RunTool({"info", "--json", QString::fromStdString(path)});
+    if (exitCode) *exitCode = run.ExitCode;
+    return QJsonDocument::fromJson(run.Out).object();
+}
+
+std::unique_ptr<Puzzle> Crossword() {
+    auto p = GridPuzzle(1, {"H\xC4US", "A#\xDF" "E", "USER"});
+    PuzzleImage& im = p->Image;
+    im.cell(1, 1).CellNumber = 1;
+    im.cell(1, 1).StartsAcrossWord = im.cell(1, 1).StartsDownWord = 1;
+    im.cell(3, 2).CellNumber = -2; // stored negated, reported as stored
+    im.cell(2, 1).CellFlags |= CellFlag::SolutionOrGiven;
+    im.cell(2, 1).SolutionPosition = 1;
+    im.WordCount = 2;
+    im.Words[0].WordNumber = 1;
+    im.Words[0].WordDirection = Direction::Across;
+    im.Words[0].WordText.set("HAEUS");
+    im.Words[0].ClueText.set("Geb\xE4ude");
+    im.Words[1].WordNumber = 1;
+    im.Words[1].WordDirection = Direction::Down;
+    im.Words[1].WordReversed = 1;
+    im.Words[1].WordText.set("HAU");
+    im.SolutionWord.set("\xC4");
+    im.PuzzleTitle.set("Gr\xFC\xDF" "e");
+    im.BestTimeHolder.set("M\xFCller");
+    im.entry(1, 1).set("h");
+    return p;
+}
+} // namespace
+
+class InfoPackTest : public QObject {
+    Q_OBJECT
+private slots:
+    void infoOfAPuzzleFile() {
+        auto p = Crossword();
+        const std::string path = WriteTemp("kreuz.puz", PuzzleFileBytes(p->Image, "7.46"));
+        int exitCode = -1;
+        const QJsonObject o = InfoJson(path, &exitCode);
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(o["result"].toInt(), 4);
+        QCOMPARE(o["container"].toString(), QString("file"));
+        QCOMPARE(o["headerVersion"].toString(), QString("7.46"));
+        QCOMPARE(o["kind"].toInt(), 1);
+        QCOMPARE(o["kindName"].toString(), QString("Schwedenrätsel"));
+        QCOMPARE(o["columns"].toInt(), 4);
+        QCOMPARE(o["rows"].toInt(), 3);
+        QCOMPARE(o["title"].toString(), QString("Grüße"));
+        QCOMPARE(o["author"].toString(), QString("Müller"));
+        QCOMPARE(o["solutionWord"].toString(), QString("Ä"));
+        QVERIFY(o["settings"].isNull());
+        QVERIFY(o["picture"].isNull());
+        QCOMPARE(o["clockRunning"].toBool(), true);
+        QCOMPARE(o["solutionLetters"].toArray()[1].toString(), QString("A.ßE"));
+        QCOMPARE(o["enteredLetters"].toArray()[0].toString(), QString("h   "));
+        QCOMPARE(o["cellFlags"].toArray()[0].toArray()[1].toInt(), 6);
+        QCOMPARE(o["cellFlags"].toArray()[1].toArray()[1].toInt(), 1);
+        QCOMPARE(o["cellNumbers"].toArray()[1].toArray()[2].toInt(), -2);
+        const QJsonArray words = o["words"].toArray();
+        QCOMPARE(words.size(), 2);
+        QCOMPARE(words[1].toObject()["direction"].toString(), QString("down"));
+        QCOMPARE(words[1].toObject()["reversed"].toBool(), true);
+        QCOMPARE(words[0].toObject()["clue"].toString(), QString("Gebäude"));
+        QVERIFY(!words[0].toObject().contains("codeLetter"));
+    }
+
+    void failedLoadsGiveResultAndMessageOnly() {
+        int exitCode = -1;
+        const std::string missing = TempDir() + "/fehlt.puz";
+        QJsonObject o = InfoJson(missing, &exitCode);
+        QCOMPARE(exitCode, 1);
+        QCOMPARE(o.keys(), QStringList({"message", "result"}));
+        QCOMPARE(o["result"].toInt(), 3);
+        QCOMPARE(o["message"].toString(),
+                 QString("Aus der Datei \"%1\" konnte nicht gelesen werden!")
+                     .arg(QString::fromStdString(missing)));
+        const std::string junk = WriteTemp("junk.bin", std::string(100, 'x'));
+        o = InfoJson(junk, &exitCode);
+        QCOMPARE(o["result"].toInt(), 0);
+        QVERIFY(o["message"].toString().contains("ist kein bekanntes Rätselformat gespeichert!"));
+        auto p = Crossword();
+        p->Image.ColumnCount = 200;
+        o = InfoJson(WriteTemp("bad.puz", PuzzleFileBytes(p->Image, "7.46")), &exitCode);
+        QCOMPARE(o["result"].toInt(), 7);
+        QCOMPARE(exitCode, 1);
+    }
+
+    void packedPlayerCarriesTheModule() {
+        auto p = Crossword();
+        p->Image.CreatorVersion.set("7.46");
+        p->Image.ImageFlags = ImageFlag::HasPicture;
+        QImage pic(8, 5, QImage::Format_RGB32);
+        pic.fill(Qt::red);
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        pic.save(&buffer, "BMP");
+        // A file whose header has no version carries no picture, yet its image asks for one.
+        const std::string puz = WriteTemp("bild.puz", PuzzleFileBytes(p->Image, ""));
+        const std::string bmpPath = WriteTemp("bild.bmp", bmp.toStdString());
+        const std::string ini = WriteTemp("s.ini", "; NoTitle\n\n[Raetsel_Layout]\nFeldgroesse=41\n\n");
+        const std::string player = WriteTemp("player", std::string(5000, 'P'));
+        const QString out = QString::fromStdString(TempDir() + "/packed");
+        // The picture the puzzle asks for must be given.
+        ToolRun run = RunTool({"pack", QString::fromStdString(player), QString::fromStdString(puz),
+                               "-o", out});
+        QCOMPARE(run.ExitCode, 1);
+        run = RunTool({"pack", QString::fromStdString(player), QString::fromStdString(puz),
+                       "--settings", QString::fromStdString(ini), "--picture",
+                       QString::fromStdString(bmpPath), "-o", out});
+        QCOMPARE(run.ExitCode, 0);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith(QByteArray(5000, 'P')));
+        QCOMPARE(bytes.mid(5000, ModuleOffset - 5000), QByteArray(ModuleOffset - 5000, '\0'));
+        QVERIFY(bytes.mid(ModuleOffset).startsWith("Dadorerovaduzuve7.46"));
+        QVERIFY(bytes.contains("[Raetsel_Layout]\r\nFeldgroesse=41\r\n"));
+        QVERIFY(f.permissions() & QFileDevice::ExeOwner);
+        const QJsonObject o = InfoJson(out.toStdString());
+        QCOMPARE(o["result"].toInt(), 4);
+        QCOMPARE(o["container"].toString(), QString("module"));
+        QCOMPARE(o["settings"].toObject()["Feldgroesse"].toInt(), 41);
+        QCOMPARE(o["settings"].toObject()["FehlerZeigen"].toBool(), true);
+        QCOMPARE(o["settings"].toObject()["Schriftart"].toString(), QString("Arial"));
+        QCOMPARE(o["settings"].toObject().size(), 25);
+        QCOMPARE(o["picture"].toObject()["width"].toInt(), 8);
+        // A picture stored in the puzzle file travels into the module.
+        const std::string withPicture = WriteTemp(
+            "mitbild.puz", PuzzleFileBytes(p->Image, "7.46", StoredPicture{0, bmp.toStdString()}));
+        run = RunTool({"pack", QString::fromStdString(player), QString::fromStdString(withPicture),
+                       "-o", out});
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(InfoJson(out.toStdString())["picture"].toObject()["height"].toInt(), 5);
+    }
+
+    void packRefusesAnOversizedPlayer() {
+        auto p = Crossword();
+        const std::string puz = WriteTemp("k.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const std::string big = WriteTemp("big", std::string(static_cast<std::size_t>(ModuleOffset), 'B'));
+        const ToolRun run = RunTool({"pack", QString::fromStdString(big),
+                                     QString::fromStdString(puz), "-o",
+                                     QString::fromStdString(TempDir() + "/x")});
+        QCOMPARE(run.ExitCode, 1);
+        QVERIFY(run.Err.contains("1360000"));
+    }
+
+    void humanReadableInfo() {
+        auto p = Crossword();
+        const ToolRun run = RunTool(
+            {"info", QString::fromStdString(WriteTemp("h.puz", PuzzleFileBytes(p->Image, "7.46")))});
+        QCOMPARE(run.ExitCode, 0);
+        QVERIFY(run.Out.contains("Schwedenrätsel"));
+        QVERIFY(run.Out.contains("HAEUS"));
+    }
+};
+
+QTEST_GUILESS_MAIN(InfoPackTest)
+#include "test_info_pack.moc"
