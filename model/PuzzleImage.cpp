@@ -1,5 +1,7 @@
 #include "PuzzleImage.h"
 
+#include "Queries.h"
+
 #include <array>
 
 namespace {
@@ -44,9 +46,7 @@ void ClearPuzzleContent(Puzzle& puzzle) {
     for (int c = 0; c < GridSize; ++c) {
         for (int r = 0; r < GridSize; ++r) {
             ClearCell(image, c, r, true);
-            // Storing a blank entry: the entry and its check state are both cleared.
-            SetBlank(image.entry(c, r));
-            puzzle.CheckState.at(c, r) = CheckState::Blank;
+            SetEnteredLetter(puzzle, c, r, " ");
         }
     }
     for (int i = 0; i < MaxWords; ++i) ClearWord(image, i);

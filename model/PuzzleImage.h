@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstddef>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -67,7 +68,11 @@ struct CellRecord {
 
     bool has(std::int32_t flag) const { return (CellFlags & flag) != 0; }
     bool isBlock() const { return has(CellFlag::Block); }
-    std::int32_t number() const { return CellNumber < 0 ? -CellNumber : CellNumber; }
+    // The most negative value has no positive twin; a damaged file may hold it.
+    std::int32_t number() const {
+        if (CellNumber == INT32_MIN) return INT32_MAX;
+        return CellNumber < 0 ? -CellNumber : CellNumber;
+    }
 };
 static_assert(sizeof(CellRecord) == 20);
 static_assert(offsetof(CellRecord, CellNumber) == 4);

@@ -80,3 +80,58 @@ ToolRun RunTool(const QStringList& args) {
     run.Err = p.readAllStandardError();
     return run;
 }
+
+int NumberWords(Puzzle& puzzle) {
+    PuzzleImage& im = puzzle.Image;
+    const int cols = im.ColumnCount;
+    const int rows = im.RowCount;
+    auto open = [&](int c, int r) {
+        return c >= 1 && c <= cols && r >= 1 && r <= rows && !im.cell(c, r).isBlock();
+    };
+    int number = 0;
+    int count = 0;
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= cols; ++c) {
+            if (!open(c, r)) continue;
+            const bool across = !open(c - 1, r) && open(c + 1, r);
+            const bool down = !open(c, r - 1) && open(c, r + 1);
+            if (!across && !down) continue;
+            ++number;
+            CellRecord& cell = im.cell(c, r);
+            cell.CellNumber = number;
+            for (int dir = 0; dir < 2; ++dir) {
+                const bool isAcross = dir == 0;
+                if (!(isAcross ? across : down) || count >= MaxWords) continue;
+                (isAcross ? cell.StartsAcrossWord : cell.StartsDownWord) = 1;
+                std::string text;
+                for (int i = isAcross ? c : r; isAcross ? open(i, r) : open(c, i); ++i) {
+                    const Letter& l =
+                        isAcross ? im.cell(i, r).SolutionLetter : im.cell(c, i).SolutionLetter;
+                    text += l.empty() ? ' ' : l.Chars[0];
+                }
+                WordRecord& w = im.Words[count++];
+                w.WordNumber = number;
+                w.WordDirection = isAcross ? Direction::Across : Direction::Down;
+                w.WordText.set(text);
+            }
+        }
+    }
+    im.WordCount = static_cast<std::uint8_t>(count);
+    return count;
+}
+
+std::unique_ptr<Puzzle> SudokuOfSize(int n, int kind) {
+    // Shifted rows: box rows take the offsets 0..h-1, rows inside a box step by w.
+    const int w = n < 9 ? n / 2 : n / 3;
+    const int h = n / w;
+    std::vector<std::string> rows;
+    for (int r = 0; r < n; ++r) {
+        std::string row;
+        for (int c = 0; c < n; ++c) {
+            const int v = (w * (r % h) + r / h + c) % n + 1;
+            row += "0123456789ABC"[v];
+        }
+        rows.push_back(row);
+    }
+    return GridPuzzle(kind, rows);
+}

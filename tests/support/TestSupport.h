@@ -32,3 +32,11 @@ struct ToolRun {
 };
 // Runs zoruvidedid-tool (path from ZORU_TOOL) with the arguments.
 ToolRun RunTool(const QStringList& args);
+
+// Numbers the words of a grid the way a generator would for a test: every run of
+// two or more non-block cells across or down becomes a word, numbered in reading
+// order, with its solution letters as WordText. Returns the number of words.
+int NumberWords(Puzzle& puzzle);
+
+// A valid n x n Sudoku (n = 4, 6, 8, 9 or 12) of the given kind, no givens, all blank.
+std::unique_ptr<Puzzle> SudokuOfSize(int n, int kind = 14);
