@@ -1,51 +1,32 @@
-// Program entry. Until the main frame exists, the player loads its puzzle and
-// reports what it loaded on the error stream.
-#include "Container.h"
-#include "Cp1252.h"
-#include "Loading.h"
-#include "PuzzleImage.h"
-#include "Settings.h"
+// Program entry: the application title, the windows in their fixed order, one
+// round of pending events, then the message loop until the frame closes.
+#include "Hauptformular.h"
+#include "HinweisDialog.h"
+#include "Session.h"
+#include "Startup.h"
 
-#include <QImage>
+#include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace {
-bool DisplayAvailable() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return std::string(platform) != "offscreen";
-    const char* x = std::getenv("DISPLAY");
-    const char* w = std::getenv("WAYLAND_DISPLAY");
-    return (x && *x) || (w && *w);
-}
-} // namespace
-
 int main(int argc, char** argv) {
-    std::vector<std::string> parameters(argv + 1, argv + argc);
-    auto puzzle = std::make_unique<Puzzle>();
-    Settings settings;
-    SetDefaultSettings(settings, puzzle->Image);
-    QImage picture;
-    LoadOutcome outcome;
-    try {
-        outcome = LoadPuzzleFrom(*puzzle, settings, picture, parameters, OwnExecutablePath());
-    } catch (const LoadError& e) {
-        std::fprintf(stderr, "Fehler: %s\n", e.what());
-        return 1;
-    }
-    if (!DisplayAvailable())
-        std::fprintf(stderr, "Kein Bildschirm verfügbar: das Rätsel wird nicht angezeigt.\n");
-    if (!LoadSucceeded(outcome.Result)) {
-        std::fprintf(stderr, "%s\n", LoadFailureMessage(outcome.Result, outcome.FileName).c_str());
-        return 1;
-    }
-    const PuzzleImage& image = puzzle->Image;
-    std::fprintf(stderr, "Geladen: %s (%d \xC3\x97 %d, %d Begriffe) \"%s\"\n",
-                 Cp1252ToUtf8(KindName(image.PuzzleKind)).c_str(), image.ColumnCount,
-                 image.RowCount, image.WordCount, Cp1252ToUtf8(image.PuzzleTitle.view()).c_str());
-    return 0;
+    const std::vector<std::string> parameters(argv + 1, argv + argc);
+    // Without a screen the player must not fail silently: it says what it loaded.
+    if (!DisplayAvailable()) return ReportWithoutDisplay(parameters);
+
+    QApplication app(argc, argv);
+    // The title only: a display name would be appended to every dialog caption.
+    QApplication::setApplicationName("Zoruvidedid");
+    auto session = std::make_unique<PuzzleSession>();
+    const PlayerWindows windows = CreatePlayerWindows(*session, parameters);
+    std::unique_ptr<TRMMainForm> frame(windows.Frame);
+    QApplication::processEvents();
+    // The frame loads its puzzle only once it is shown and its start-up message comes.
+    frame->show();
+    const int rc = QApplication::exec();
+    frame.reset();
+    delete THintForm::Current();
+    return rc;
 }

@@ -1,0 +1,14 @@
+// Every modal dialog and message box of the player runs through one place, so
+// that a test can answer them instead of a person.
+#pragma once
+
+#include <functional>
+
+class QDialog;
+
+using ModalRunner = std::function<int(QDialog&)>;
+
+// Shows the dialog modally (exec) unless a runner was installed.
+int RunModal(QDialog& dialog);
+// Installs a runner (an empty one restores exec) and returns the previous one.
+ModalRunner SetModalRunner(ModalRunner runner);

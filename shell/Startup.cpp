@@ -1,0 +1,57 @@
+#include "Startup.h"
+
+#include "Container.h"
+#include "Cp1252.h"
+#include "Hauptformular.h"
+#include "HinweisDialog.h"
+#include "Loading.h"
+#include "RaetselInfoDialog.h"
+#include "Session.h"
+
+#include <QImage>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters) {
+    PlayerWindows w;
+    w.Frame = new TRMMainForm(session, std::move(parameters));
+    w.Hint = new THintForm;
+    w.Properties = new TRaetselInfoDlg(w.Frame);
+    return w;
+}
+
+bool DisplayAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return std::string(platform) != "offscreen";
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (w && *w);
+}
+
+int ReportWithoutDisplay(const std::vector<std::string>& parameters) {
+    auto session = std::make_unique<PuzzleSession>();
+    SetDefaultSettings(session->settings, session->image());
+    QImage picture;
+    LoadOutcome outcome;
+    try {
+        outcome = LoadPuzzleFrom(session->puzzle, session->settings, picture, parameters,
+                                 OwnExecutablePath());
+    } catch (const LoadError& e) {
+        std::fprintf(stderr, "Fehler: %s\n", e.what());
+        return 1;
+    }
+    std::fprintf(stderr, "Kein Bildschirm verf\xC3\xBC"
+                         "gbar: das R\xC3\xA4tsel wird nicht "
+                         "angezeigt.\n");
+    if (!LoadSucceeded(outcome.Result)) {
+        std::fprintf(stderr, "%s\n", LoadFailureMessage(outcome.Result, outcome.FileName).c_str());
+        return 1;
+    }
+    const PuzzleImage& image = session->image();
+    std::fprintf(stderr, "Geladen: %s (%d \xC3\x97 %d, %d Begriffe) \"%s\"\n",
+                 Cp1252ToUtf8(KindName(image.PuzzleKind)).c_str(), image.ColumnCount,
+                 image.RowCount, image.WordCount, Cp1252ToUtf8(image.PuzzleTitle.view()).c_str());
+    return 0;
+}

@@ -1,0 +1,28 @@
+// The player's start: its windows in their fixed order, and the report made
+// when there is no screen to show them on.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct PuzzleSession;
+class TRMMainForm;
+class THintForm;
+class TRaetselInfoDlg;
+
+struct PlayerWindows {
+    TRMMainForm* Frame = nullptr;
+    THintForm* Hint = nullptr;
+    TRaetselInfoDlg* Properties = nullptr;
+};
+
+// Frame, hints window, properties dialog, in this order. Nothing is loaded yet:
+// the frame loads once it is shown and its start-up message is handled.
+PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters);
+
+// Whether a window system is there to show the player on. The offscreen
+// platform counts as none: nobody could see or close the window.
+bool DisplayAvailable();
+// Loads as the player would and reports on the error stream what it found.
+// Returns the process exit code.
+int ReportWithoutDisplay(const std::vector<std::string>& parameters);

@@ -1,0 +1,398 @@
+// The main frame: start-up order, loading on the posted message, failed loads,
+// sizes, enabling rules, hints and the modifier-key hook.
+#include "ContainerWriter.h"
+#include "DragCursors.h"
+#include "Hauptformular.h"
+#include "HinweisDialog.h"
+#include "InfoDialog.h"
+#include "ModalRunner.h"
+#include "RaetselFormular.h"
+#include "RaetselInfoDialog.h"
+#include "Startup.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusTipEvent>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+// Answers every modal dialog at once and remembers what it showed.
+struct DialogLog {
+    QStringList texts;
+    QStringList classes;
+    ModalRunner previous;
+    std::function<void(QDialog&)> inspect;
+
+    DialogLog() {
+        previous = SetModalRunner([this](QDialog& d) {
+            classes << d.metaObject()->className();
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) texts << box->text();
+            if (inspect) inspect(d);
+            return 0;
+        });
+    }
+    ~DialogLog() { SetModalRunner(previous); }
+};
+
+std::string MissingFile() {
+    return TempDir() + "/nicht da.rtl";
+}
+
+bool Enabled(TRMMainForm& f, const char* name) {
+    return f.MenuItem(name)->isEnabled();
+}
+QToolButton* Button(TRMMainForm& f, const char* name) {
+    return f.findChild<QToolButton*>(name);
+}
+void OpenMenu(TRMMainForm& f, const char* name) {
+    emit f.MenuItem(name)->menu()->aboutToShow();
+}
+} // namespace
+
+class FrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
+
+    void sizeRule() {
+        QCOMPARE(TRMMainForm::FrameSizeFor({1280, 1024}), QSize(1000, 750));
+        QCOMPARE(TRMMainForm::FrameSizeFor({1024, 768}), QSize(1000, 750));
+        QCOMPARE(TRMMainForm::FrameSizeFor({800, 600}), QSize(800, 600));
+        QCOMPARE(TRMMainForm::FrameSizeFor({640, 480}), QSize(640, 480));
+        QCOMPARE(TRMMainForm::FrameSizeFor({799, 1200}), QSize(640, 750));
+        QCOMPARE(TRMMainForm::FrameSizeFor({1920, 700}), QSize(1000, 600));
+    }
+
+    void startupLoadsOnlyOnTheMessage() {
+        DialogLog log;
+        PuzzleSession session;
+        ResetPuzzleImage(session.puzzle);
+        const std::string missing = MissingFile();
+        // The path arrives split at its blank, with a stray quote.
+        const PlayerWindows w =
+            CreatePlayerWindows(session, {"\"" + TempDir() + "/nicht", "da.rtl\""});
+        std::unique_ptr<TRMMainForm> frame(w.Frame);
+        QVERIFY(w.Hint && THintForm::Current() == w.Hint);
+        QVERIFY(w.Properties && TRaetselInfoDlg::Current() == w.Properties);
+        QCOMPARE(w.Properties->parentWidget(), static_cast<QWidget*>(frame.get()));
+        QVERIFY(!w.Hint->isVisible());
+        QCOMPARE(frame->windowTitle(), QString("Velmar Gridwerk - Zoruvidedid"));
+
+        frame->show();
+        // Shown, message posted, nothing loaded yet.
+        QVERIFY(log.texts.isEmpty());
+        QCOMPARE(frame->windowTitle(), QString("Velmar Gridwerk - Zoruvidedid"));
+        QCoreApplication::sendPostedEvents(frame.get(), TRMMainForm::StartupMessage);
+        QCOMPARE(log.texts.size(), 1);
+        QCOMPARE(log.texts[0], QString::fromStdString("Aus der Datei \"" + missing +
+                                                      "\" konnte nicht gelesen werden!"));
+        QCOMPARE(frame->windowTitle(), QString("Velmar Zoruvidedid"));
+        // A second show does not load again.
+        frame->hide();
+        frame->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(log.texts.size(), 1);
+        delete w.Hint;
+    }
+
+    void failedLoadLeavesAnEmptyFrame() {
+        DialogLog log;
+        PuzzleSession session;
+        TRMMainForm frame(session, {MissingFile()});
+        QCOMPARE(frame.LoadPuzzle(), std::uint8_t(3));
+        QCOMPARE(log.classes, QStringList{"QMessageBox"});
+        QVERIFY(!frame.BoardOpen());
+        QVERIFY(!frame.MenuItem("MItemBearbeiten")->isVisible());
+        QVERIFY(!frame.MenuItem("MItemAnsicht")->isVisible());
+        OpenMenu(frame, "MItemRaetsel");
+        QVERIFY(!Enabled(frame, "MItemRaeDrucken"));
+        QVERIFY(!Enabled(frame, "MItemRaeInfos"));
+        QVERIFY(Enabled(frame, "MItemPrgInfo"));
+        QVERIFY(Enabled(frame, "MItemPrgBeenden"));
+        for (const char* b :
+             {"TBRaeDrucken", "TBRaeInfos", "TBBeaRueckgaengig", "TBBeaZuruecksetzen"})
+            QVERIFY2(!Button(frame, b)->isEnabled(), b);
+        QVERIFY(Button(frame, "TBPrgBeenden")->isEnabled());
+        QVERIFY(Button(frame, "TBHlfInfo")->isEnabled());
+        // Nothing to show properties of: the command does nothing.
+        frame.MItemRaeInfosClick();
+        QCOMPARE(log.classes.size(), 1);
+
+        // Info and Beenden work without a puzzle.
+        QString version = "unset";
+        log.inspect = [&](QDialog& d) {
+            if (auto* info = qobject_cast<TInfoDlg*>(&d)) {
+                info->FormShow();
+                version = info->LblVersion()->text();
+            }
+        };
+        Button(frame, "TBHlfInfo")->click();
+        QCOMPARE(log.classes.last(), QString("TInfoDlg"));
+        QCOMPARE(version, QString()); // no puzzle, no generator version
+        frame.show();
+        QVERIFY(frame.isVisible());
+        frame.MenuItem("MItemPrgBeenden")->trigger();
+        QVERIFY(!frame.isVisible());
+    }
+
+    void startupMessageClosesAnOpenInformationBox() {
+        DialogLog log;
+        PuzzleSession session;
+        TRMMainForm frame(session, {MissingFile()});
+        bool stillVisible = true;
+        log.inspect = [&](QDialog& d) {
+            if (!qobject_cast<TInfoDlg*>(&d)) return;
+            d.show();
+            QEvent startup(TRMMainForm::StartupMessage);
+            QCoreApplication::sendEvent(&frame, &startup);
+            stillVisible = d.isVisible();
+        };
+        frame.MItemPrgInfoClick();
+        QVERIFY(!stillVisible);
+        // The load went on after the box was closed.
+        QCOMPARE(log.classes, (QStringList{"TInfoDlg", "QMessageBox"}));
+    }
+
+    void wrongHeaderNamesTheFile() {
+        DialogLog log;
+        std::string bytes = PuzzleFileBytes(GridPuzzle(0, {"AB"})->Image, "7.46");
+        bytes[0] = 'X';
+        const std::string path = WriteTemp("kaputt.rtl", bytes);
+        PuzzleSession session;
+        TRMMainForm frame(session, {path});
+        frame.SetExecutablePath("/nirgends/zoruvidedid");
+        QCOMPARE(frame.LoadPuzzle(), std::uint8_t(0));
+        QCOMPARE(log.texts, QStringList{QString::fromStdString(
+                                "In der Datei \"" + path +
+                                "\" ist kein bekanntes R\xC3\xA4tselformat gespeichert!")});
+        QVERIFY(!frame.BoardOpen());
+    }
+
+    void withoutParametersTheExecutableIsRead() {
+        DialogLog log;
+        const std::string exe = WriteTemp("player-ohne-modul", std::string(4000, 'x'));
+        PuzzleSession session;
+        TRMMainForm frame(session, {});
+        frame.SetExecutablePath(exe);
+        const std::uint8_t result = frame.LoadPuzzle();
+        QVERIFY(result != 4 && result != 5);
+        QCOMPARE(log.texts.size(), 1);
+        QVERIFY(log.texts[0].contains(QString::fromStdString("\"" + exe + "\"")));
+    }
+
+    void openBoardEnablesItsCommands() {
+        DialogLog log;
+        auto sudoku = Sudoku9();
+        sudoku->Image.PuzzleTitle.set("Sudoku Nr. 68");
+        sudoku->Image.AllowedAids = AidFlag::ShowSolution; // no error display
+        const std::string path = WriteTemp("sudoku68.rtl", PuzzleFileBytes(sudoku->Image, "7.46"));
+        PuzzleSession session;
+        TRMMainForm frame(session, {path});
+        frame.show();
+        QCoreApplication::sendPostedEvents(&frame, TRMMainForm::StartupMessage);
+        QVERIFY(log.classes.isEmpty());
+        QVERIFY(frame.BoardOpen());
+        QVERIFY(static_cast<QWidget*>(frame.Board()) == frame.FindChild(ChildKind::Board));
+        QVERIFY(frame.FindChild(ChildKind::ClueList) == nullptr);
+        QCOMPARE(frame.windowTitle(), QString("Velmar Zoruvidedid"));
+        // The puzzle forbids the error display: the setting follows.
+        QVERIFY(!session.settings.FehlerZeigen);
+        QVERIFY(!frame.AidAllowed(AidFlag::MarkWrong));
+        QVERIFY(frame.AidAllowed(AidFlag::ShowSolution | AidFlag::MarkWrong));
+        QVERIFY(frame.MenuItem("MItemBearbeiten")->isVisible());
+        QVERIFY(frame.MenuItem("MItemAnsicht")->isVisible());
+        QVERIFY(Button(frame, "TBRaeInfos")->isEnabled());
+        OpenMenu(frame, "MItemRaetsel");
+        QVERIFY(Enabled(frame, "MItemRaeInfos"));
+        // Print follows its tool button.
+        QCOMPARE(Enabled(frame, "MItemRaeDrucken"), Button(frame, "TBRaeDrucken")->isEnabled());
+
+        OpenMenu(frame, "MItemBearbeiten");
+        QVERIFY(frame.MenuItem("MItemBeaRueckgaengig")->isVisible());
+        QCOMPARE(frame.MenuItem("MItemBeaEintragen")->text(), QString("Symbol &eintragen"));
+        QVERIFY(frame.MenuItem("MItemBeaSchnappschuss")->isVisible());
+        QCOMPARE(frame.MenuItem("MItemBeaFelderMarkieren")->isVisible(),
+                 frame.Board()->ButtonVisible("SBShowHintGrids"));
+        OpenMenu(frame, "MItemBeaFelderMarkieren");
+        for (int tag = 1; tag <= 9; ++tag) {
+            const QByteArray name = "MItemBeaMark" + QByteArray::number(tag);
+            QVERIFY2(frame.MenuItem(name.constData())->isVisible(), name.constData());
+        }
+        for (const char* name : {"MItemBeaMark10", "MItemBeaMark11", "MItemBeaMark12"})
+            QVERIFY2(!frame.MenuItem(name)->isVisible(), name);
+        QVERIFY(frame.MenuItem("MItemBeaMarkDuo")->isVisible());
+        QVERIFY(frame.MenuItem("MItemBeaMarkKeine")->isChecked()); // MarkTag 0
+
+        OpenMenu(frame, "MItemAnsicht");
+        QVERIFY(frame.MenuItem("MItemAnsVergroessern")->isVisible());
+        QVERIFY(!frame.MenuItem("MItemAnsFehleintraege")->isVisible()); // aid not allowed
+        QCOMPARE(frame.MenuItem("MItemAnsBegriffLaengen")->text(),
+                 QString("&Mögliche Symbole anzeigen"));
+
+        // The properties command shows the open puzzle.
+        QString title;
+        log.inspect = [&](QDialog& d) {
+            if (auto* dlg = qobject_cast<TRaetselInfoDlg*>(&d)) {
+                dlg->FormShow();
+                title = dlg->findChild<QLabel*>("LblTitle")->text();
+            }
+        };
+        Button(frame, "TBRaeInfos")->click();
+        QCOMPARE(title, QString("Sudoku Nr. 68"));
+
+        // Closing the board takes its commands away again.
+        frame.MdiArea()->closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QVERIFY(!frame.BoardOpen());
+        QVERIFY(!frame.MenuItem("MItemBearbeiten")->isVisible());
+        QVERIFY(!Button(frame, "TBRaeInfos")->isEnabled());
+    }
+
+    void wordPuzzleMenus() {
+        DialogLog log;
+        auto p = GridPuzzle(0, {"AB#", "CDE", "#FG"});
+        NumberWords(*p);
+        p->Image.AllowedAids = AidFlag::MarkWrong;
+        const std::string path = WriteTemp("schweden.rtl", PuzzleFileBytes(p->Image, "7.46"));
+        PuzzleSession session;
+        TRMMainForm frame(session, {path});
+        QCOMPARE(frame.LoadPuzzle(), std::uint8_t(4));
+        QVERIFY(session.settings.FehlerZeigen);
+        OpenMenu(frame, "MItemBearbeiten");
+        QVERIFY(!frame.MenuItem("MItemBeaSchnappschuss")->isVisible());
+        QCOMPARE(frame.MenuItem("MItemBeaEintragen")->text(), QString("Buchstaben &eintragen"));
+        OpenMenu(frame, "MItemAnsicht");
+        QVERIFY(frame.MenuItem("MItemAnsFehleintraege")->isVisible());
+        QVERIFY(frame.MenuItem("MItemAnsFehleintraege")->isChecked());
+        QVERIFY(!frame.MenuItem("MItemAnsLoesung")->isEnabled()); // aid 4 not allowed
+        QCOMPARE(frame.MenuItem("MItemAnsBegriffLaengen")->text(),
+                 QString("&Begriffl\u00e4ngen anzeigen"));
+        QVERIFY(frame.MenuItem("MItemAnsN3")->isVisible());
+    }
+
+    void hintsReachTheStatusLine() {
+        PuzzleSession session;
+        TRMMainForm frame(session, {});
+        auto* hints = frame.findChild<QLabel*>("LblHints");
+        QVERIFY(hints);
+        frame.ShowHint("Ein Hinweis");
+        QCOMPARE(hints->text(), QString("Ein Hinweis"));
+        // A tool button's hint arrives when the mouse enters it.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(Button(frame, "TBHlfInfo"), &enter);
+        QCOMPARE(frame.CurrentHint(), QString("Informationen zum Programm anzeigen"));
+        // A menu item's hint arrives as a status tip.
+        QStatusTipEvent tip(frame.MenuItem("MItemPrgBeenden")->statusTip());
+        QApplication::sendEvent(frame.menuBar(), &tip);
+        QCOMPARE(frame.CurrentHint(), QString("Das Programm beenden"));
+    }
+
+    void menuTreeAndShortcuts() {
+        PuzzleSession session;
+        TRMMainForm frame(session, {});
+        QCOMPARE(frame.MenuItem("MItemRaeDrucken")->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(frame.MenuItem("MItemPrgBeenden")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(frame.MenuItem("MItemBeaRueckgaengig")->shortcut(),
+                 QKeySequence(Qt::ALT | Qt::Key_Backspace));
+        QCOMPARE(frame.MenuItem("MItemBeaBegriff")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_Return));
+        QCOMPARE(frame.MenuItem("MItemBeaMark10")->text(), QString("\"&A\" m\u00f6glich"));
+        QCOMPARE(frame.MenuItem("MItemBeaMark10")->statusTip(),
+                 QString("Alle Felder markieren, in die ein \"A\" eingetragen werden kann"));
+        QCOMPARE(frame.MenuItem("MItemBeaMark3")->statusTip(),
+                 QString("Alle Felder markieren, in die eine \"3\" eingetragen werden kann"));
+        QCOMPARE(frame.MenuItem("MItemBeaMarkDuo")->data().toInt(), 13);
+        QCOMPARE(frame.MenuItem("MItemAnsVerkleinern")->data().toInt(), -1);
+        // Tool buttons at their places.
+        const std::pair<const char*, int> places[] = {
+            {"TBPrgBeenden", 4},       {"TBRaeDrucken", 37},        {"TBRaeInfos", 62},
+            {"TBBeaRueckgaengig", 96}, {"TBBeaZuruecksetzen", 121}, {"TBHlfInfo", 154}};
+        for (const auto& [name, x] : places) {
+            QToolButton* b = Button(frame, name);
+            QCOMPARE(b->geometry(), QRect(x, 5, 25, 25));
+            QVERIFY(b->autoRaise());
+        }
+        QCOMPARE(frame.findChild<QWidget*>("ToolBar")->height(), 33);
+    }
+
+    void modifierKeysAreTrackedNotConsumed() {
+        PuzzleSession session;
+        session.settings.EinfacheLegende = true;
+        session.image().PuzzleKind = 12;
+        session.image().ReverseDropAllowed = 1;
+        TRMMainForm frame(session, {});
+        frame.show();
+        QWidget* target = frame.MdiArea();
+        QTest::keyPress(target, Qt::Key_Shift);
+        QVERIFY(frame.ShiftHeld);
+        QTest::keyRelease(target, Qt::Key_Shift);
+        QVERIFY(!frame.ShiftHeld);
+        QTest::keyPress(target, Qt::Key_Control);
+        QVERIFY(frame.CtrlHeldKind12);
+        QVERIFY(frame.CtrlHeldReverse);
+        QTest::keyRelease(target, Qt::Key_Control);
+        QVERIFY(!frame.CtrlHeldKind12);
+        QVERIFY(!frame.CtrlHeldReverse);
+
+        session.settings.EinfacheLegende = false;
+        session.image().PuzzleKind = 0;
+        session.image().ReverseDropAllowed = 0;
+        QTest::keyPress(target, Qt::Key_Shift);
+        QTest::keyPress(target, Qt::Key_Control);
+        QVERIFY(!frame.ShiftHeld);
+        QVERIFY(!frame.CtrlHeldKind12);
+        QVERIFY(!frame.CtrlHeldReverse);
+
+        // The hook lets every key through to its window.
+        struct Counter : QObject {
+            int keys = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::KeyPress) ++keys;
+                return false;
+            }
+        } counter;
+        target->installEventFilter(&counter);
+        QTest::keyPress(target, Qt::Key_Shift);
+        QCOMPARE(counter.keys, 1);
+    }
+
+    void dragCursorsAreRegistered() {
+        PuzzleSession session;
+        TRMMainForm frame(session, {});
+        for (int n = 101; n <= 104; ++n) {
+            QVERIFY(DragCursorRegistered(n));
+            QVERIFY(!DragCursorFor(n).pixmap().isNull());
+        }
+        QVERIFY(!DragCursorRegistered(105));
+        QVERIFY(DragCursorFor(101).pixmap().toImage() != DragCursorFor(102).pixmap().toImage());
+        QVERIFY(DragCursorFor(103).pixmap().toImage() != DragCursorFor(104).pixmap().toImage());
+    }
+
+    void mouseOverTheClientAreaClosesTheHint() {
+        PuzzleSession session;
+        TRMMainForm frame(session, {});
+        frame.show();
+        QPointer<THintForm> hint = THintForm::Open(&frame, "Hinweis", 100, 100);
+        QVERIFY(hint->isVisible());
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.MdiArea()->viewport(), &move);
+        QVERIFY(!hint || !hint->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(hint.isNull());
+        QVERIFY(THintForm::Current() == nullptr);
+    }
+};
+
+QTEST_MAIN(FrameTest)
+#include "test_frame.moc"
