@@ -286,3 +286,15 @@ void SetEnteredLetter(Puzzle& puzzle, int c, int r, std::string_view text) {
     if ((m & Membership::Down) && SlotSpellsNoWord(im, c, r, false, letter))
         state = CheckState::Wrong;
 }
+
+void RecheckEntries(Puzzle& puzzle) {
+    const PuzzleImage& im = puzzle.Image;
+    const int columns = im.ColumnCount > MaxCells ? MaxCells : im.ColumnCount;
+    const int rows = im.RowCount > MaxCells ? MaxCells : im.RowCount;
+    for (int c = 1; c <= columns; ++c) {
+        for (int r = 1; r <= rows; ++r) {
+            const std::string entry = im.entry(c, r).str();
+            SetEnteredLetter(puzzle, c, r, entry);
+        }
+    }
+}

@@ -65,6 +65,10 @@ int CountCellsInLine(const PuzzleImage& im, int line, bool alongRow, bool exact,
                      std::int32_t key);
 CellRect PictureArea(const PuzzleImage& im);
 
+// Stores every used cell's entry again, column by column, so that the check
+// state matches entries that arrived with the puzzle.
+void RecheckEntries(Puzzle& puzzle);
+
 // Stores an entry (first character, a..z upper-cased; empty text = blank) and
 // recomputes the cell's check state.
 void SetEnteredLetter(Puzzle& puzzle, int c, int r, std::string_view text);

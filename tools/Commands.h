@@ -7,3 +7,5 @@ using Args = std::vector<std::string>;
 
 int InfoCommand(const Args& args);
 int PackCommand(const Args& args);
+int CompileCommand(const Args& args);
+int RenderCommand(const Args& args);

@@ -3,6 +3,9 @@
 
 #include "Container.h"
 #include "Cp1252.h"
+#include "Evaluation.h"
+#include "Queries.h"
+#include "LoadInput.h"
 #include "Loading.h"
 #include "PuzzleImage.h"
 #include "Settings.h"
@@ -19,45 +22,7 @@
 namespace {
 QString Text(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
-struct Loaded {
-    std::unique_ptr<Puzzle> P = std::make_unique<Puzzle>();
-    Settings S;
-    QImage Picture;
-    std::uint8_t Result = 0;
-    bool Module = false;
-    std::string HeaderVersion;
-    std::string Error; // a file that exists but cannot be opened
-};
-
-bool HeaderAt(const std::string& path, std::int64_t offset, char (&header)[HeaderSize]) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    in.seekg(offset);
-    in.read(header, HeaderSize);
-    return in.gcount() == HeaderSize && IsPuzzleHeader(header);
-}
-
-// A puzzle file by its header at offset 0, else a module at its offset.
-Loaded Load(const std::string& path) {
-    Loaded l;
-    SetDefaultSettings(l.S, l.P->Image);
-    char header[HeaderSize];
-    try {
-        if (!HeaderAt(path, 0, header) && HeaderAt(path, ModuleOffset, header)) {
-            l.Module = true;
-            l.HeaderVersion = HeaderVersionText(header);
-            l.Result = LoadModule(*l.P, l.S, l.Picture, path);
-        } else {
-            l.Result = LoadPuzzleFile(*l.P, l.Picture, path);
-            if (l.Result == LoadResult::Loaded) l.HeaderVersion = HeaderVersionText(header);
-            SetDefaultSettings(l.S, l.P->Image);
-        }
-    } catch (const LoadError& e) {
-        l.Result = LoadResult::ReadError;
-        l.Error = e.what();
-    }
-    return l;
-}
+using Loaded = LoadedInput;
 
 QJsonValue SettingsJson(const Settings& s) {
     QJsonObject o;
@@ -160,6 +125,20 @@ QJsonObject Json(const Loaded& l, const std::string& path) {
     return o;
 }
 
+// What the board would find on opening: the entries' check states, and the
+// outcome of one evaluation with the puzzle's settings.
+void AddJudgement(QJsonObject& o, Loaded& l) {
+    Puzzle& puzzle = *l.P;
+    RecheckEntries(puzzle);
+    const PuzzleImage& im = puzzle.Image;
+    o["checkState"] = GridRows(im, [&](int c, int r) { return puzzle.CheckState.at(c, r); });
+    const CompletionNotice notice = EvaluateCompletion(puzzle, l.S);
+    o["evaluation"] = QJsonObject{
+        {"level", im.SolvedLevel},
+        {"message", notice.ShowMessage ? QJsonValue(QString::fromStdString(notice.Message))
+                                       : QJsonValue(QJsonValue::Null)}};
+}
+
 void PrintHuman(const QJsonObject& o) {
     const auto line = [](const char* label, const QJsonValue& v) {
         QString text;
@@ -190,6 +169,7 @@ void PrintHuman(const QJsonObject& o) {
     line("Bildflags:", o["imageFlags"]);
     line("Bild:", o["picture"]);
     line("Stand:", o["solvedLevel"]);
+    line("Auswertung:", o["evaluation"].toObject()["level"]);
     std::printf("Lösung:\n");
     for (const QJsonValue& row : o["solutionLetters"].toArray())
         std::printf("  %s\n", row.toString().toUtf8().constData());
@@ -219,8 +199,9 @@ int InfoCommand(const Args& args) {
         std::fprintf(stderr, "usage: zoruvidedid-tool info [--json] FILE\n");
         return 2;
     }
-    const Loaded l = Load(path);
-    const QJsonObject o = Json(l, path);
+    Loaded l = LoadInput(path);
+    QJsonObject o = Json(l, path);
+    if (l.Result == LoadResult::Loaded) AddJudgement(o, l);
     if (json) std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
     else PrintHuman(o);
     return l.Result == LoadResult::Loaded ? 0 : 1;

@@ -9,7 +9,9 @@ namespace {
 void Usage() {
     std::fputs("usage:\n"
                "  zoruvidedid-tool info [--json] FILE\n"
-               "  zoruvidedid-tool pack PLAYER PUZZLEFILE [--settings INI] [--picture FILE] -o OUT\n",
+               "  zoruvidedid-tool pack PLAYER PUZZLEFILE [--settings INI] [--picture FILE] -o OUT\n"
+               "  zoruvidedid-tool compile SOURCE -o OUT\n"
+               "  zoruvidedid-tool render FILE -o OUT.png [--solution] [--scale N]\n",
                stderr);
 }
 } // namespace
@@ -23,6 +25,8 @@ int main(int argc, char** argv) {
     Args args(argv + 2, argv + argc);
     if (command == "info") return InfoCommand(args);
     if (command == "pack") return PackCommand(args);
+    if (command == "compile") return CompileCommand(args);
+    if (command == "render") return RenderCommand(args);
     if (command == "--help" || command == "-h") {
         Usage();
         return 0;

@@ -78,6 +78,26 @@ private slots:
         QVERIFY(!words[0].toObject().contains("codeLetter"));
     }
 
+    void judgementOnOpening() {
+        // Every symbol given: complete and correct; then one entry that repeats a symbol.
+        auto p = Sudoku9(std::string(81, '1'));
+        QJsonObject o = InfoJson(WriteTemp("voll.puz", PuzzleFileBytes(p->Image, "7.46")));
+        QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 3);
+        QCOMPARE(o["evaluation"].toObject()["message"].toString(),
+                 QString("Sie haben das Rätsel gelöst!"));
+        QCOMPARE(o["checkState"].toArray()[0].toArray()[0].toInt(), 1);
+        p->Image.entry(2, 1).set("1"); // repeats the 1 of column 1 in row 1
+        o = InfoJson(WriteTemp("falsch.puz", PuzzleFileBytes(p->Image, "7.46")));
+        QCOMPARE(o["checkState"].toArray()[0].toArray()[1].toInt(), 255);
+        QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 2);
+        QVERIFY(o["evaluation"].toObject()["message"].isNull()); // Sudokus stay silent at level 2
+        // Nothing entered: level stays 0, no message, every state blank.
+        auto empty = Sudoku9();
+        o = InfoJson(WriteTemp("leer.puz", PuzzleFileBytes(empty->Image, "7.46")));
+        QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 0);
+        QCOMPARE(o["checkState"].toArray()[8].toArray()[8].toInt(), 0);
+    }
+
     void failedLoadsGiveResultAndMessageOnly() {
         int exitCode = -1;
         const std::string missing = TempDir() + "/fehlt.puz";

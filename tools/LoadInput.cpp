@@ -1,0 +1,37 @@
+#include "LoadInput.h"
+
+#include "Container.h"
+#include "Loading.h"
+
+#include <fstream>
+
+namespace {
+bool HeaderAt(const std::string& path, std::int64_t offset, char (&header)[HeaderSize]) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    in.seekg(offset);
+    in.read(header, HeaderSize);
+    return in.gcount() == HeaderSize && IsPuzzleHeader(header);
+}
+} // namespace
+
+LoadedInput LoadInput(const std::string& path) {
+    LoadedInput l;
+    SetDefaultSettings(l.S, l.P->Image);
+    char header[HeaderSize];
+    try {
+        if (!HeaderAt(path, 0, header) && HeaderAt(path, ModuleOffset, header)) {
+            l.Module = true;
+            l.HeaderVersion = HeaderVersionText(header);
+            l.Result = LoadModule(*l.P, l.S, l.Picture, path);
+        } else {
+            l.Result = LoadPuzzleFile(*l.P, l.Picture, path);
+            if (l.Result == LoadResult::Loaded) l.HeaderVersion = HeaderVersionText(header);
+            SetDefaultSettings(l.S, l.P->Image);
+        }
+    } catch (const LoadError& e) {
+        l.Result = LoadResult::ReadError;
+        l.Error = e.what();
+    }
+    return l;
+}

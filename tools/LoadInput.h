@@ -1,0 +1,24 @@
+// Reading a puzzle the way the tool's commands take it: a puzzle file by its
+// header at the start, else a packed player with its module at the fixed offset.
+#pragma once
+
+#include "PuzzleImage.h"
+#include "Settings.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+struct LoadedInput {
+    std::unique_ptr<Puzzle> P = std::make_unique<Puzzle>();
+    Settings S; // the module's settings, or the defaults for a puzzle file
+    QImage Picture;
+    std::uint8_t Result = 0;
+    bool Module = false;
+    std::string HeaderVersion;
+    std::string Error; // a file that exists but cannot be opened
+};
+
+LoadedInput LoadInput(const std::string& path);
