@@ -30,11 +30,8 @@ constexpr int MaxCellSize = 60;
 // step, but greyed so that a click does not seem to do something.
 const std::set<std::string>& PendingButtons() {
     static const std::set<std::string> names = {
-        "SBShowFail",        "SBShowHintGrids", "SBShowLength", "SBShowHints", "SBBegrEintragen",
-        "SBBuchstEintragen", "SBLeerfeld",      "SBMarkKeine",  "SBMark1",     "SBMark2",
-        "SBMark3",           "SBMark4",         "SBMark5",      "SBMark6",     "SBMark7",
-        "SBMark8",           "SBMark9",         "SBMark10",     "SBMark11",    "SBMark12",
-        "SBMarkDuo"};
+        "SBMarkKeine", "SBMark1", "SBMark2", "SBMark3",  "SBMark4",  "SBMark5",  "SBMark6",
+        "SBMark7",     "SBMark8", "SBMark9", "SBMark10", "SBMark11", "SBMark12", "SBMarkDuo"};
     return names;
 }
 
@@ -100,6 +97,8 @@ TRaetselForm::TRaetselForm(TRMMainForm& frame) : frame_(frame), session_(frame.S
         PaintCell(p, PaintContext(), c, r, rect, options);
     };
     Raetsel->OnSelectCell = [this](int c, int r) { return RaetselSelectCell(c, r, true); };
+    ConnectGrid();
+    CreatePopupMenu();
     FormCreate();
 }
 
@@ -128,22 +127,35 @@ void TRaetselForm::CreateToolbar() {
     QToolButton* out = AddButton(Toolbar, "SBZoomOut", 26, QStringLiteral("\u2212"),
                                  QStringLiteral("Die Gitter des Rätsels verkleinern"), false);
     connect(out, &QToolButton::clicked, this, [this] { MItemPlayZoomInClick(-1); });
-    AddButton(Toolbar, "SBShowFail", 60, QStringLiteral("F"),
-              QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), true);
-    AddButton(Toolbar, "SBShowHintGrids", 82, QStringLiteral("\u2237"),
-              QStringLiteral("Alle möglichen Zahlen in den Feldern anzeigen"), true);
-    AddButton(Toolbar, "SBShowLength", 82, QStringLiteral("#"),
-              QStringLiteral("Die Längen der Begriffe anzeigen"), true);
-    AddButton(Toolbar, "SBShowHints", 104, QStringLiteral("?"),
-              QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), true);
-    AddButton(Toolbar, "SBBegrEintragen", 136, QStringLiteral("W"),
-              QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"),
-              false);
-    AddButton(Toolbar, "SBBuchstEintragen", 158, QStringLiteral("B"),
-              QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"),
-              false);
-    AddButton(Toolbar, "SBLeerfeld", 180, QStringLiteral("\u25A0"),
-              QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true);
+    QToolButton* fail =
+        AddButton(Toolbar, "SBShowFail", 60, QStringLiteral("F"),
+                  QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), true);
+    connect(fail, &QToolButton::clicked, this, [this](bool down) { SBShowFailClick(down); });
+    QToolButton* grids =
+        AddButton(Toolbar, "SBShowHintGrids", 82, QStringLiteral("\u2237"),
+                  QStringLiteral("Alle möglichen Zahlen in den Feldern anzeigen"), true);
+    connect(grids, &QToolButton::clicked, this, [this](bool down) { SBShowHintGridsClick(down); });
+    QToolButton* lengths = AddButton(Toolbar, "SBShowLength", 82, QStringLiteral("#"),
+                                     QStringLiteral("Die Längen der Begriffe anzeigen"), true);
+    connect(lengths, &QToolButton::clicked, this, [this](bool down) { SBShowLengthClick(down); });
+    QToolButton* hints =
+        AddButton(Toolbar, "SBShowHints", 104, QStringLiteral("?"),
+                  QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), true);
+    connect(hints, &QToolButton::clicked, this, [this](bool down) { SBShowHintsClick(down); });
+    QToolButton* word = AddButton(
+        Toolbar, "SBBegrEintragen", 136, QStringLiteral("W"),
+        QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"),
+        false);
+    connect(word, &QToolButton::clicked, this, [this] { MItemPlayBegriffEintragenClick(); });
+    QToolButton* letter = AddButton(
+        Toolbar, "SBBuchstEintragen", 158, QStringLiteral("B"),
+        QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"),
+        false);
+    connect(letter, &QToolButton::clicked, this, [this] { MItemPlayBuchstEintragenClick(); });
+    QToolButton* blank =
+        AddButton(Toolbar, "SBLeerfeld", 180, QStringLiteral("\u25A0"),
+                  QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true);
+    connect(blank, &QToolButton::clicked, this, [this](bool down) { SetBlankMark(down); });
 
     PanelMark = new GradientBar(Toolbar);
     PanelMark->setObjectName("PanelMark");
@@ -169,7 +181,8 @@ void TRaetselForm::CreateToolbar() {
               true)
         ->setAutoExclusive(true);
     Toolbar->SetEndColour(DarkButtonFace());
-    for (const std::string& name : PendingButtons()) SetButtonEnabled(name.c_str(), true);
+    for (const QToolButton* b : findChildren<QToolButton*>())
+        SetButtonEnabled(b->objectName().toLatin1().constData(), true);
 }
 
 QToolButton* TRaetselForm::Button(const char* name) const {
@@ -248,6 +261,7 @@ void TRaetselForm::RecomputeCandidates() {
 }
 
 bool TRaetselForm::Blocked(int col, int row) const {
+    if (col < 0 || row < 0 || col >= GridSize || row >= GridSize) return false;
     const PuzzleImage& im = session_.image();
     const bool american = im.PuzzleKind == 10 || im.PuzzleKind == 11;
     return im.cell(col, row).has(american ? CellFlag::PlacedBlock : CellFlag::Block);
@@ -274,29 +288,6 @@ void TRaetselForm::SelectFirstCell() {
 void TRaetselForm::ClearSelection() {
     if (session_.image().PuzzleKind != 12) return;
     Raetsel->SetSelection(GridSelection{0, -1, 0, -1});
-}
-
-bool TRaetselForm::RaetselSelectCell(int col, int row, bool fromGrid) {
-    if (col < 1 || row < 1) return false;
-    PrevCol = Raetsel->Col();
-    PrevRow = Raetsel->Row();
-    const PuzzleImage& im = session_.image();
-    if (im.PuzzleKind < 14) {
-        if (col != PrevCol || row != PrevRow || !fromGrid) {
-            PrevWord = CurrentWord;
-            CurrentWord = WordAt(im, col, row, {true, false, InputDirection != 2});
-        }
-        if (session_.settings.AktuellenBegriffMarkieren && (col != PrevCol || row != PrevRow)) {
-            RepaintRun(PrevCol, PrevRow, InputDirection);
-            RepaintRun(col, row, InputDirection);
-        }
-    }
-    RepaintCell(PrevCol, PrevRow);
-    RepaintCell(col, row);
-    ScrollBox->ensureVisible(CellRect(col, row).center().x(), CellRect(col, row).center().y(),
-                             session_.settings.Feldgroesse, session_.settings.Feldgroesse);
-    UpdateToolbar(col, row);
-    return true;
 }
 
 QRect TRaetselForm::CellRect(int col, int row) const {

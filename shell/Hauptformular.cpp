@@ -3,6 +3,7 @@
 #include "Container.h"
 #include "Cp1252.h"
 #include "DragCursors.h"
+#include "EditCommands.h"
 #include "Glyphs.h"
 #include "GradientBar.h"
 #include "HinweisDialog.h"
@@ -267,6 +268,29 @@ void TRMMainForm::BuildMenu() {
     wire("MItemRaeInfos", [this] { MItemRaeInfosClick(); });
     wire("MItemPrgInfo", [this] { MItemPrgInfoClick(); });
     wire("MItemPrgBeenden", [this] { MItemPrgBeendenClick(); });
+    // Edit and view commands; those of the board run only while it is open.
+    const auto onBoard = [this](void (TRaetselForm::*command)()) {
+        return [this, command] {
+            EditCommands::Of(*this).OnBoard([command](TRaetselForm& b) { (b.*command)(); });
+        };
+    };
+    wire("MItemBeaRueckgaengig", [this] { Undo(); });
+    wire("MItemBeaZuruecksetzen", [this] { EditCommands::Of(*this).MItemBeaZuruecksetzenClick(); });
+    wire("MItemBeaLeerfeld",
+         [this] { EditCommands::Of(*this).MItemBeaLeerfeldClick(ui_->item("MItemBeaLeerfeld")); });
+    wire("MItemBeaEintragen", onBoard(&TRaetselForm::MItemPlayBuchstEintragenClick));
+    wire("MItemBeaBegriff", onBoard(&TRaetselForm::MItemPlayBegriffEintragenClick));
+    wire("MItemAnsLoesung", [this] { EditCommands::Of(*this).MItemAnsLoesungClick(); });
+    for (const char* zoom : {"MItemAnsVergroessern", "MItemAnsVerkleinern"}) {
+        QAction* item = ui_->item(zoom);
+        wire(zoom, [this, item] {
+            EditCommands::Of(*this).OnBoard(
+                [item](TRaetselForm& b) { b.MItemPlayZoomInClick(item->data().toInt()); });
+        });
+    }
+    wire("MItemAnsFehleintraege", onBoard(&TRaetselForm::MItemPlayShowFailClick));
+    wire("MItemAnsTooltips", onBoard(&TRaetselForm::MItemPlayShowHintsClick));
+    wire("MItemAnsBegriffLaengen", onBoard(&TRaetselForm::MItemPlayShowLengthClick));
 
     connect(ui_->Raetsel, &QMenu::aboutToShow, this, [this] { MItemRaetselOpen(); });
     connect(ui_->Bearbeiten, &QMenu::aboutToShow, this, [this] { MItemBearbeitenOpen(); });
@@ -556,6 +580,14 @@ void TRMMainForm::ShowHint(const QString& hint) {
 
 QString TRMMainForm::CurrentHint() const {
     return ui_->LblHints->text();
+}
+
+void TRMMainForm::RememberUndo() {
+    EditCommands::Of(*this).RememberUndo();
+}
+
+void TRMMainForm::Undo() {
+    EditCommands::Of(*this).Undo();
 }
 
 void TRMMainForm::MItemRaeInfosClick() {

@@ -70,6 +70,10 @@ public:
     // The menu entry of that object name (MItem...), or null.
     QAction* MenuItem(const char* name) const;
 
+    // One-step undo: the whole puzzle before the last change.
+    void RememberUndo();
+    void Undo();
+
     // Commands of the frame itself.
     void MItemRaeInfosClick();
     void MItemPrgInfoClick();
