@@ -246,12 +246,7 @@ void TRaetselForm::FormCreate() {
     else
         ClearSelection();
     // The check state follows the loaded entries.
-    for (int c = 1; c <= im.ColumnCount; ++c) {
-        for (int r = 1; r <= im.RowCount; ++r) {
-            const std::string entry = im.entry(c, r).str();
-            SetEnteredLetter(session_.puzzle, c, r, entry);
-        }
-    }
+    RecheckEntries(session_.puzzle);
 }
 
 void TRaetselForm::RecomputeCandidates() {

@@ -1,6 +1,7 @@
 // The board's commands: reveal, word entry, dropped words, clue, look-up, the
 // tool bar and popup rules, the toggles and the reset.
 #include "BegriffDialog.h"
+#include "BoardFixture.h"
 #include "ClueListLink.h"
 #include "ContainerWriter.h"
 #include "EditCommands.h"
@@ -24,47 +25,16 @@
 #include <QUrl>
 
 namespace {
-struct Opened {
-    std::unique_ptr<PuzzleSession> Session = std::make_unique<PuzzleSession>();
-    std::unique_ptr<TRMMainForm> Frame;
-    TRaetselForm* Board = nullptr;
-
-    PuzzleImage& Im() { return Session->image(); }
-    StringGrid* Grid() const { return Board->Raetsel; }
-    std::string Entry(int c, int r) { return Im().entry(c, r).str(); }
-    void Select(int c, int r) { Grid()->SelectCell(c, r); }
-    QToolButton* Button(const char* name) const {
-        return Board->findChild<QToolButton*>(QString::fromLatin1(name));
-    }
+struct Opened : OpenedBoard {
     bool Visible(const char* item) {
         Board->MenuRaetselPlayPopup();
         return Board->PlayItem(item)->isVisible();
     }
     bool UndoPossible() const { return EditCommands::Of(*Frame).UndoPossible(); }
-    void Type(const QString& keys) {
-        Grid()->setFocus();
-        QTest::keyClicks(Grid(), keys);
-    }
 };
 
 std::unique_ptr<Opened> Open(const Puzzle& puzzle, const std::string& name) {
-    auto o = std::make_unique<Opened>();
-    const std::string path = WriteTemp(name, PuzzleFileBytes(puzzle.Image, "7.46"));
-    o->Frame = std::make_unique<TRMMainForm>(*o->Session, std::vector<std::string>{path});
-    o->Frame->show();
-    if (QTest::qWaitFor([&] { return o->Frame->Board() != nullptr; }, 5000)) {
-        o->Board = o->Frame->Board();
-        QCoreApplication::processEvents();
-    }
-    return o;
-}
-
-std::unique_ptr<Puzzle> Crossword(int kind = 0) {
-    auto p = GridPuzzle(kind, {"HAUS#", "A#BAD", "SONNE", "E#TOR"});
-    NumberWords(*p);
-    for (int i = 0; i < p->Image.WordCount; ++i)
-        p->Image.Words[i].ClueText.set("Hinweis " + std::to_string(i));
-    return p;
+    return OpenBoard<Opened>(puzzle, name);
 }
 
 // Answers every modal dialog through a handler and remembers what was shown.
@@ -275,7 +245,7 @@ private slots:
 
     void showClueAndLookUp() {
         Dialogs dialogs;
-        auto p = Crossword();
+        auto p = SmallCrossword();
         const int across = FindWord(p->Image, 1, true);
         p->Image.Words[across].WordReversed = 1;
         const auto o = Open(*p, "clue.puz");
@@ -316,7 +286,7 @@ private slots:
     }
 
     void toolbarAndPopupFollowTheState() {
-        const auto o = Open(*Crossword(), "popup.puz");
+        const auto o = Open(*SmallCrossword(), "popup.puz");
         QVERIFY(o->Board);
         Settings& s = o->Session->settings;
         QVERIFY(o->Visible("MItemPlayUmschreibung"));

@@ -1,5 +1,6 @@
 // Typing, deleting, direction, word search lines and hints on the board, with
 // real key and mouse events on the grid inside the real frame.
+#include "BoardFixture.h"
 #include "ClueListLink.h"
 #include "ContainerWriter.h"
 #include "EditCommands.h"
@@ -18,15 +19,8 @@
 #include <QToolButton>
 
 namespace {
-struct Opened {
-    std::unique_ptr<PuzzleSession> Session = std::make_unique<PuzzleSession>();
-    std::unique_ptr<TRMMainForm> Frame;
-    TRaetselForm* Board = nullptr;
-
-    PuzzleImage& Im() { return Session->image(); }
-    StringGrid* Grid() const { return Board->Raetsel; }
+struct Opened : OpenedBoard {
     QPoint Centre(int c, int r) const { return Grid()->CellRect(c, r).center(); }
-    std::string Entry(int c, int r) { return Im().entry(c, r).str(); }
     bool UndoPossible() const { return EditCommands::Of(*Frame).UndoPossible(); }
     void Type(const QString& keys) { QTest::keyClicks(Grid(), keys); }
     // Keys beyond ASCII, as a keyboard with umlauts sends them.
@@ -39,28 +33,9 @@ struct Opened {
 };
 
 std::unique_ptr<Opened> Open(const Puzzle& puzzle, const std::string& name) {
-    auto o = std::make_unique<Opened>();
-    const std::string path = WriteTemp(name, PuzzleFileBytes(puzzle.Image, "7.46"));
-    o->Frame = std::make_unique<TRMMainForm>(*o->Session, std::vector<std::string>{path});
-    o->Frame->show();
-    if (QTest::qWaitFor([&] { return o->Frame->Board() != nullptr; }, 5000)) {
-        o->Board = o->Frame->Board();
-        QCoreApplication::processEvents();
-        o->Grid()->setFocus();
-    }
+    auto o = OpenBoard<Opened>(puzzle, name);
+    if (o->Board) o->Grid()->setFocus();
     return o;
-}
-
-// The crossword most cases use:   H A U S #
-//                                 A # B A D
-//                                 S O N N E
-//                                 E # T O R
-std::unique_ptr<Puzzle> Crossword(int kind = 0) {
-    auto p = GridPuzzle(kind, {"HAUS#", "A#BAD", "SONNE", "E#TOR"});
-    NumberWords(*p);
-    for (int i = 0; i < p->Image.WordCount; ++i)
-        p->Image.Words[i].ClueText.set("Hinweis " + std::to_string(i));
-    return p;
 }
 
 // Result messages are answered at once and remembered.
@@ -112,7 +87,7 @@ private slots:
 
     void typingAdvancesAndTurnsAtBlocks() {
         Messages messages;
-        const auto o = Open(*Crossword(), "typing.puz");
+        const auto o = Open(*SmallCrossword(), "typing.puz");
         QVERIFY(o->Board);
         QCOMPARE(o->Current(), QPoint(1, 1));
         QCOMPARE(int(o->Board->InputDirection), 1);
@@ -143,7 +118,7 @@ private slots:
     }
 
     void blockedCellsSwallowKeys() {
-        const auto o = Open(*Crossword(), "blocked.puz");
+        const auto o = Open(*SmallCrossword(), "blocked.puz");
         QVERIFY(o->Board);
         o->Click(2, 2);
         QCOMPARE(o->Current(), QPoint(2, 2));
@@ -165,7 +140,7 @@ private slots:
     }
 
     void clickAndEnterToggleTheDirection() {
-        const auto o = Open(*Crossword(), "toggle.puz");
+        const auto o = Open(*SmallCrossword(), "toggle.puz");
         QVERIFY(o->Board);
         o->Click(3, 3);
         QCOMPARE(int(o->Board->InputDirection), 1);
@@ -187,7 +162,7 @@ private slots:
     }
 
     void backspaceAndDelete() {
-        const auto o = Open(*Crossword(), "backspace.puz");
+        const auto o = Open(*SmallCrossword(), "backspace.puz");
         QVERIFY(o->Board);
         o->Click(1, 3);
         o->Type("so");
@@ -274,7 +249,7 @@ private slots:
 
     void clueListFollowsTheInput() {
         Messages messages;
-        const auto o = Open(*Crossword(), "clues.puz");
+        const auto o = Open(*SmallCrossword(), "clues.puz");
         QVERIFY(o->Board);
         FakeClueList clues;
         o->Board->ClueListSource = [&clues] { return &clues; };
@@ -352,7 +327,7 @@ private slots:
     }
 
     void hintsFollowTheMouse() {
-        const auto o = Open(*Crossword(), "hints.puz");
+        const auto o = Open(*SmallCrossword(), "hints.puz");
         QVERIFY(o->Board);
         o->Session->settings.HinweiseZeigen = true;
         QTest::mouseMove(o->Grid(), o->Centre(1, 1));

@@ -1,5 +1,6 @@
 // The board window inside the real frame: creation, caption, layout, zoom,
 // first cell, tool bar and closing.
+#include "BoardFixture.h"
 #include "ContainerWriter.h"
 #include "GradientBar.h"
 #include "Hauptformular.h"
@@ -16,29 +17,12 @@
 #include <QToolButton>
 
 namespace {
-struct Opened {
-    std::unique_ptr<PuzzleSession> Session = std::make_unique<PuzzleSession>();
-    std::unique_ptr<TRMMainForm> Frame;
-    TRaetselForm* Board = nullptr;
-
+struct Opened : OpenedBoard {
     QMdiSubWindow* Sub() const { return qobject_cast<QMdiSubWindow*>(Board->parentWidget()); }
-    PuzzleImage& Im() { return Session->image(); }
-    QToolButton* Button(const char* name) const {
-        return Board->findChild<QToolButton*>(QString::fromLatin1(name));
-    }
 };
 
-// The player's own road: the frame loads the puzzle file and opens the board.
 std::unique_ptr<Opened> Open(const Puzzle& puzzle, const std::string& name) {
-    auto o = std::make_unique<Opened>();
-    const std::string path = WriteTemp(name, PuzzleFileBytes(puzzle.Image, "7.46"));
-    o->Frame = std::make_unique<TRMMainForm>(*o->Session, std::vector<std::string>{path});
-    o->Frame->show();
-    if (QTest::qWaitFor([&] { return o->Frame->Board() != nullptr; }, 5000)) {
-        o->Board = o->Frame->Board();
-        QCoreApplication::processEvents();
-    }
-    return o;
+    return OpenBoard<Opened>(puzzle, name);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 // The frame's edit and view commands: one-step undo, reset with its question,
 // "Lösung zeigen", and the menu entries handed on to the board.
+#include "BoardFixture.h"
 #include "ContainerWriter.h"
 #include "EditCommands.h"
 #include "Hauptformular.h"
@@ -19,18 +20,7 @@
 #include <QToolButton>
 
 namespace {
-struct Opened {
-    std::unique_ptr<PuzzleSession> Session = std::make_unique<PuzzleSession>();
-    std::unique_ptr<TRMMainForm> Frame;
-    TRaetselForm* Board = nullptr;
-
-    PuzzleImage& Im() { return Session->image(); }
-    std::string Entry(int c, int r) { return Im().entry(c, r).str(); }
-    void Type(const QString& keys) {
-        Board->Raetsel->setFocus();
-        QTest::keyClicks(Board->Raetsel, keys);
-    }
-    void Select(int c, int r) { Board->Raetsel->SelectCell(c, r); }
+struct Opened : OpenedBoard {
     QToolButton* FrameButton(const char* name) const {
         return Frame->findChild<QToolButton*>(QString::fromLatin1(name));
     }
@@ -41,21 +31,7 @@ struct Opened {
 };
 
 std::unique_ptr<Opened> Open(const Puzzle& puzzle, const std::string& name) {
-    auto o = std::make_unique<Opened>();
-    const std::string path = WriteTemp(name, PuzzleFileBytes(puzzle.Image, "7.46"));
-    o->Frame = std::make_unique<TRMMainForm>(*o->Session, std::vector<std::string>{path});
-    o->Frame->show();
-    if (QTest::qWaitFor([&] { return o->Frame->Board() != nullptr; }, 5000)) {
-        o->Board = o->Frame->Board();
-        QCoreApplication::processEvents();
-    }
-    return o;
-}
-
-std::unique_ptr<Puzzle> Crossword() {
-    auto p = GridPuzzle(0, {"HAUS#", "A#BAD", "SONNE", "E#TOR"});
-    NumberWords(*p);
-    return p;
+    return OpenBoard<Opened>(puzzle, name);
 }
 
 struct Dialogs {
@@ -85,7 +61,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
 
     void undoGoesBackOneStep() {
-        const auto o = Open(*Crossword(), "undo.puz");
+        const auto o = Open(*SmallCrossword(), "undo.puz");
         QVERIFY(o->Board);
         QVERIFY(!o->UndoEnabled());
         o->Type("h");
@@ -151,7 +127,7 @@ private slots:
     }
 
     void showSolutionTwice() {
-        const auto o = Open(*Crossword(), "solution.puz");
+        const auto o = Open(*SmallCrossword(), "solution.puz");
         QVERIFY(o->Board);
         o->Type("ha");
         o->OpenMenu("MItemAnsicht");
@@ -172,7 +148,7 @@ private slots:
 
     void menuEntriesRunTheBoardCommands() {
         Dialogs dialogs;
-        const auto o = Open(*Crossword(), "menu.puz");
+        const auto o = Open(*SmallCrossword(), "menu.puz");
         QVERIFY(o->Board);
         o->OpenMenu("MItemBearbeiten");
         QVERIFY(o->Item("MItemBeaEintragen")->isEnabled());

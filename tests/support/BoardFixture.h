@@ -1,0 +1,59 @@
+// A real frame that loads a puzzle file and opens its board, the way the
+// player does; shared by the window tests.
+#pragma once
+
+#include "ContainerWriter.h"
+#include "Hauptformular.h"
+#include "RaetselFormular.h"
+#include "StringGrid.h"
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+#include <string>
+
+struct OpenedBoard {
+    std::unique_ptr<PuzzleSession> Session = std::make_unique<PuzzleSession>();
+    std::unique_ptr<TRMMainForm> Frame;
+    TRaetselForm* Board = nullptr;
+
+    PuzzleImage& Im() { return Session->image(); }
+    StringGrid* Grid() const { return Board->Raetsel; }
+    std::string Entry(int c, int r) { return Im().entry(c, r).str(); }
+    void Select(int c, int r) { Grid()->SelectCell(c, r); }
+    void Type(const QString& keys) {
+        Grid()->setFocus();
+        QTest::keyClicks(Grid(), keys);
+    }
+    QToolButton* Button(const char* name) const {
+        return Board->findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+};
+
+template <class T = OpenedBoard>
+std::unique_ptr<T> OpenBoard(const Puzzle& puzzle, const std::string& name) {
+    auto o = std::make_unique<T>();
+    const std::string path = WriteTemp(name, PuzzleFileBytes(puzzle.Image, "7.46"));
+    o->Frame = std::make_unique<TRMMainForm>(*o->Session, std::vector<std::string>{path});
+    o->Frame->show();
+    if (QTest::qWaitFor([&] { return o->Frame->Board() != nullptr; }, 5000)) {
+        o->Board = o->Frame->Board();
+        QCoreApplication::processEvents();
+    }
+    return o;
+}
+
+// The crossword most window tests use:   H A U S #
+//                                        A # B A D
+//                                        S O N N E
+//                                        E # T O R
+inline std::unique_ptr<Puzzle> SmallCrossword(int kind = 0) {
+    auto p = GridPuzzle(kind, {"HAUS#", "A#BAD", "SONNE", "E#TOR"});
+    NumberWords(*p);
+    for (int i = 0; i < p->Image.WordCount; ++i)
+        p->Image.Words[i].ClueText.set("Hinweis " + std::to_string(i));
+    return p;
+}
