@@ -1,5 +1,7 @@
 #include "Hauptformular.h"
 
+#include "SystemPalette.h"
+
 #include "Container.h"
 #include "Cp1252.h"
 #include "DragCursors.h"
@@ -59,18 +61,6 @@ const char* ChildClass(int kind) {
     }
 }
 
-Colour ToColour(const QColor& c) {
-    return static_cast<Colour>(c.red()) | static_cast<Colour>(c.green()) << 8 |
-           static_cast<Colour>(c.blue()) << 16;
-}
-
-void FillSystemColours(SystemColours& system) {
-    const QPalette pal = QApplication::palette();
-    system.Highlight = ToColour(pal.color(QPalette::Highlight));
-    system.ButtonFace = ToColour(pal.color(QPalette::Button));
-    system.Window = ToColour(pal.color(QPalette::Base));
-    system.WindowText = ToColour(pal.color(QPalette::Text));
-}
 } // namespace
 
 struct TRMMainForm::Controls {
@@ -403,7 +393,7 @@ void TRMMainForm::HandleStartupMessage() {
 }
 
 std::uint8_t TRMMainForm::LoadPuzzle() {
-    FillSystemColours(session_.settings.System);
+    session_.settings.System = SystemColoursFromPalette();
     LoadOutcome outcome;
     try {
         outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, puzzlePicture_, parameters_,

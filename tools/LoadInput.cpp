@@ -15,8 +15,9 @@ bool HeaderAt(const std::string& path, std::int64_t offset, char (&header)[Heade
 }
 } // namespace
 
-LoadedInput LoadInput(const std::string& path) {
+LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     LoadedInput l;
+    l.S.System = system;
     SetDefaultSettings(l.S, l.P->Image);
     char header[HeaderSize];
     try {

@@ -21,4 +21,5 @@ struct LoadedInput {
     std::string Error; // a file that exists but cannot be opened
 };
 
-LoadedInput LoadInput(const std::string& path);
+// The settings resolve system colours with `system` (the defaults without a palette).
+LoadedInput LoadInput(const std::string& path, const SystemColours& system = {});

@@ -9,8 +9,9 @@
 #include "StringGrid.h"
 #include "Sudoku.h"
 #include "SudokuAids.h"
+#include "SystemPalette.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -106,9 +107,10 @@ int RenderCommand(const Args& args) {
     static int argc = 1;
     static char name[] = "zoruvidedid-tool";
     static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    // A widgets application, so that the palette is the player's.
+    QApplication app(argc, argv);
 
-    LoadedInput l = LoadInput(o.Input);
+    LoadedInput l = LoadInput(o.Input, SystemColoursFromPalette());
     if (l.Result != LoadResult::Loaded) {
         const std::string message =
             l.Error.empty() ? LoadFailureMessage(l.Result, o.Input) : l.Error;

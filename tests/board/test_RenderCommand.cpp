@@ -1,8 +1,10 @@
 // The tool's render command: the board's grid as PNG, from a file or a module.
+#include "BoardFixture.h"
 #include "CellPainter.h"
 #include "ContainerWriter.h"
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTest>
 
@@ -45,6 +47,45 @@ private slots:
             for (int x = 2; x < 2 + 30; ++x)
                 if (solved.pixelColor(x + 31, y - 31) == QColor(0, 0, 255)) missing = true;
         QVERIFY(missing);
+    }
+
+    // The tool paints what the screen shows: every example's grid grabbed from a
+    // real board equals the rendered picture, but for the current cell and its
+    // word, which the render leaves without highlight.
+    void sameImageAsTheScreen() {
+        QFile list(qEnvironmentVariable("ZORU_EXAMPLES") + "/list.txt");
+        if (!list.open(QIODevice::ReadOnly)) QSKIP("examples not built");
+        int compared = 0;
+        for (const QByteArray& line : list.readAll().split('\n')) {
+            const QString name = QString::fromUtf8(line.trimmed());
+            if (name.isEmpty()) continue;
+            const QString file = qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".puz";
+            const auto o = OpenBoardFile(file.toStdString());
+            QVERIFY2(o->Board, qPrintable(name));
+            // Without the word highlight only the current cell is marked.
+            o->Session->settings.AktuellenBegriffMarkieren = false;
+            const QImage screen = o->Grid()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage rendered =
+                Render(file.toStdString(), {}).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(rendered.size(), screen.size());
+            const QRect current =
+                o->Grid()->Col() > 0
+                    ? o->Grid()->CellRect(o->Grid()->Col(), o->Grid()->Row()).adjusted(-2, -2, 2, 2)
+                    : QRect();
+            int differing = 0;
+            for (int y = 0; y < screen.height(); ++y)
+                for (int x = 0; x < screen.width(); ++x)
+                    if (!current.contains(x, y) && screen.pixel(x, y) != rendered.pixel(x, y))
+                        ++differing;
+            if (differing) {
+                qWarning() << name << differing << "pixels differ";
+                screen.save("/tmp/diff-screen.png");
+                rendered.save("/tmp/diff-render.png");
+            }
+            QCOMPARE(differing, 0);
+            ++compared;
+        }
+        QVERIFY(compared > 10);
     }
 
     void moduleSettingsApply() {

@@ -33,10 +33,9 @@ struct OpenedBoard {
     }
 };
 
-template <class T = OpenedBoard>
-std::unique_ptr<T> OpenBoard(const Puzzle& puzzle, const std::string& name) {
+// The frame started with a puzzle file on its command line.
+template <class T = OpenedBoard> std::unique_ptr<T> OpenBoardFile(const std::string& path) {
     auto o = std::make_unique<T>();
-    const std::string path = WriteTemp(name, PuzzleFileBytes(puzzle.Image, "7.46"));
     o->Frame = std::make_unique<TRMMainForm>(*o->Session, std::vector<std::string>{path});
     o->Frame->show();
     if (QTest::qWaitFor([&] { return o->Frame->Board() != nullptr; }, 5000)) {
@@ -44,6 +43,11 @@ std::unique_ptr<T> OpenBoard(const Puzzle& puzzle, const std::string& name) {
         QCoreApplication::processEvents();
     }
     return o;
+}
+
+template <class T = OpenedBoard>
+std::unique_ptr<T> OpenBoard(const Puzzle& puzzle, const std::string& name) {
+    return OpenBoardFile<T>(WriteTemp(name, PuzzleFileBytes(puzzle.Image, "7.46")));
 }
 
 // The crossword most window tests use:   H A U S #
