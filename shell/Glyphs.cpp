@@ -262,15 +262,3 @@ QPixmap MakerLogo() {
     p.drawText(QRect(0, 0, 44, 24), Qt::AlignCenter, "Velmar");
     return pm;
 }
-
-QPixmap InputDirectionGlyph(int index) {
-    QPixmap pm = Canvas(9, 9);
-    QPainter p(&pm);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    if (index == 0)
-        p.drawPolygon(QPolygon({{2, 0}, {7, 4}, {2, 8}}));
-    else
-        p.drawPolygon(QPolygon({{0, 2}, {8, 2}, {4, 7}}));
-    return pm;
-}

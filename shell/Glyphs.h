@@ -24,5 +24,3 @@ QPixmap LanguageFlag(int language);
 
 QPixmap MakerLogo(); // 44 x 24
 
-// 9 x 9 arrows drawn at the input position: 0 points right (across), 1 down.
-QPixmap InputDirectionGlyph(int index);

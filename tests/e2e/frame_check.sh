@@ -38,19 +38,7 @@ pid=$!
 cleanup() { kill "$pid" 2>/dev/null || true; }
 trap cleanup EXIT
 
-find_window() { # name regex, seconds
-    local i
-    for ((i = 0; i < $2 * 10; i++)); do
-        local w
-        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        if [[ -n "$w" ]]; then
-            echo "$w"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/lib.sh"
 
 # The caption turns to "Velmar Zoruvidedid" when the start-up message is handled.
 frame=$(find_window '^Velmar Zoruvidedid$' 20) || {

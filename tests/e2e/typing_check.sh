@@ -24,18 +24,7 @@ pid=
 cleanup() { [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true; }
 trap cleanup EXIT
 
-find_window() { # name regex, seconds
-    local i w
-    for ((i = 0; i < $2 * 10; i++)); do
-        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        if [[ -n "$w" ]]; then
-            echo "$w"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/lib.sh"
 
 # A player for a puzzle file: packed into a stripped copy when it fits, else
 # the player with the file as its parameter.
