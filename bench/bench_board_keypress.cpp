@@ -82,12 +82,12 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitFor([&] { return frame.Board() != nullptr; }, 5000));
         TRaetselForm* board = frame.Board();
-        StringGrid* grid = board->Raetsel;
+        StringGrid* grid = board->Grid();
         // Room for the whole grid, so that no press scrolls the board.
         frame.resize(grid->width() + 100, grid->height() + 300);
         board->LayoutBoard();
         QTest::qWait(100);
-        QVERIFY(board->ScrollBox->viewport()->height() >= grid->height());
+        QVERIFY(board->ScrollBox()->viewport()->height() >= grid->height());
         grid->setFocus();
 
         int painted = 0;

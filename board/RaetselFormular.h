@@ -1,30 +1,28 @@
 // The board: the child window of the frame that shows the puzzle grid.
 #pragma once
 
+#include "BoardLink.h"
 #include "CellPainter.h"
 #include "Queries.h"
+#include "SudokuAids.h"
 
 #include <QImage>
 #include <QWidget>
 
-#include <string_view>
-
-#include <functional>
-#include <set>
+#include <memory>
 #include <string>
 
+class BoardCommands;
+class BoardHost;
+class BoardToolbar;
 class ClueListLink;
 class GradientBar;
-class QAction;
 class QKeyEvent;
 class QMdiSubWindow;
 class QMenu;
 class QMouseEvent;
 class QScrollArea;
-class QToolButton;
-class QUrl;
 class StringGrid;
-class TRMMainForm;
 struct PuzzleSession;
 
 // The board's caption for the puzzle (UTF-8): its title, else the kind name
@@ -32,33 +30,61 @@ struct PuzzleSession;
 QString BoardCaption(const PuzzleImage& image);
 // The letter size that goes with a cell size.
 int FontSizeForCell(int cellSize);
-// First letter and every letter after a separator upper case, the rest lower
-// case (code page 1252).
-std::string ProperCase(std::string_view text);
-// The encyclopedia article of a word (code page 1252).
-QUrl LookupUrl(std::string_view word);
 // The text of the status line for a cell of the board.
 QString StatusHintFor(const PuzzleImage& image, int col, int row);
 
-class TRaetselForm : public QWidget {
+// Where the input stands: the current cell before the last move, the
+// direction and the word through the cell, and the cell under the pointer.
+struct BoardCursor {
+    int PrevCol = 0, PrevRow = 0;
+    int HoverCol = -1, HoverRow = -1;
+    std::uint8_t InputDirection = 0; // 0 not chosen, 1 across, 2 down
+    std::uint8_t PrevInputDirection = 0;
+    WordInfo CurrentWord, PrevWord;
+};
+
+// What the board draws from besides the record: Sudoku boxes and aids, and
+// the picture scaled to the picture cells.
+struct BoardPaintState {
+    int BoxWidth = 0, BoxHeight = 0;
+    CandidateTable Candidates{};
+    int MarkTag = 0;
+    int PictureFirstCol = 0, PictureFirstRow = 0, PictureLastCol = 0, PictureLastRow = 0;
+    QImage PictureBitmap;
+};
+
+class TRaetselForm : public QWidget, public BoardLink {
     Q_OBJECT
 public:
-    // Creates the board as a child of the frame and shows it.
-    static TRaetselForm* Open(TRMMainForm& frame);
-
-    explicit TRaetselForm(TRMMainForm& frame);
+    explicit TRaetselForm(BoardHost& host, QWidget* parent = nullptr);
     ~TRaetselForm() override;
+
+    BoardHost& Host() const { return host_; }
+    PuzzleSession& Session() const { return session_; }
+    StringGrid* Grid() const { return raetsel_; }
+    QScrollArea* ScrollBox() const { return scrollBox_; }
+    BoardToolbar& Toolbar() const { return *toolbar_; }
+    BoardCommands& Commands() const { return *commands_; }
+    BoardCursor& Cursor() { return cursor_; }
+    const BoardCursor& Cursor() const { return cursor_; }
+    const BoardPaintState& PaintState() const { return paint_; }
+    QMdiSubWindow* SubWindow() const;
 
     void FormShow();
     void LayoutBoard();
     void SelectFirstCell();
-    // Word search: no cell selected.
-    void ClearSelection();
-    // Zoom by the sender's step (+1 in, -1 out).
-    void MItemPlayZoomInClick(int step);
+    void ClearSelection() override;
+    // Zoom by one pixel per step (+1 in, -1 out).
+    void Zoom(int step);
+    // The tool bar and the commands' states for a cell (the one becoming
+    // current while the grid asks), or for the current cell.
     void UpdateToolbar(int col, int row);
+    void UpdateToolbar();
+    // The cell the commands' states were last worked out for.
+    QPoint CommandCell() const { return commandCell_; }
     // Candidates from the entries, then the current field marking again.
     void RecomputeCandidates();
+    void SetMarkTag(int tag);
 
     // The grid asks before its current cell moves; other board code calls it
     // with fromGrid false after moving the cell itself.
@@ -73,75 +99,36 @@ public:
     void RaetselMouseMove(QMouseEvent* event);
     void RaetselMouseUp(QMouseEvent* event);
     void RaetselDblClick(QMouseEvent* event);
-    // The clue list's jump to a word.
-    void SelectWordByNumber(int number, bool across);
-    // The letters of the run through the current cell (code page 1252).
-    std::string CurrentWordLetters(bool fromEntries) const;
-    int CurrentWordNumber() const;
 
-    // Commands of the tool bar and the popup menu.
-    void MenuRaetselPlayPopup();
-    void SetBlankMark(bool on);
-    void MItemPlayLeerfeldClick();
-    void MItemPlayBuchstEintragenClick();
-    void MItemPlayBegriffEintragenClick();
-    void MItemPlayUmschreibungClick();
-    void MItemPlayNachschlagenClick();
-    // Dragging a word from the clue list; source is the widget the drag started from.
-    bool RaetselDragOver(const QObject* source, int col, int row);
-    void RaetselDragDrop(const QObject* source, int col, int row);
-    void SBShowFailClick(bool pressed);
-    void MItemPlayShowFailClick();
-    void SBShowLengthClick(bool pressed);
-    void MItemPlayShowLengthClick();
-    void SBShowHintsClick(bool pressed);
-    void MItemPlayShowHintsClick();
-    void SBShowHintGridsClick(bool pressed);
+    // BoardLink
+    void RunEdit(const std::function<EditOutcome()>& change) override;
+    void RunEvaluation() override;
+    void SelectWordByNumber(int number, bool across) override;
+    std::string CurrentWordLetters(bool fromEntries) const override;
+    int CurrentWordNumber() const override;
+    bool InputAcross() const override { return cursor_.InputDirection == 1; }
+    void RepaintGrid() override;
+    QWidget* BoardWindow() override;
+
     // Clears the entries and marks; the frame has asked and recorded the undo point.
     void ResetBoard();
-
     // The clue list while it is open, else null.
     ClueListLink* ClueList() const;
-    // Where ClueList looks; by default the frame's clue-list child.
-    std::function<ClueListLink*()> ClueListSource;
-    // Judges the puzzle and tells the player the outcome.
-    void RunEvaluation();
+    // Tells the clue list about finished or broken words (AutomatischMarkieren).
+    void ReportWords(const std::vector<WordReport>& reports);
 
+    bool Blocked(int col, int row) const;
     QRect CellRect(int col, int row) const;
     void RepaintCell(int col, int row);
     // The cells of a word, from its start cell up to the next block.
     void RepaintWord(const WordInfo& word);
     // The run through a cell in a direction (1 across, else down), bounded by blocked cells.
     void RepaintRun(int col, int row, std::uint8_t direction);
-    void RepaintGrid();
 
     // Draws the grid onto paper (one unit = 0.1 mm) and returns the cell size.
     int PrintGrid(QPainter& painter, const QRect& area);
     // What PaintCell needs for the screen, from the board's current state.
     CellPaintContext PaintContext() const;
-
-    // Tool buttons the frame's enabling rules look at.
-    bool ButtonVisible(const char* name) const;
-    bool ButtonDown(const char* name) const;
-    bool ButtonEnabled(const char* name) const;
-
-    StringGrid* Raetsel = nullptr;
-    QScrollArea* ScrollBox = nullptr;
-    GradientBar* Toolbar = nullptr;
-    GradientBar* PanelMark = nullptr;
-    QMenu* MenuRaetselPlay = nullptr;
-    QAction* PlayItem(const char* name) const;
-
-    int PrevCol = 0, PrevRow = 0;
-    int HoverCol = -1, HoverRow = -1;
-    std::uint8_t InputDirection = 0;
-    std::uint8_t PrevInputDirection = 0;
-    WordInfo CurrentWord, PrevWord;
-    int BoxWidth = 0, BoxHeight = 0;
-    CandidateTable Candidates{};
-    int MarkTag = 0;
-    int PictureFirstCol = 0, PictureFirstRow = 0, PictureLastCol = 0, PictureLastRow = 0;
-    QImage PictureBitmap;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -149,28 +136,21 @@ protected:
 
 private:
     void FormCreate();
-    void CreateToolbar();
-    void CreatePopupMenu();
     void ConnectGrid();
-    QToolButton* AddButton(QWidget* parent, const char* name, int left, const QString& glyph,
-                           const QString& hint, bool checkable);
-    QToolButton* Button(const char* name) const;
-    void SetButtonEnabled(const char* name, bool enabled);
-    void CloseChild(int kind);
-    QMdiSubWindow* SubWindow() const;
-    bool Blocked(int col, int row) const;
     void ScalePictureBitmap();
     // Repaints the runs whose highlight changes when the input position moves
     // from (PrevCol, PrevRow) in PrevInputDirection to (col, row).
     void MoveHighlight(int col, int row);
-    void UndoPoint();
-    // Reports the word through the current cell to the clue list (AutomatischMarkieren).
-    void ReportWord(bool across, bool solved, bool onlyWhenFull);
     void ShowTooltip(int col, int row, const QPoint& globalMouse);
-    void RefreshSideWindows();
+    void FocusClueEntry(bool onlyWhenVisible);
 
-    TRMMainForm& frame_;
+    BoardHost& host_;
     PuzzleSession& session_;
-    // The state UpdateToolbar gave each button, before the pending ones are greyed.
-    std::set<std::string> enabled_;
+    StringGrid* raetsel_ = nullptr;
+    QScrollArea* scrollBox_ = nullptr;
+    BoardCursor cursor_;
+    QPoint commandCell_;
+    BoardPaintState paint_;
+    std::unique_ptr<BoardToolbar> toolbar_;
+    std::unique_ptr<BoardCommands> commands_;
 };

@@ -117,3 +117,15 @@ std::string UpperCp1252(std::string_view text) {
     for (char& c : out) c = UpperCp1252(c);
     return out;
 }
+
+char LowerCp1252(char c) {
+    const auto ch = static_cast<unsigned char>(c);
+    if ((ch >= 'A' && ch <= 'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7))
+        return static_cast<char>(ch + 0x20);
+    return c;
+}
+
+bool IsCp1252Letter(unsigned char ch) {
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') ||
+           (ch >= 0xC0 && ch != 0xD7 && ch != 0xF7);
+}

@@ -11,3 +11,7 @@ std::string Utf8ToCp1252(std::string_view text);
 // The locale's upper-case rule on one code page 1252 character (umlauts included; ß stays).
 char UpperCp1252(char c);
 std::string UpperCp1252(std::string_view text);
+// The lower-case counterpart of an upper-case letter (umlauts included).
+char LowerCp1252(char c);
+// A letter of code page 1252: a-z, A-Z and the accented letters from 0xC0 (not × and ÷).
+bool IsCp1252Letter(unsigned char ch);

@@ -10,10 +10,10 @@ namespace {
 constexpr std::uint8_t LevelWrong = 2;
 constexpr std::uint8_t LevelSolved = 3;
 
-const char* const SolvedText = "Sie haben das R\u00e4tsel gel\u00f6st!";
-const char* const BestTimeText = "Sie haben das R\u00e4tsel in Bestzeit gel\u00f6st!";
+const char* const SolvedText = "Sie haben das Rätsel gelöst!";
+const char* const BestTimeText = "Sie haben das Rätsel in Bestzeit gelöst!";
 const char* const WrongText =
-    "Das R\u00e4tsel ist vollst\u00e4ndig ausgef\u00fcllt, aber nicht korrekt gel\u00f6st!";
+    "Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!";
 
 bool IsOneLetter(const Letter& l, char ch) {
     return l.size() == 1 && l.Chars[0] == ch;
@@ -25,7 +25,7 @@ CompletionNotice EvaluateCompletion(Puzzle& puzzle, const Settings& settings) {
     const int kind = im.PuzzleKind;
     const int columns = std::min<int>(im.ColumnCount, MaxCells);
     const int rows = std::min<int>(im.RowCount, MaxCells);
-    const bool codeKind = kind == 2 || kind == 3;
+    const bool codeKind = IsNumberKind(kind);
     bool correct = true;
     bool complete = true;
     // Which one-letter solutions the grid holds, gathered in the same pass for the code check.
@@ -37,11 +37,11 @@ CompletionNotice EvaluateCompletion(Puzzle& puzzle, const Settings& settings) {
             const std::int32_t f = cell.CellFlags;
             if (codeKind && cell.SolutionLetter.size() == 1)
                 occurs[static_cast<unsigned char>(cell.SolutionLetter.Chars[0])] = true;
-            if (kind == 10 || kind == 11) {
+            if (HasPlacedBlocks(kind)) {
                 // The player's blocks must stand exactly on the puzzle's blocks.
                 if (((f & CellFlag::PlacedBlock) != 0) != ((f & CellFlag::Block) != 0))
                     correct = false;
-            } else if (kind == 12) {
+            } else if (IsWordSearch(kind)) {
                 const bool marked = (f & CellFlag::PlayerMark) != 0;
                 const bool block = (f & CellFlag::Block) != 0;
                 if (marked == block) correct = false;
@@ -98,7 +98,7 @@ CompletionNotice EvaluateCompletion(Puzzle& puzzle, const Settings& settings) {
         notice.ShowMessage = true;
         notice.MessageKind = 1;
         notice.Message = SolvedText;
-        if (kind == 15) {
+        if (IsTimedKind(kind)) {
             im.ClockRunning = 0;
             notice.RefreshStopwatch = true;
             if (im.BestSeconds == 0 || im.ElapsedSeconds < im.BestSeconds) {
@@ -107,7 +107,7 @@ CompletionNotice EvaluateCompletion(Puzzle& puzzle, const Settings& settings) {
                 notice.Message = BestTimeText;
             }
         }
-    } else if (kind < 12) {
+    } else if (IsWordKind(kind)) {
         notice.ShowMessage = true;
         notice.MessageKind = 0;
         notice.Message = WrongText;

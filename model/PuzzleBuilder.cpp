@@ -31,7 +31,7 @@ std::string DirName(bool across) {
 bool IsWordKindWithClues(int kind) {
     // Number puzzles show codes, word grids list the words themselves: only
     // the other word kinds need a clue for every word.
-    return kind < 12 && kind != 2 && kind != 3 && kind != 6 && kind != 7;
+    return IsWordKind(kind) && !IsNumberKind(kind) && !IsFenceKind(kind);
 }
 
 // A run of two or more letter cells along one direction, or a hidden word.
@@ -160,7 +160,7 @@ public:
             fail(rowLine(L.Givens, 1), "givens apply to Sudoku kinds only");
         if (IsSudokuKind(Kind))
             sudoku();
-        else if (Kind == 12)
+        else if (IsWordSearch(Kind))
             wordSearch();
         else
             wordGrid();
@@ -216,10 +216,10 @@ private:
         Im.Difficulty = static_cast<std::uint8_t>(std::clamp(L.Difficulty, 0, 3));
         Im.AllowedAids = L.AllowedAids;
         Im.PuzzleLanguage = static_cast<std::uint8_t>(std::clamp(L.Language, 0, 4));
-        if (L.ReverseDropAllowed && Kind != 6 && Kind != 7)
+        if (L.ReverseDropAllowed && !IsFenceKind(Kind))
             fail(0, "reverse-drop applies to kinds 6 and 7 only");
         Im.ReverseDropAllowed = L.ReverseDropAllowed ? 1 : 0;
-        if (Kind == 15)
+        if (IsTimedKind(Kind))
             Im.BestSeconds = L.BestSeconds;
         else if (L.BestSeconds != 0)
             fail(0, "a best time applies to kind 15 only");
@@ -347,7 +347,7 @@ private:
     }
 
     void matchClues(std::vector<Slot>& slots) {
-        const bool mayReverse = Kind == 6 || Kind == 7;
+        const bool mayReverse = IsFenceKind(Kind);
         for (std::size_t i = 0; i < L.Clues.size(); ++i) {
             const ClueLine& cl = L.Clues[i];
             const std::string w = NormalizeWord(cl.Word, 255);
@@ -612,7 +612,7 @@ private:
                 if (e >= 'a' && e <= 'z') e = static_cast<char>(e - 'a' + 'A');
                 const CellRecord& cell = Im.cell(c, r);
                 const int line = rowLine(L.Entries, r);
-                if (Kind == 12) {
+                if (IsWordSearch(Kind)) {
                     fail(line, "a word search has no entries to fill");
                     return;
                 }
@@ -698,7 +698,7 @@ private:
     }
 
     void codes() {
-        const bool numberPuzzle = Kind == 2 || Kind == 3;
+        const bool numberPuzzle = IsNumberKind(Kind);
         if (!numberPuzzle) {
             if (!L.CodeLetters.empty()) fail(L.Lines.Code, "codes apply to kinds 2 and 3 only");
             return;
@@ -735,7 +735,7 @@ private:
         if (!L.Picture) return;
         const PictureCells& p = *L.Picture;
         const int line = L.Lines.Picture;
-        if (Kind >= 12) {
+        if (!IsWordKind(Kind)) {
             fail(line, "kind " + Str(Kind) + " has no blocks to carry a picture");
             return;
         }

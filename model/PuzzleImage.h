@@ -2,6 +2,8 @@
 // containers and by every window. Its layout is fixed byte for byte.
 #pragma once
 
+#include "KindTraits.h"
+
 #include <bit>
 #include <cstddef>
 #include <climits>
@@ -204,10 +206,6 @@ struct Puzzle {
     CellCheckState CheckState;
 };
 
-// Kind codes and the questions every window asks of them.
-inline bool HasSolutionWord(int kind) { return kind % 2 == 1 && kind < 14; }
-inline bool IsSudokuKind(int kind) { return kind == 14 || kind == 15; }
-inline bool IsWordKind(int kind) { return kind < 12; }
 
 // The kind name in code page 1252 ("" for the unused code 13 and out of range).
 std::string_view KindName(int kind);

@@ -85,7 +85,7 @@ CellPos FindCellByNumber(const PuzzleImage& im, std::int32_t number) {
 }
 
 int WordMembership(const PuzzleImage& im, int c, int r) {
-    if (im.PuzzleKind > 13 || !InGrid(c, r)) return 0;
+    if (IsSudokuKind(im.PuzzleKind) || !InGrid(c, r)) return 0;
     int m = 0;
     if ((c >= 2 && !im.cell(c - 1, r).isBlock()) ||
         (c < Columns(im) && !im.cell(c + 1, r).isBlock()))
@@ -274,7 +274,7 @@ void SetEnteredLetter(Puzzle& puzzle, int c, int r, std::string_view text) {
     const int kind = im.PuzzleKind;
     const CellRecord& cell = im.cell(c, r);
     if (IsSudokuKind(kind) && entry.view() != cell.SolutionLetter.view()) state = CheckState::Wrong;
-    if (kind >= 12) return;
+    if (!IsWordKind(kind)) return;
 
     const int m = WordMembership(im, c, r);
     if (HasSolutionWord(kind) && cell.has(CellFlag::SolutionOrGiven) &&

@@ -142,3 +142,17 @@ void ScalePicture(const QImage& source, QImage& target, int size, int mode) {
         break;
     }
 }
+
+std::string ProperCase(std::string_view text) {
+    std::string out(text);
+    bool start = true;
+    for (char& c : out) {
+        if (IsCp1252Letter(static_cast<unsigned char>(c))) {
+            c = start ? UpperCp1252(c) : LowerCp1252(c);
+            start = false;
+        } else {
+            start = true;
+        }
+    }
+    return out;
+}

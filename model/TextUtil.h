@@ -10,6 +10,8 @@ class QImage;
 std::string FoldUmlauts(std::string_view text);
 std::string NormalizeWord(std::string_view text, std::size_t maxLength);
 std::string ReverseText(std::string_view text);
+// First letter and every letter after a separator upper case, the rest lower case.
+std::string ProperCase(std::string_view text);
 std::string FormatSolveTime(std::uint16_t seconds, bool withUnit);
 int CompareVersionTexts(std::string_view a, std::string_view b); // -1 or 1
 

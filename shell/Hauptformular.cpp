@@ -2,18 +2,25 @@
 
 #include "SystemPalette.h"
 
+#include "ClueListLink.h"
+#include "CommandIds.h"
+#include "CompanionLinks.h"
 #include "Container.h"
 #include "Cp1252.h"
 #include "DragCursors.h"
 #include "EditCommands.h"
+#include "Evaluation.h"
 #include "Glyphs.h"
 #include "GradientBar.h"
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
 #include "Loading.h"
+#include "MessageDialog.h"
 #include "ModalRunner.h"
+#include "PuzzleEvents.h"
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
+#include "UiCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,24 +50,6 @@ namespace {
 constexpr int ToolBarHeight = 33;
 constexpr int StatusBarHeight = 21;
 
-// The window classes behind the child kinds, as FindChild tells them apart.
-const char* ChildClass(int kind) {
-    switch (kind) {
-    case ChildKind::Board:
-        return "TRaetselForm";
-    case ChildKind::SolutionWord:
-        return "TLoesungForm";
-    case ChildKind::ClueList:
-        return "TLegendForm";
-    case ChildKind::NumberLegend:
-        return "TNumLegendForm";
-    case ChildKind::Stopwatch:
-        return "TStopuhrForm";
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
 
 struct TRMMainForm::Controls {
@@ -69,8 +58,6 @@ struct TRMMainForm::Controls {
     QLabel* LblHints = nullptr;
     std::map<QString, QAction*> items;
     std::map<QString, QToolButton*> buttons;
-    // Commands that have a handler; every other item stays disabled.
-    std::map<QAction*, std::function<void()>> handlers;
     QMenu* Raetsel = nullptr;
     QMenu* Bearbeiten = nullptr;
     QMenu* FelderMarkieren = nullptr;
@@ -81,14 +68,18 @@ struct TRMMainForm::Controls {
         const auto it = items.find(QString::fromLatin1(name));
         return it == items.end() ? nullptr : it->second;
     }
+    QAction* item(const QString& name) const {
+        const auto it = items.find(name);
+        return it == items.end() ? nullptr : it->second;
+    }
     QToolButton* button(const char* name) const { return buttons.at(QString::fromLatin1(name)); }
-    bool wired(QAction* a) const { return handlers.count(a) != 0; }
 };
 
 TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parameters,
                          QWidget* parent)
     : QMainWindow(parent), session_(session), parameters_(std::move(parameters)),
-      executablePath_(OwnExecutablePath()), ui_(new Controls) {
+      executablePath_(OwnExecutablePath()), events_(new PuzzleEvents(this)),
+      commands_(new CommandRegistry(this)), edit_(new EditCommands(*this)), ui_(new Controls) {
     setObjectName("RMMainForm");
     setWindowTitle("Diruradevuzezid");
     resize(640, 480);
@@ -122,13 +113,20 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
 
     BuildMenu();
     BuildToolBar();
+    RegisterCommands();
+    BindMenu();
     FormCreate();
 }
 
 TRMMainForm::~TRMMainForm() {
     // The children go with the frame; their departure must not call back into it.
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) disconnect(sub, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : mdiArea_->findChildren<QMdiSubWindow*>())
+        disconnect(sub, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
+    // The board's commands leave the registry while it still exists.
+    // (also those closed but not yet deleted).
+    for (QMdiSubWindow* sub : mdiArea_->findChildren<QMdiSubWindow*>()) delete sub;
+    delete edit_;
     delete ui_;
 }
 
@@ -167,11 +165,11 @@ void TRMMainForm::BuildMenu() {
         return m;
     };
 
-    QMenu* r = ui_->Raetsel = submenu(nullptr, "MItemRaetsel", "&R\u00e4tsel");
-    add(r, "MItemRaeDrucken", "&Drucken..", "Das R\u00e4tsel und die Legende drucken",
+    QMenu* r = ui_->Raetsel = submenu(nullptr, "MItemRaetsel", "&Rätsel");
+    add(r, "MItemRaeDrucken", "&Drucken..", "Das Rätsel und die Legende drucken",
         QKeySequence(Qt::CTRL | Qt::Key_P))
         ->setEnabled(false);
-    add(r, "MItemRaeInfos", "&Eigenschaften..", "Informationen zum aktuellen R\u00e4tsel anzeigen")
+    add(r, "MItemRaeInfos", "&Eigenschaften..", "Informationen zum aktuellen Rätsel anzeigen")
         ->setEnabled(false);
     separator(r, "MItemPrgN1");
     add(r, "MItemPrgInfo", "I&nfo..", "Informationen zum Programm anzeigen");
@@ -179,27 +177,27 @@ void TRMMainForm::BuildMenu() {
         QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* b = ui_->Bearbeiten = submenu(nullptr, "MItemBearbeiten", "&Bearbeiten");
-    add(b, "MItemBeaRueckgaengig", "&R\u00fcckg\u00e4ngig",
-        "Die letzte \u00c4nderung am R\u00e4tsel zur\u00fccknehmen",
+    add(b, "MItemBeaRueckgaengig", "&Rückgängig",
+        "Die letzte Änderung am Rätsel zurücknehmen",
         QKeySequence(Qt::ALT | Qt::Key_Backspace));
-    add(b, "MItemBeaZuruecksetzen", "&Zur\u00fccksetzen",
-        "Alle Begriffe aus dem R\u00e4tsel l\u00f6schen");
+    add(b, "MItemBeaZuruecksetzen", "&Zurücksetzen",
+        "Alle Begriffe aus dem Rätsel löschen");
     separator(b, "MItemBeaN1");
     add(b, "MItemBeaLeerfeld", "&Leerfeld",
-        "Das markierte Feld im R\u00e4tsel als Leerfeld festlegen")
+        "Das markierte Feld im Rätsel als Leerfeld festlegen")
         ->setCheckable(true);
     add(b, "MItemBeaBegriff", "&Begriff eintragen..", "Den markierten Begriff eingeben",
         QKeySequence(Qt::CTRL | Qt::Key_Return));
     add(b, "MItemBeaEintragen", "Buchstaben &eintragen",
         "An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen");
     QMenu* m = ui_->FelderMarkieren = submenu(b, "MItemBeaFelderMarkieren", "&Felder markieren");
-    m->menuAction()->setStatusTip("Ausgew\u00e4hlte Felder im R\u00e4tsel farblich markieren");
+    m->menuAction()->setStatusTip("Ausgewählte Felder im Rätsel farblich markieren");
     auto mark = [&](const char* name, const QString& caption, const QString& hint, int tag) {
         QAction* a = add(m, name, caption, hint);
         a->setCheckable(true);
         a->setData(tag);
     };
-    mark("MItemBeaMarkKeine", "&Keine", "Die Markierung im R\u00e4tsel aufheben", 0);
+    mark("MItemBeaMarkKeine", "&Keine", "Die Markierung im Rätsel aufheben", 0);
     separator(m, "MItemBeaMarkN1")->setData(-1);
     static const char* const markNames[] = {"MItemBeaMark1",  "MItemBeaMark2",  "MItemBeaMark3",
                                             "MItemBeaMark4",  "MItemBeaMark5",  "MItemBeaMark6",
@@ -208,19 +206,19 @@ void TRMMainForm::BuildMenu() {
     for (int tag = 1; tag <= 12; ++tag) {
         const QString symbol = tag <= 9 ? QString::number(tag) : QString(QChar('A' + tag - 10));
         const QString article = tag <= 9 ? "eine" : "ein";
-        mark(markNames[tag - 1], "\"&" + symbol + "\" m\u00f6glich",
+        mark(markNames[tag - 1], "\"&" + symbol + "\" möglich",
              "Alle Felder markieren, in die " + article + " \"" + symbol +
                  "\" eingetragen werden kann",
              tag);
     }
     separator(m, "MItemBeaMarkN2")->setData(-1);
-    mark("MItemBeaMarkDuo", "Nur &zwei Zahlen m\u00f6glich",
-         "Alle Felder markieren, in die nur ein oder zwei m\u00f6gliche Zahlen eingetragen "
-         "werden k\u00f6nnen",
+    mark("MItemBeaMarkDuo", "Nur &zwei Zahlen möglich",
+         "Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen eingetragen "
+         "werden können",
          13);
     QMenu* s = ui_->Schnappschuss = submenu(b, "MItemBeaSchnappschuss", "&Schnappschuss");
     add(s, "MItemBeaSnapErstellen", "&Erstellen",
-        "Einen Schnappschuss des aktuellen R\u00e4tselzustands speichern");
+        "Einen Schnappschuss des aktuellen Rätselzustands speichern");
     separator(s, "MItemBeaSnapN1");
     static const char* const snapNames[] = {"MItemBeaSnap1", "MItemBeaSnap2", "MItemBeaSnap3",
                                             "MItemBeaSnap4"};
@@ -228,71 +226,87 @@ void TRMMainForm::BuildMenu() {
         add(s, snapNames[tag - 1], QString::number(tag), QString())->setData(tag);
 
     QMenu* v = ui_->Ansicht = submenu(nullptr, "MItemAnsicht", "&Ansicht");
-    QAction* solution = add(v, "MItemAnsLoesung", "&L\u00f6sung zeigen",
-                            "Die L\u00f6sung des kompletten R\u00e4tsels zeigen");
+    QAction* solution = add(v, "MItemAnsLoesung", "&Lösung zeigen",
+                            "Die Lösung des kompletten Rätsels zeigen");
     solution->setCheckable(true);
     solution->setEnabled(false);
     separator(v, "MItemAnsN1");
-    add(v, "MItemAnsVergroessern", "&Vergr\u00f6\u00dfern",
-        "Die Gitter des R\u00e4tsels vergr\u00f6\u00dfern")
+    add(v, "MItemAnsVergroessern", "&Vergrößern",
+        "Die Gitter des Rätsels vergrößern")
         ->setData(1);
-    add(v, "MItemAnsVerkleinern", "Ver&kleinern", "Die Gitter des R\u00e4tsels verkleinern")
+    add(v, "MItemAnsVerkleinern", "Ver&kleinern", "Die Gitter des Rätsels verkleinern")
         ->setData(-1);
     separator(v, "MItemAnsN3");
-    add(v, "MItemAnsFehleintraege", "&Fehleintr\u00e4ge markieren",
-        "Fehlerhafte Buchstaben im R\u00e4tsel farblich absetzen")
+    add(v, "MItemAnsFehleintraege", "&Fehleinträge markieren",
+        "Fehlerhafte Buchstaben im Rätsel farblich absetzen")
         ->setCheckable(true);
-    add(v, "MItemAnsBegriffLaengen", "&Begriffl\u00e4ngen anzeigen",
-        "Die L\u00e4ngen der Begriffe anzeigen")
+    add(v, "MItemAnsBegriffLaengen", "&Begrifflängen anzeigen",
+        "Die Längen der Begriffe anzeigen")
         ->setCheckable(true);
     add(v, "MItemAnsTooltips", "&Tooltips anzeigen",
         "Nummern und Umschreibungen als Tooltip anzeigen")
         ->setCheckable(true);
 
-    // The frame's own commands.
-    auto wire = [this](const char* name, std::function<void()> handler) {
-        QAction* a = ui_->item(name);
-        ui_->handlers[a] = handler;
-        connect(a, &QAction::triggered, this, [handler] { handler(); });
-    };
-    wire("MItemRaeInfos", [this] { MItemRaeInfosClick(); });
-    wire("MItemPrgInfo", [this] { MItemPrgInfoClick(); });
-    wire("MItemPrgBeenden", [this] { MItemPrgBeendenClick(); });
-    // Edit and view commands; those of the board run only while it is open.
-    const auto onBoard = [this](void (TRaetselForm::*command)()) {
-        return [this, command] {
-            EditCommands::Of(*this).OnBoard([command](TRaetselForm& b) { (b.*command)(); });
-        };
-    };
-    wire("MItemBeaRueckgaengig", [this] { Undo(); });
-    wire("MItemBeaZuruecksetzen", [this] { EditCommands::Of(*this).MItemBeaZuruecksetzenClick(); });
-    wire("MItemBeaLeerfeld",
-         [this] { EditCommands::Of(*this).MItemBeaLeerfeldClick(ui_->item("MItemBeaLeerfeld")); });
-    wire("MItemBeaEintragen", onBoard(&TRaetselForm::MItemPlayBuchstEintragenClick));
-    wire("MItemBeaBegriff", onBoard(&TRaetselForm::MItemPlayBegriffEintragenClick));
-    wire("MItemAnsLoesung", [this] { EditCommands::Of(*this).MItemAnsLoesungClick(); });
-    for (const char* zoom : {"MItemAnsVergroessern", "MItemAnsVerkleinern"}) {
-        QAction* item = ui_->item(zoom);
-        wire(zoom, [this, item] {
-            EditCommands::Of(*this).OnBoard(
-                [item](TRaetselForm& b) { b.MItemPlayZoomInClick(item->data().toInt()); });
-        });
-    }
-    wire("MItemAnsFehleintraege", onBoard(&TRaetselForm::MItemPlayShowFailClick));
-    wire("MItemAnsTooltips", onBoard(&TRaetselForm::MItemPlayShowHintsClick));
-    wire("MItemAnsBegriffLaengen", onBoard(&TRaetselForm::MItemPlayShowLengthClick));
-
-    connect(ui_->Raetsel, &QMenu::aboutToShow, this, [this] { MItemRaetselOpen(); });
     connect(ui_->Bearbeiten, &QMenu::aboutToShow, this, [this] { MItemBearbeitenOpen(); });
-    connect(ui_->FelderMarkieren, &QMenu::aboutToShow, this,
-            [this] { MItemFelderMarkierenOpen(); });
-    connect(ui_->Schnappschuss, &QMenu::aboutToShow, this, [this] { MItemSchnappschussOpen(); });
     connect(ui_->Ansicht, &QMenu::aboutToShow, this, [this] { MItemAnsichtOpen(); });
+    for (QMenu* menu : {ui_->Raetsel, ui_->FelderMarkieren, ui_->Schnappschuss})
+        connect(menu, &QMenu::aboutToShow, this, [this] { commands_->RefreshAll(); });
 
     // No puzzle yet: the Edit and View menus appear with the board.
     ui_->Bearbeiten->menuAction()->setVisible(false);
     ui_->Ansicht->menuAction()->setVisible(false);
-    DisableUnwired();
+}
+
+void TRMMainForm::RegisterCommands() {
+    const auto board = [this] { return BoardOpen(); };
+    UiCommand& print = commands_->Get(CommandId::Print);
+    // Printing comes with its own handler; until then the entries stay greyed.
+    print.SetRules({}, board);
+    UiCommand& info = commands_->Get(CommandId::PuzzleInfo);
+    info.SetHandler([this] { MItemRaeInfosClick(); });
+    info.SetRules({}, board);
+    commands_->Get(CommandId::ProgramInfo).SetHandler([this] { MItemPrgInfoClick(); });
+    commands_->Get(CommandId::Quit).SetHandler([this] { MItemPrgBeendenClick(); });
+    UiCommand& undo = commands_->Get(CommandId::Undo);
+    undo.SetHandler([this] { Undo(); });
+    undo.SetRules(board, [this] { return BoardOpen() && session_.undo.Possible(); });
+    UiCommand& reset = commands_->Get(CommandId::Reset);
+    reset.SetHandler([this] { edit_->MItemBeaZuruecksetzenClick(); });
+    reset.SetRules({}, board);
+    UiCommand& solution = commands_->Get(CommandId::ShowSolution);
+    solution.SetHandler([this] { edit_->MItemAnsLoesungClick(); });
+    solution.SetRules({}, [this] { return BoardOpen() && AidAllowed(AidFlag::ShowSolution); },
+                      [this] { return session_.flags.ShowSolution; });
+}
+
+void TRMMainForm::BindMenu() {
+    const auto bind = [this](const char* id, const char* item) {
+        commands_->Get(id).Bind(ui_->item(item));
+    };
+    bind(CommandId::Print, "MItemRaeDrucken");
+    bind(CommandId::PuzzleInfo, "MItemRaeInfos");
+    bind(CommandId::ProgramInfo, "MItemPrgInfo");
+    bind(CommandId::Quit, "MItemPrgBeenden");
+    bind(CommandId::Undo, "MItemBeaRueckgaengig");
+    bind(CommandId::Reset, "MItemBeaZuruecksetzen");
+    bind(CommandId::BlankField, "MItemBeaLeerfeld");
+    bind(CommandId::EnterWord, "MItemBeaBegriff");
+    bind(CommandId::RevealLetter, "MItemBeaEintragen");
+    bind(CommandId::ShowSolution, "MItemAnsLoesung");
+    bind(CommandId::ZoomIn, "MItemAnsVergroessern");
+    bind(CommandId::ZoomOut, "MItemAnsVerkleinern");
+    bind(CommandId::ShowFail, "MItemAnsFehleintraege");
+    bind(CommandId::ShowLengths, "MItemAnsBegriffLaengen");
+    bind(CommandId::ShowHints, "MItemAnsTooltips");
+    for (QAction* a : ui_->FelderMarkieren->actions()) {
+        const int tag = a->data().toInt();
+        if (a->isSeparator() || tag < 0) continue;
+        commands_->Get(CommandId::Mark(tag)).Bind(a);
+    }
+    commands_->Get(CommandId::SnapshotTake).Bind(ui_->item("MItemBeaSnapErstellen"));
+    for (int n = 1; n <= 4; ++n)
+        commands_->Get(CommandId::Snapshot(n))
+            .Bind(ui_->item(QStringLiteral("MItemBeaSnap%1").arg(n)));
 }
 
 void TRMMainForm::BuildToolBar() {
@@ -301,22 +315,20 @@ void TRMMainForm::BuildToolBar() {
         int x;
         ToolGlyph glyph;
         const char* hint;
-        const char* item; // the menu entry whose handler the button runs
-        bool enabled;
+        const char* command;
     };
     static const ButtonDef buttons[] = {
-        {"TBPrgBeenden", 4, ToolGlyph::Exit, "Das Programm beenden", "MItemPrgBeenden", true},
-        {"TBRaeDrucken", 37, ToolGlyph::Print, "Das R\u00e4tsel und die Legende drucken",
-         "MItemRaeDrucken", false},
-        {"TBRaeInfos", 62, ToolGlyph::PuzzleInfo,
-         "Informationen zum aktuellen R\u00e4tsel anzeigen", "MItemRaeInfos", false},
+        {"TBPrgBeenden", 4, ToolGlyph::Exit, "Das Programm beenden", CommandId::Quit},
+        {"TBRaeDrucken", 37, ToolGlyph::Print, "Das Rätsel und die Legende drucken",
+         CommandId::Print},
+        {"TBRaeInfos", 62, ToolGlyph::PuzzleInfo, "Informationen zum aktuellen Rätsel anzeigen",
+         CommandId::PuzzleInfo},
         {"TBBeaRueckgaengig", 96, ToolGlyph::Undo,
-         "Die letzte \u00c4nderung am R\u00e4tsel zur\u00fccknehmen", "MItemBeaRueckgaengig",
-         false},
-        {"TBBeaZuruecksetzen", 121, ToolGlyph::Reset,
-         "Alle Begriffe aus dem R\u00e4tsel l\u00f6schen", "MItemBeaZuruecksetzen", false},
+         "Die letzte Änderung am Rätsel zurücknehmen", CommandId::Undo},
+        {"TBBeaZuruecksetzen", 121, ToolGlyph::Reset, "Alle Begriffe aus dem Rätsel löschen",
+         CommandId::Reset},
         {"TBHlfInfo", 154, ToolGlyph::ProgramInfo, "Informationen zum Programm anzeigen",
-         "MItemPrgInfo", true},
+         CommandId::ProgramInfo},
     };
     for (const ButtonDef& def : buttons) {
         auto* b = new QToolButton(ui_->ToolBar);
@@ -329,25 +341,14 @@ void TRMMainForm::BuildToolBar() {
         const QString hint = QString::fromUtf8(def.hint);
         b->setToolTip(hint);
         b->setStatusTip(hint);
-        b->setEnabled(def.enabled);
         ui_->buttons[QString::fromLatin1(def.name)] = b;
-        const char* item = def.item;
-        connect(b, &QToolButton::clicked, this, [this, item] {
-            const auto it = ui_->handlers.find(ui_->item(item));
-            if (it != ui_->handlers.end()) it->second();
-        });
+        // The tool bar's buttons are there without a board too.
+        commands_->Get(def.command).Bind(b, [] { return true; });
     }
 }
 
 QAction* TRMMainForm::MenuItem(const char* name) const {
     return ui_->item(name);
-}
-
-void TRMMainForm::DisableUnwired() {
-    for (const auto& [name, action] : ui_->items) {
-        if (action->isSeparator() || action->menu()) continue;
-        if (!ui_->wired(action)) action->setEnabled(false);
-    }
 }
 
 QSize TRMMainForm::FrameSizeFor(const QSize& screen) {
@@ -406,7 +407,9 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
         return LoadResult::ReadError;
     }
     if (LoadSucceeded(outcome.Result)) {
-        TRaetselForm::Open(*this);
+        auto* board = new TRaetselForm(*this);
+        AddChild(board);
+        board->show();
         UpdateCommandStates();
     } else {
         QMessageBox box(
@@ -422,22 +425,71 @@ void TRMMainForm::SetStandardCaption() {
     setWindowTitle("Velmar " + QApplication::applicationDisplayName());
 }
 
-QWidget* TRMMainForm::FindChild(int kind) const {
-    const char* cls = ChildClass(kind);
-    if (!cls) return nullptr;
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
-        QWidget* w = sub->widget();
-        if (w && w->inherits(cls)) return w;
-    }
-    return nullptr;
-}
-
 TRaetselForm* TRMMainForm::Board() const {
-    return qobject_cast<TRaetselForm*>(FindChild(ChildKind::Board));
+    return FindChild<TRaetselForm>();
 }
 
 bool TRMMainForm::BoardOpen() const {
-    return FindChild(ChildKind::Board) != nullptr;
+    return Board() != nullptr;
+}
+
+ClueListLink* TRMMainForm::ClueList() const {
+    return FindChild<ClueListLink>();
+}
+
+NumberLegendLink* TRMMainForm::NumberLegend() const {
+    return FindChild<NumberLegendLink>();
+}
+
+SolutionWordLink* TRMMainForm::SolutionWord() const {
+    return FindChild<SolutionWordLink>();
+}
+
+StopwatchLink* TRMMainForm::Stopwatch() const {
+    return FindChild<StopwatchLink>();
+}
+
+void TRMMainForm::OpenCompanions(BoardLink& board) {
+    // The side windows open here with the board, each shown again if it is
+    // open: the solution word (LoesungswortZeigen), the stopwatch of the timed
+    // Sudoku, and below kind 14 the clue list or the number legend
+    // (LegendeZeigen). None of them is built into the player yet.
+    (void)board;
+}
+
+void TRMMainForm::RememberUndo() {
+    edit_->RememberUndo();
+}
+
+void TRMMainForm::Undo() {
+    edit_->Undo();
+}
+
+void TRMMainForm::ShowCompletionNotice(const CompletionNotice& notice) {
+    ::ShowCompletionNotice(notice, this);
+}
+
+void TRMMainForm::CloseChild(QWidget* content) {
+    if (!content) return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(content->parentWidget()))
+        sub->close();
+    else
+        content->close();
+}
+
+void TRMMainForm::BoardClosing() {
+    UpdateCommandStates();
+    SetStandardCaption();
+    emit events_->BoardClosing();
+    CompanionWindow* companions[] = {SolutionWord(), NumberLegend(), Stopwatch(), ClueList()};
+    for (CompanionWindow* w : companions)
+        if (w) CloseChild(w->Widget());
+    session_.flags.ShowSolution = false;
+}
+
+void TRMMainForm::CloseProgram() {
+    if (TRaetselForm* board = Board()) CloseChild(board);
+    close();
 }
 
 bool TRMMainForm::AidAllowed(int bits) const {
@@ -458,99 +510,40 @@ QMdiSubWindow* TRMMainForm::AddChild(QWidget* content) {
 
 void TRMMainForm::UpdateCommandStates() {
     const bool board = BoardOpen();
-    // Asking the print system costs time at start: only when printing can happen.
-    const bool printer = board && ui_->wired(ui_->item("MItemRaeDrucken")) &&
-                         !QPrinterInfo::availablePrinters().isEmpty();
-    ui_->button("TBRaeDrucken")->setEnabled(printer);
-    ui_->button("TBRaeInfos")->setEnabled(board);
-    ui_->button("TBBeaZuruecksetzen")
-        ->setEnabled(board && ui_->wired(ui_->item("MItemBeaZuruecksetzen")));
     if (!AidAllowed(AidFlag::MarkWrong)) session_.settings.FehlerZeigen = false;
+    commands_->RefreshAll();
     ui_->Bearbeiten->menuAction()->setVisible(board);
     ui_->Ansicht->menuAction()->setVisible(board);
 }
 
-void TRMMainForm::MItemRaetselOpen() {
-    ui_->item("MItemRaeDrucken")->setEnabled(ui_->button("TBRaeDrucken")->isEnabled());
-    ui_->item("MItemRaeInfos")->setEnabled(ui_->button("TBRaeInfos")->isEnabled());
-}
-
 void TRMMainForm::MItemBearbeitenOpen() {
-    const TRaetselForm* board = Board();
-    auto visible = [board](const char* button) { return board && board->ButtonVisible(button); };
-    auto down = [board](const char* button) { return board && board->ButtonDown(button); };
-    QAction* undo = ui_->item("MItemBeaRueckgaengig");
-    undo->setVisible(board != nullptr);
-    undo->setEnabled(ui_->button("TBBeaRueckgaengig")->isEnabled());
-    ui_->item("MItemBeaN1")->setVisible(undo->isVisible());
-    ui_->item("MItemBeaZuruecksetzen")->setEnabled(ui_->button("TBBeaZuruecksetzen")->isEnabled());
-    QAction* blank = ui_->item("MItemBeaLeerfeld");
-    blank->setVisible(visible("SBLeerfeld"));
-    if (blank->isVisible()) blank->setChecked(down("SBLeerfeld"));
-    QAction* fill = ui_->item("MItemBeaEintragen");
-    fill->setVisible(visible("SBBuchstEintragen"));
-    fill->setText(IsSudokuKind(session_.image().PuzzleKind) ? "Symbol &eintragen"
+    commands_->RefreshAll();
+    const bool board = BoardOpen();
+    ui_->item("MItemBeaN1")->setVisible(board);
+    ui_->item("MItemBeaEintragen")
+        ->setText(IsSudokuKind(session_.image().PuzzleKind) ? "Symbol &eintragen"
                                                             : "Buchstaben &eintragen");
-    ui_->item("MItemBeaBegriff")->setVisible(visible("SBBegrEintragen"));
-    ui_->item("MItemBeaFelderMarkieren")->setVisible(visible("SBShowHintGrids"));
-    ui_->item("MItemBeaSchnappschuss")
-        ->setVisible(board != nullptr && session_.image().PuzzleKind == 14);
-    DisableUnwired();
-}
-
-void TRMMainForm::MItemFelderMarkierenOpen() {
-    const TRaetselForm* board = Board();
-    if (!board) return;
-    const int columns = session_.image().ColumnCount;
-    for (QAction* a : ui_->FelderMarkieren->actions()) {
-        const int tag = a->data().toInt();
-        a->setVisible(tag <= 0 || tag == 13 || tag <= columns);
-        if (a->isCheckable()) a->setChecked(tag == board->MarkTag);
-    }
-    DisableUnwired();
-}
-
-void TRMMainForm::MItemSchnappschussOpen() {
-    // A snapshot item shows once its snapshot holds a time; until the board
-    // keeps snapshots, none does.
-    for (int n = 1; n <= 4; ++n) {
-        const QByteArray name = "MItemBeaSnap" + QByteArray::number(n);
-        ui_->item(name.constData())->setVisible(false);
-    }
-    DisableUnwired();
+    // Marking for the Sudoku kinds, snapshots for the untimed one.
+    const int kind = session_.image().PuzzleKind;
+    ui_->FelderMarkieren->menuAction()->setVisible(board && IsSudokuKind(kind));
+    ui_->Schnappschuss->menuAction()->setVisible(board && HasSnapshots(kind));
 }
 
 void TRMMainForm::MItemAnsichtOpen() {
-    const TRaetselForm* board = Board();
-    auto visible = [board](const char* button) { return board && board->ButtonVisible(button); };
-    auto down = [board](const char* button) { return board && board->ButtonDown(button); };
-    QAction* solution = ui_->item("MItemAnsLoesung");
-    solution->setEnabled(board && AidAllowed(AidFlag::ShowSolution));
-    solution->setChecked(ShowSolution);
-    ui_->item("MItemAnsVergroessern")->setVisible(board != nullptr);
-    ui_->item("MItemAnsVerkleinern")->setVisible(board != nullptr);
-    ui_->item("MItemAnsN1")->setVisible(board != nullptr);
-    QAction* fail = ui_->item("MItemAnsFehleintraege");
-    fail->setVisible(board && AidAllowed(AidFlag::MarkWrong));
-    if (fail->isVisible()) fail->setChecked(session_.settings.FehlerZeigen);
-    QAction* tips = ui_->item("MItemAnsTooltips");
-    tips->setVisible(visible("SBShowHints"));
-    if (tips->isVisible()) tips->setChecked(down("SBShowHints"));
+    commands_->RefreshAll();
+    const bool board = BoardOpen();
+    ui_->item("MItemAnsN1")->setVisible(board);
     QAction* lengths = ui_->item("MItemAnsBegriffLaengen");
     if (IsSudokuKind(session_.image().PuzzleKind)) {
-        lengths->setText("&M\u00f6gliche Symbole anzeigen");
-        lengths->setStatusTip("Alle m\u00f6glichen Symbole in den Feldern anzeigen");
+        lengths->setText("&Mögliche Symbole anzeigen");
+        lengths->setStatusTip("Alle möglichen Symbole in den Feldern anzeigen");
     } else {
-        lengths->setText("&Begriffl\u00e4ngen anzeigen");
-        lengths->setStatusTip("Die L\u00e4ngen der Begriffe anzeigen");
+        lengths->setText("&Begrifflängen anzeigen");
+        lengths->setStatusTip("Die Längen der Begriffe anzeigen");
     }
-    lengths->setVisible(visible("SBShowLength") || visible("SBShowHintGrids"));
-    if (lengths->isVisible())
-        lengths->setChecked(visible("SBShowLength") ? down("SBShowLength")
-                                                    : down("SBShowHintGrids"));
     ui_->item("MItemAnsN3")
-        ->setVisible(fail->isVisible() || lengths->isVisible() || tips->isVisible());
-    DisableUnwired();
+        ->setVisible(ui_->item("MItemAnsFehleintraege")->isVisible() || lengths->isVisible() ||
+                     ui_->item("MItemAnsTooltips")->isVisible());
 }
 
 int TRMMainForm::ClientAreaHeight() const {
@@ -570,14 +563,6 @@ void TRMMainForm::ShowHint(const QString& hint) {
 
 QString TRMMainForm::CurrentHint() const {
     return ui_->LblHints->text();
-}
-
-void TRMMainForm::RememberUndo() {
-    EditCommands::Of(*this).RememberUndo();
-}
-
-void TRMMainForm::Undo() {
-    EditCommands::Of(*this).Undo();
 }
 
 void TRMMainForm::MItemRaeInfosClick() {
@@ -625,24 +610,22 @@ bool TRMMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TRMMainForm::ModifierKey(int key, bool down) {
     const PuzzleImage& im = session_.image();
+    RunFlags& flags = session_.flags;
     if (key == Qt::Key_Shift) {
-        if (!session_.settings.EinfacheLegende || ShiftHeld == down) return;
-        ShiftHeld = down;
+        if (!session_.settings.EinfacheLegende || flags.ShiftHeld == down) return;
+        flags.ShiftHeld = down;
         RefreshDragCursor();
         return;
     }
-    if (im.PuzzleKind == 12 && CtrlHeldKind12 != down) CtrlHeldKind12 = down;
-    if (im.ReverseDropAllowed != 0 && CtrlHeldReverse != down) {
-        CtrlHeldReverse = down;
+    if (IsWordSearch(im.PuzzleKind) && flags.CtrlHeldKind12 != down) flags.CtrlHeldKind12 = down;
+    if (im.ReverseDropAllowed != 0 && flags.CtrlHeldReverse != down) {
+        flags.CtrlHeldReverse = down;
         RefreshDragCursor();
     }
 }
 
 void TRMMainForm::RefreshDragCursor() {
-    if (QWidget* clueList = FindChild(ChildKind::ClueList)) {
-        if (clueList->metaObject()->indexOfMethod("UpdateDragCursor()") >= 0)
-            QMetaObject::invokeMethod(clueList, "UpdateDragCursor", Qt::DirectConnection);
-    }
+    if (ClueListLink* clueList = ClueList()) clueList->UpdateDragCursor();
     // Setting the pointer where it is makes the system show the new cursor now.
     QCursor::setPos(QCursor::pos());
 }

@@ -1,34 +1,32 @@
 // The main frame: an MDI frame holding the puzzle's windows, with menu, tool
-// bar and status line. It loads the puzzle once it is on screen.
+// bar and status line. It loads the puzzle once it is on screen, owns the
+// commands and says what happens to the puzzle (PuzzleEvents).
 #pragma once
 
+#include "BoardHost.h"
 #include "PuzzleImage.h"
 #include "Session.h"
 
 #include <QEvent>
 #include <QImage>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+class CommandRegistry;
+class CompanionWindow;
+class EditCommands;
+class PuzzleEvents;
 class QAction;
-class QMdiArea;
-class QMdiSubWindow;
-class TRaetselForm;
 class TInfoDlg;
+class TRaetselForm;
 
-// The kinds FindChild tells apart.
-namespace ChildKind {
-constexpr int Board = 1;
-constexpr int SolutionWord = 2;
-constexpr int ClueList = 3;
-constexpr int NumberLegend = 4;
-constexpr int Stopwatch = 5;
-} // namespace ChildKind
-
-class TRMMainForm : public QMainWindow {
+class TRMMainForm : public QMainWindow, public BoardHost {
     Q_OBJECT
 public:
     // Posted to itself when first shown; loading starts only when it is handled.
@@ -38,26 +36,29 @@ public:
                 QWidget* parent = nullptr);
     ~TRMMainForm() override;
 
-    PuzzleSession& Session() { return session_; }
-    QImage& PuzzlePicture() { return puzzlePicture_; }
     QMdiArea* MdiArea() const { return mdiArea_; }
+    EditCommands& Edit() const { return *edit_; }
 
-    // The content widget of the first MDI child of that kind, or null.
-    QWidget* FindChild(int kind) const;
+    // The first open child window that is a Link, or null.
+    template <class Link> Link* FindChild() const {
+        for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder))
+            if (auto* link = dynamic_cast<Link*>(sub->widget())) return link;
+        return nullptr;
+    }
     TRaetselForm* Board() const;
     bool BoardOpen() const;
-    // True without a board; else whether AllowedAids has any of the bits.
-    bool AidAllowed(int bits) const;
     void UpdateCommandStates();
     // Client height minus tool bar, status bar and menu bar.
-    int ClientAreaHeight() const;
+    int ClientAreaHeight() const override;
     int ClientAreaWidth() const;
     // "Velmar " followed by the application title.
-    void SetStandardCaption();
+    void SetStandardCaption() override;
     // Puts a child window into the MDI area (freed when closed).
     QMdiSubWindow* AddChild(QWidget* content);
+    // Closes a child window together with its MDI frame.
+    static void CloseChild(QWidget* content);
     // The status line's text.
-    void ShowHint(const QString& hint);
+    void ShowHint(const QString& hint) override;
     QString CurrentHint() const;
 
     // The frame's size on a screen of that size (the designed 640 x 480 below 800 x 600).
@@ -70,20 +71,28 @@ public:
     // The menu entry of that object name (MItem...), or null.
     QAction* MenuItem(const char* name) const;
 
-    // One-step undo: the whole puzzle before the last change.
-    void RememberUndo();
-    void Undo();
+    // BoardHost
+    PuzzleSession& Session() override { return session_; }
+    PuzzleEvents& Events() override { return *events_; }
+    CommandRegistry& Commands() override { return *commands_; }
+    const QImage& PuzzlePicture() const override { return puzzlePicture_; }
+    ClueListLink* ClueList() const override;
+    NumberLegendLink* NumberLegend() const override;
+    SolutionWordLink* SolutionWord() const override;
+    StopwatchLink* Stopwatch() const override;
+    void OpenCompanions(BoardLink& board) override;
+    void RememberUndo() override;
+    void ShowCompletionNotice(const CompletionNotice& notice) override;
+    bool AidAllowed(int bits) const override;
+    QWidget* DialogParent() override { return this; }
+    void BoardClosing() override;
+    void CloseProgram() override;
 
+    void Undo();
     // Commands of the frame itself.
     void MItemRaeInfosClick();
     void MItemPrgInfoClick();
     void MItemPrgBeendenClick();
-
-    // Run-time flags read by the board and the side windows.
-    bool ShowSolution = false;
-    bool ShiftHeld = false;
-    bool CtrlHeldKind12 = false;
-    bool CtrlHeldReverse = false;
 
 protected:
     bool event(QEvent* event) override;
@@ -94,18 +103,15 @@ protected:
 private:
     void FormCreate();
     void BuildMenu();
+    void BindMenu();
     void BuildToolBar();
+    void RegisterCommands();
     void HandleStartupMessage();
     void ModifierKey(int key, bool down);
     void RefreshDragCursor();
-    // Enabling rules, recomputed whenever the menu opens.
-    void MItemRaetselOpen();
+    // Visibility rules of the menus, recomputed whenever a menu opens.
     void MItemBearbeitenOpen();
-    void MItemFelderMarkierenOpen();
-    void MItemSchnappschussOpen();
     void MItemAnsichtOpen();
-    // Items whose command is not wired yet stay disabled.
-    void DisableUnwired();
 
     PuzzleSession& session_;
     std::vector<std::string> parameters_;
@@ -114,7 +120,10 @@ private:
     TInfoDlg* infoDlg_ = nullptr;
     QImage puzzlePicture_;
     QMdiArea* mdiArea_ = nullptr;
-    // Further controls and handlers are private to the implementation.
+    PuzzleEvents* events_ = nullptr;
+    CommandRegistry* commands_ = nullptr;
+    EditCommands* edit_ = nullptr;
+    // Further controls are private to the implementation.
     struct Controls;
     Controls* ui_ = nullptr;
 };

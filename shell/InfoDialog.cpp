@@ -42,7 +42,7 @@ TInfoDlg::TInfoDlg(const QString& creatorVersion, QWidget* parent)
     imgAppLogo_->setGeometry(2, 2, 32, 32);
 
     auto* label3 = Text(
-        this, "Dieses ausf\u00fchrbare R\u00e4tsel wurde erstellt mit dem:", QRect(58, 4, 258, 30));
+        this, "Dieses ausführbare Rätsel wurde erstellt mit dem:", QRect(58, 4, 258, 30));
     label3->setObjectName("Label3");
     label3->setWordWrap(true);
 
@@ -94,9 +94,9 @@ TInfoDlg::TInfoDlg(const QString& creatorVersion, QWidget* parent)
     imgVelmarLogo_->setCursor(Qt::PointingHandCursor);
     imgVelmarLogo_->installEventFilter(this);
 
-    sbClose_ = new QPushButton("S&chlie\u00dfen", this);
+    sbClose_ = new QPushButton("S&chließen", this);
     sbClose_->setObjectName("SBClose");
-    sbClose_->setToolTip("Die Info-Box schlie\u00dfen");
+    sbClose_->setToolTip("Die Info-Box schließen");
     sbClose_->setStatusTip(sbClose_->toolTip());
     sbClose_->setGeometry(224, 170, 90, 27);
     sbClose_->setFlat(true);

@@ -13,7 +13,7 @@ class TInfoDlg : public QDialog {
 public:
     static constexpr const char* WebAddress = "https://www.example.org/zoruvidedid";
     static constexpr const char* MailAddress = "support@example.org";
-    static constexpr const char* MakerText = "Copyright \u00a9 Velmar";
+    static constexpr const char* MakerText = "Copyright © Velmar";
 
     // creatorVersion: the puzzle's generator version (UTF-8), may be empty.
     explicit TInfoDlg(const QString& creatorVersion, QWidget* parent = nullptr);

@@ -39,9 +39,9 @@ TWinMsgDlg::TWinMsgDlg(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     lblMessage_->setFont(bold);
 
-    btnClose_ = new QPushButton("S&chlie\u00dfen", this);
+    btnClose_ = new QPushButton("S&chließen", this);
     btnClose_->setObjectName("BtnClose");
-    btnClose_->setToolTip("Das Dialogfenster schlie\u00dfen");
+    btnClose_->setToolTip("Das Dialogfenster schließen");
     btnClose_->setStatusTip(btnClose_->toolTip());
     btnClose_->setGeometry(140, 55, 90, 25);
     btnClose_->setDefault(true);
@@ -52,7 +52,7 @@ void TWinMsgDlg::FormShow() {
     imgOK_->setVisible(MessageKind > 0);
     imgError_->setVisible(MessageKind == 0);
     if (MessageKind != 0) {
-        setWindowTitle("Gl\u00fcckwunsch!");
+        setWindowTitle("Glückwunsch!");
     } else {
         setWindowTitle("Fehler!");
         QApplication::beep();

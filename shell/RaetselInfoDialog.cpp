@@ -55,7 +55,7 @@ TRaetselInfoDlg::TRaetselInfoDlg(QWidget* parent)
     : QDialog(parent), image_(std::make_unique<PuzzleImage>()) {
     current = this;
     setObjectName("RaetselInfoDlg");
-    setWindowTitle("R\u00e4tsel-Eigenschaften");
+    setWindowTitle("Rätsel-Eigenschaften");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, FullHeight);
@@ -73,8 +73,8 @@ TRaetselInfoDlg::TRaetselInfoDlg(QWidget* parent)
 
     auto* top = new QWidget(this);
     top->setGeometry(60, 8, ClientWidth - 60, 4 * 25);
-    Caption(top, "R\u00e4tseltyp:", 0);
-    Caption(top, "Gr\u00f6\u00dfe:", 25);
+    Caption(top, "Rätseltyp:", 0);
+    Caption(top, "Größe:", 25);
     Caption(top, "Titel:", 50);
     Caption(top, "Sprache:", 75);
     lblType_ = Field(top, "LblType", QRect(FieldLeft, 0, FieldWidth, RowHeight));
@@ -115,9 +115,9 @@ TRaetselInfoDlg::TRaetselInfoDlg(QWidget* parent)
     cbHelpShowFail_ = box("CBHelpShowFail", 50);
     cbHelpAutoFill_ = box("CBHelpAutoFill", 67);
     cbHelpShowRiddle_ = box("CBHelpShowRiddle", 84);
-    cbHelpShowRiddle_->setText("Gel\u00f6stes R\u00e4tsel anzeigen");
+    cbHelpShowRiddle_->setText("Gelöstes Rätsel anzeigen");
     cbHelpEditRiddle_ = box("CBHelpEditRiddle", 101);
-    cbHelpEditRiddle_->setText("R\u00e4tsel bearbeiten");
+    cbHelpEditRiddle_->setText("Rätsel bearbeiten");
     // Only for display: the panel is disabled, so nothing can be ticked; it
     // still reads like the rest of the dialog rather than greyed out.
     QPalette readable = panelDate_->palette();
@@ -127,9 +127,9 @@ TRaetselInfoDlg::TRaetselInfoDlg(QWidget* parent)
     panelDate_->setPalette(readable);
     panelDate_->setEnabled(false);
 
-    btnClose_ = new QPushButton("S&chlie\u00dfen", this);
+    btnClose_ = new QPushButton("S&chließen", this);
     btnClose_->setObjectName("BtnClose");
-    btnClose_->setToolTip("\u00c4nderungen \u00fcbernehmen und Dialogfenster schlie\u00dfen");
+    btnClose_->setToolTip("Änderungen übernehmen und Dialogfenster schließen");
     btnClose_->setStatusTip(btnClose_->toolTip());
     btnClose_->setDefault(true);
     btnClose_->resize(90, 25);
@@ -183,7 +183,7 @@ QString TRaetselInfoDlg::LevelName(int difficulty) {
 }
 
 QString TRaetselInfoDlg::LanguageName(int language) {
-    static const char* const names[] = {"keine", "deutsch", "englisch", "franz\u00f6sisch",
+    static const char* const names[] = {"keine", "deutsch", "englisch", "französisch",
                                         "spanisch"};
     if (language < 0 || language > 4) return "unbekannt";
     return QString::fromUtf8(names[language]);
@@ -204,7 +204,7 @@ void TRaetselInfoDlg::FormShow() {
     if (sudoku)
         type += " (" + LevelName(im.Difficulty) + ")";
     else if (kind % 2 == 1)
-        type += " mit L\u00f6sungswort";
+        type += " mit Lösungswort";
     lblType_->setText(type);
 
     lblSize_->setText(QString("%1 x %2 Felder").arg(im.ColumnCount).arg(im.RowCount));
@@ -232,13 +232,13 @@ void TRaetselInfoDlg::FormShow() {
 
     if (sudoku) {
         lblAuthorDesr_->setText("Bester:");
-        lblCommentDescr_->setText("L\u00f6sungszeit:");
+        lblCommentDescr_->setText("Lösungszeit:");
         lblComment_->resize(lblComment_->width(), 21);
         lblComment_->setText(im.BestSeconds != 0
                                  ? QString::fromStdString(FormatSolveTime(im.BestSeconds, true))
                                  : QString());
         cbHelpShowFail_->setText("Falsche Symbole markieren");
-        cbHelpAutoFill_->setText("Korrektes Symbol einf\u00fcgen");
+        cbHelpAutoFill_->setText("Korrektes Symbol einfügen");
     } else {
         lblAuthorDesr_->setText("Autor:");
         lblCommentDescr_->setText("Kommentar");
@@ -246,7 +246,7 @@ void TRaetselInfoDlg::FormShow() {
         lblComment_->setText(FromImage(im.PuzzleComment.view()));
         lblComment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         cbHelpShowFail_->setText("Falsche Buchstaben markieren");
-        cbHelpAutoFill_->setText("Korrekten Buchstaben einf\u00fcgen");
+        cbHelpAutoFill_->setText("Korrekten Buchstaben einfügen");
     }
     if (sudoku) lblComment_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -254,7 +254,7 @@ void TRaetselInfoDlg::FormShow() {
     cbHelpAutoFill_->setChecked(im.AllowedAids & AidFlag::InsertLetter);
     cbHelpShowRiddle_->setChecked(im.AllowedAids & AidFlag::ShowSolution);
     cbHelpEditRiddle_->setChecked(im.AllowedAids & AidFlag::EditPuzzle);
-    cbHelpEditRiddle_->setVisible(kind < 14);
+    cbHelpEditRiddle_->setVisible(!IsSudokuKind(kind));
 
     lblDate_->setText(ExecutableDate());
     lblVersion_->setText(VersionLine(FromImage(im.CreatorVersion.view())));

@@ -104,7 +104,7 @@ QJsonObject Json(const Loaded& l, const std::string& path) {
     });
     o["cellFlags"] = GridRows(im, [&](int c, int r) { return im.cell(c, r).CellFlags; });
     o["cellNumbers"] = GridRows(im, [&](int c, int r) { return im.cell(c, r).CellNumber; });
-    const bool codes = im.PuzzleKind == 2 || im.PuzzleKind == 3;
+    const bool codes = IsNumberKind(im.PuzzleKind);
     QJsonArray words;
     for (int i = 0; i < im.WordCount; ++i) {
         const WordRecord& w = im.Words[i];

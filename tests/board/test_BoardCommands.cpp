@@ -1,6 +1,7 @@
 // The board's commands: reveal, word entry, dropped words, clue, look-up, the
 // tool bar and popup rules, the toggles and the reset.
 #include "BegriffDialog.h"
+#include "BoardCommands.h"
 #include "BoardFixture.h"
 #include "ClueListLink.h"
 #include "ContainerWriter.h"
@@ -13,6 +14,7 @@
 #include "Session.h"
 #include "StringGrid.h"
 #include "TestSupport.h"
+#include "TextUtil.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -27,10 +29,10 @@
 namespace {
 struct Opened : OpenedBoard {
     bool Visible(const char* item) {
-        Board->MenuRaetselPlayPopup();
-        return Board->PlayItem(item)->isVisible();
+        Board->Host().Commands().RefreshAll();
+        return Board->Toolbar().PopupItem(item)->isVisible();
     }
-    bool UndoPossible() const { return EditCommands::Of(*Frame).UndoPossible(); }
+    bool UndoPossible() const { return Frame->Edit().UndoPossible(); }
 };
 
 std::unique_ptr<Opened> Open(const Puzzle& puzzle, const std::string& name) {
@@ -55,7 +57,10 @@ struct Dialogs {
     ~Dialogs() { SetModalRunner(previous); }
 };
 
-struct DropClueList : ClueListLink {
+// A clue list the frame finds as it finds the real one.
+struct DropClueList : QWidget, ClueListLink {
+    void FormShow() override {}
+    QWidget* Widget() override { return this; }
     QStringList marks;
     std::string word = "ABCDEF";
     bool ClueListVisible() const override { return true; }
@@ -96,12 +101,12 @@ private slots:
         Dialogs dialogs;
         const auto o = Open(*GridPuzzle(0, {"AB"}), "reveal.puz");
         QVERIFY(o->Board);
-        o->Board->MItemPlayBuchstEintragenClick();
+        o->Board->Commands().MItemPlayBuchstEintragenClick();
         QCOMPARE(o->Entry(1, 1), "A");
         QVERIFY(o->UndoPossible());
-        o->Board->MItemPlayBuchstEintragenClick();
+        o->Board->Commands().MItemPlayBuchstEintragenClick();
         QCOMPARE(o->Entry(1, 1), " ");
-        o->Board->MItemPlayBuchstEintragenClick();
+        o->Board->Commands().MItemPlayBuchstEintragenClick();
         o->Select(2, 1);
         // A double click on the grid reveals too.
         QTest::mouseDClick(o->Grid(), Qt::LeftButton, {}, o->Grid()->CellRect(2, 1).center());
@@ -113,17 +118,17 @@ private slots:
         auto limited = GridPuzzle(0, {"AB"});
         limited->Image.AllowedAids = AidFlag::MarkWrong;
         const auto l = Open(*limited, "reveal-limited.puz");
-        QVERIFY(l->Board->ButtonVisible("SBBuchstEintragen"));
+        QVERIFY(ButtonVisible(l->Board, "SBBuchstEintragen"));
         l->Button("SBBuchstEintragen")->click();
         QCOMPARE(l->Entry(1, 1), " ");
         QVERIFY(!l->UndoPossible());
 
         const auto a = Open(*GridPuzzle(10, {"AB", "C#"}), "reveal-american.puz");
         a->Select(2, 2);
-        a->Board->MItemPlayBuchstEintragenClick();
+        a->Board->Commands().MItemPlayBuchstEintragenClick();
         QVERIFY(a->Im().cell(2, 2).has(CellFlag::PlacedBlock));
         QCOMPARE(a->Entry(2, 2), " ");
-        QVERIFY(a->Board->ButtonDown("SBLeerfeld"));
+        QVERIFY(ButtonDown(a->Board, "SBLeerfeld"));
 
         auto sudoku = SudokuOfSize(4);
         sudoku->Image.cell(1, 1).CellFlags |= CellFlag::SolutionOrGiven;
@@ -131,10 +136,10 @@ private slots:
         const auto s = Open(*sudoku, "reveal-sudoku.puz");
         s->Select(1, 1);
         const int given = s->Im().cell(1, 1).SolutionLetter.Chars[0] - '1';
-        QVERIFY(!s->Board->Candidates[2][1][given]);
-        s->Board->MItemPlayBuchstEintragenClick();
+        QVERIFY(!s->Board->PaintState().Candidates[2][1][given]);
+        s->Board->Commands().MItemPlayBuchstEintragenClick();
         QCOMPARE(s->Entry(1, 1), " ");
-        QVERIFY(s->Board->Candidates[2][1][given]);
+        QVERIFY(s->Board->PaintState().Candidates[2][1][given]);
     }
 
     void wordEntryThroughTheDialog() {
@@ -144,7 +149,7 @@ private slots:
         p->Image.Words[0].ClueText.set("Weg im Ort");
         const auto o = Open(*p, "word.puz");
         QVERIFY(o->Board);
-        QVERIFY(o->Board->ButtonEnabled("SBBegrEintragen"));
+        QVERIFY(ButtonEnabled(o->Board, "SBBegrEintragen"));
         QString label, prefilled;
         dialogs.answer = [&](QDialog& d) {
             auto& dlg = static_cast<TWordEditDlg&>(d);
@@ -161,7 +166,7 @@ private slots:
         o->Type("x");
         QCOMPARE(o->Entry(1, 1), "X");
         o->Select(3, 1);
-        o->Board->MItemPlayBegriffEintragenClick();
+        o->Board->Commands().MItemPlayBegriffEintragenClick();
         QCOMPARE(label, QStringLiteral("Weg im Ort :"));
         QCOMPARE(prefilled, QStringLiteral("X      "));
         QVERIFY(dialogs.shown.first().startsWith("TWordEditDlg|Gesuchten Begriff eingeben|"));
@@ -181,18 +186,18 @@ private slots:
         };
         o->Select(1, 1);
         o->Board->DecideDirection(1, 1, true);
-        QCOMPARE(int(o->Board->InputDirection), 2);
-        o->Board->MItemPlayBegriffEintragenClick();
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 2);
+        o->Board->Commands().MItemPlayBegriffEintragenClick();
         QCOMPARE(o->Entry(1, 1), "S");
         QCOMPARE(o->Entry(1, 2), "O");
         QCOMPARE(o->Entry(1, 3), " "); // beyond the grid: nothing
         QCOMPARE(dialogs.shown.last(), QStringLiteral("TWinMsgDlg||Sie haben das Rätsel gelöst!"));
 
         // Cancelled: nothing changes, no undo point.
-        EditCommands::Of(*o->Frame).Undo();
+        o->Frame->Edit().Undo();
         dialogs.answer = [](QDialog&) { return int(QDialog::Rejected); };
         const std::string before = o->Entry(1, 2);
-        o->Board->MItemPlayBegriffEintragenClick();
+        o->Board->Commands().MItemPlayBegriffEintragenClick();
         QCOMPARE(o->Entry(1, 2), before);
         QVERIFY(!o->UndoPossible());
 
@@ -203,7 +208,7 @@ private slots:
             label = static_cast<TWordEditDlg&>(d).LblBegriff()->text();
             return 0;
         };
-        f->Board->MItemPlayBegriffEintragenClick();
+        f->Board->Commands().MItemPlayBegriffEintragenClick();
         QCOMPARE(label, QStringLiteral("Begriff mit 3 Buchstaben :"));
     }
 
@@ -215,32 +220,33 @@ private slots:
         const auto o = Open(*p, "drop.puz");
         QVERIFY(o->Board);
         // Without a clue list nothing may be dropped.
-        QVERIFY(!o->Board->RaetselDragOver(nullptr, 1, 1));
-        DropClueList clues;
-        o->Board->ClueListSource = [&clues] { return &clues; };
-        QVERIFY(!o->Board->RaetselDragOver(o->Grid(), 1, 1)); // not one of its lists
-        QVERIFY(o->Board->RaetselDragOver(&clues.acrossList, 1, 1));
-        QVERIFY(!o->Board->RaetselDragOver(&clues.acrossList, 2, 1)); // no number there
+        QVERIFY(!o->Board->Commands().RaetselDragOver(nullptr, 1, 1));
+        auto* clues = new DropClueList;
+        // Out of the board's way: the board stops short of a clue list.
+        o->Frame->AddChild(clues)->move(3000, 0);
+        QVERIFY(!o->Board->Commands().RaetselDragOver(o->Grid(), 1, 1)); // not one of its lists
+        QVERIFY(o->Board->Commands().RaetselDragOver(&clues->acrossList, 1, 1));
+        QVERIFY(!o->Board->Commands().RaetselDragOver(&clues->acrossList, 2, 1)); // no number there
 
-        o->Board->RaetselDragDrop(&clues.acrossList, 1, 1);
+        o->Board->Commands().RaetselDragDrop(&clues->acrossList, 1, 1);
         QCOMPARE(o->Entry(1, 1) + o->Entry(2, 1) + o->Entry(3, 1) + o->Entry(4, 1), "ABCD");
         QCOMPARE(o->Entry(5, 1), " "); // stops before the block
         // Every cell holds its solution letter: the word counts as solved.
-        QCOMPARE(clues.marks, QStringList{"4 1 1"});
+        QCOMPARE(clues->marks, QStringList{"4 1 1"});
         QVERIFY(o->UndoPossible());
 
         // Backwards with Ctrl, down from the down list.
-        clues.word = "EA";
-        o->Frame->CtrlHeldReverse = true;
-        o->Board->RaetselDragDrop(&clues.downList, 1, 1);
+        clues->word = "EA";
+        o->Session->flags.CtrlHeldReverse = true;
+        o->Board->Commands().RaetselDragDrop(&clues->downList, 1, 1);
         QCOMPARE(o->Entry(1, 1) + o->Entry(1, 2), "AE");
-        QCOMPARE(clues.marks.last(), QStringLiteral("4 0 1"));
+        QCOMPARE(clues->marks.last(), QStringLiteral("4 0 1"));
         // With wrong letters and wrong entries marked, the word is not reported.
-        clues.word = "XY";
-        o->Frame->CtrlHeldReverse = false;
-        o->Board->RaetselDragDrop(&clues.acrossList, 1, 1);
+        clues->word = "XY";
+        o->Session->flags.CtrlHeldReverse = false;
+        o->Board->Commands().RaetselDragDrop(&clues->acrossList, 1, 1);
         QCOMPARE(o->Entry(1, 1) + o->Entry(2, 1), "XY");
-        QCOMPARE(clues.marks.size(), 2);
+        QCOMPARE(clues->marks.size(), 2);
     }
 
     void showClueAndLookUp() {
@@ -250,32 +256,32 @@ private slots:
         p->Image.Words[across].WordReversed = 1;
         const auto o = Open(*p, "clue.puz");
         QVERIFY(o->Board);
-        o->Board->MItemPlayUmschreibungClick();
+        o->Board->Commands().MItemPlayUmschreibungClick();
         QCOMPARE(dialogs.shown.last(), QStringLiteral("QMessageBox|????|Hinweis %1").arg(across));
         o->Type("h");
         o->Board->SelectWordByNumber(1, false);
-        o->Board->MItemPlayUmschreibungClick();
+        o->Board->Commands().MItemPlayUmschreibungClick();
         const int down = FindWord(o->Im(), 1, false);
         QCOMPARE(dialogs.shown.last(), QStringLiteral("QMessageBox|H???|Hinweis %1").arg(down));
         o->Board->SelectWordByNumber(1, true);
-        o->Board->MItemPlayUmschreibungClick();
+        o->Board->Commands().MItemPlayUmschreibungClick();
         QCOMPARE(dialogs.shown.last(), QStringLiteral("QMessageBox|???H|Hinweis %1").arg(across));
         // An empty clue shows nothing.
         o->Im().Words[across].ClueText.clear();
         const qsizetype count = dialogs.shown.size();
-        o->Board->MItemPlayUmschreibungClick();
+        o->Board->Commands().MItemPlayUmschreibungClick();
         QCOMPARE(dialogs.shown.size(), count);
 
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("https", &catcher, "open");
-        o->Board->MItemPlayNachschlagenClick();
+        o->Board->Commands().MItemPlayNachschlagenClick();
         QCOMPARE(dialogs.shown.last(),
                  QStringLiteral("QMessageBox|Fehler|Sie können nur komplett gelöste Begriffe im "
                                 "Online-Lexikon nachschlagen."));
         QVERIFY(catcher.urls.isEmpty());
         o->Type("hxus"); // full but wrong: looked up as typed
         o->Board->SelectWordByNumber(1, true);
-        o->Board->MItemPlayNachschlagenClick();
+        o->Board->Commands().MItemPlayNachschlagenClick();
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl("https://de.wikipedia.org/wiki/Hxus")});
 
@@ -294,47 +300,47 @@ private slots:
         QVERIFY(!o->Visible("MItemPlayLeerfeld"));
         QVERIFY(!o->Visible("MItemPlayShowLength"));
         QVERIFY(!o->Visible("MItemPlayFelderMarkieren"));
-        QCOMPARE(o->Board->PlayItem("MItemPlayBuchstEintragen")->text(),
+        QCOMPARE(PlayItem(o->Board, "MItemPlayBuchstEintragen")->text(),
                  QStringLiteral("Buchstaben eintragen"));
         const bool fail = s.FehlerZeigen;
         o->Button("SBShowFail")->click();
         QCOMPARE(s.FehlerZeigen, !fail);
-        o->Board->MItemPlayShowFailClick();
+        o->Board->Host().Commands().Get(CommandId::ShowFail).Trigger();
         QCOMPARE(s.FehlerZeigen, fail);
-        QCOMPARE(o->Board->ButtonDown("SBShowFail"), fail);
-        o->Board->MItemPlayShowHintsClick();
-        QCOMPARE(o->Board->ButtonDown("SBShowHints"), s.HinweiseZeigen);
+        QCOMPARE(ButtonDown(o->Board, "SBShowFail"), fail);
+        o->Board->Host().Commands().Get(CommandId::ShowHints).Trigger();
+        QCOMPARE(ButtonDown(o->Board, "SBShowHints"), s.HinweiseZeigen);
         o->Button("SBShowHints")->click();
-        QCOMPARE(o->Board->ButtonDown("SBShowHints"), s.HinweiseZeigen);
+        QCOMPARE(ButtonDown(o->Board, "SBShowHints"), s.HinweiseZeigen);
 
-        QVERIFY(o->Board->ButtonEnabled("SBBegrEintragen"));
+        QVERIFY(ButtonEnabled(o->Board, "SBBegrEintragen"));
         o->Select(2, 2);
-        QVERIFY(!o->Board->ButtonEnabled("SBBuchstEintragen"));
+        QVERIFY(!ButtonEnabled(o->Board, "SBBuchstEintragen"));
         o->Select(1, 1);
-        QVERIFY(o->Board->ButtonEnabled("SBBuchstEintragen"));
+        QVERIFY(ButtonEnabled(o->Board, "SBBuchstEintragen"));
 
-        o->Frame->ShowSolution = true;
+        o->Session->flags.ShowSolution = true;
         o->Board->UpdateToolbar(1, 1);
-        QVERIFY(!o->Board->ButtonVisible("SBBegrEintragen"));
-        QVERIFY(!o->Board->ButtonVisible("SBBuchstEintragen"));
+        QVERIFY(!ButtonVisible(o->Board, "SBBegrEintragen"));
+        QVERIFY(!ButtonVisible(o->Board, "SBBuchstEintragen"));
         QVERIFY(!o->Visible("MItemPlayUmschreibung"));
-        o->Frame->ShowSolution = false;
+        o->Session->flags.ShowSolution = false;
 
         const auto f = Open(*GridPuzzle(6, {"AB"}), "popup-fence.puz");
         // The word button needs a numbered word through the cell.
-        QVERIFY(f->Board->ButtonVisible("SBBegrEintragen"));
-        QVERIFY(!f->Board->ButtonEnabled("SBBegrEintragen"));
-        f->Board->MItemPlayShowLengthClick();
+        QVERIFY(ButtonVisible(f->Board, "SBBegrEintragen"));
+        QVERIFY(!ButtonEnabled(f->Board, "SBBegrEintragen"));
+        f->Board->Host().Commands().Get(CommandId::ShowLengths).Trigger();
         QVERIFY(f->Session->settings.LaengenZeigen);
-        QVERIFY(f->Board->ButtonDown("SBShowLength"));
+        QVERIFY(ButtonDown(f->Board, "SBShowLength"));
         QVERIFY(f->Visible("MItemPlayShowLength"));
-        QVERIFY(f->Board->PlayItem("MItemPlayShowLength")->isChecked());
+        QVERIFY(PlayItem(f->Board, "MItemPlayShowLength")->isChecked());
 
         const auto sudoku = Open(*SudokuOfSize(9), "popup-sudoku.puz");
         QVERIFY(!sudoku->Visible("MItemPlayUmschreibung"));
-        QCOMPARE(sudoku->Board->PlayItem("MItemPlayShowLength")->text(),
+        QCOMPARE(PlayItem(sudoku->Board, "MItemPlayShowLength")->text(),
                  QStringLiteral("&Mögliche Zahlen anzeigen"));
-        QCOMPARE(sudoku->Board->PlayItem("MItemPlayBuchstEintragen")->text(),
+        QCOMPARE(PlayItem(sudoku->Board, "MItemPlayBuchstEintragen")->text(),
                  QStringLiteral("Symbol eintragen"));
         sudoku->Button("SBShowHintGrids")->click();
         QVERIFY(sudoku->Session->settings.MoeglicheZahlenZeigen);
@@ -343,12 +349,12 @@ private slots:
         a->Select(2, 1);
         a->Button("SBLeerfeld")->click();
         QVERIFY(a->Im().cell(2, 1).has(CellFlag::PlacedBlock));
-        QVERIFY(!a->Board->ButtonEnabled("SBBuchstEintragen"));
+        QVERIFY(!ButtonEnabled(a->Board, "SBBuchstEintragen"));
         QVERIFY(a->Visible("MItemPlayLeerfeld"));
-        QVERIFY(a->Board->PlayItem("MItemPlayLeerfeld")->isChecked());
-        a->Board->PlayItem("MItemPlayLeerfeld")->trigger();
+        QVERIFY(PlayItem(a->Board, "MItemPlayLeerfeld")->isChecked());
+        PlayItem(a->Board, "MItemPlayLeerfeld")->trigger();
         QVERIFY(!a->Im().cell(2, 1).has(CellFlag::PlacedBlock));
-        QVERIFY(!a->Board->ButtonDown("SBLeerfeld"));
+        QVERIFY(!ButtonDown(a->Board, "SBLeerfeld"));
         QVERIFY(!a->UndoPossible()); // the blank mark records no undo point
     }
 
@@ -366,7 +372,7 @@ private slots:
         QVERIFY(o->Board);
         o->Type("ab");
         o->Im().SolvedLevel = 2;
-        o->Frame->ShowSolution = true;
+        o->Session->flags.ShowSolution = true;
         o->Board->ResetBoard();
         PuzzleImage& im = o->Im();
         QCOMPARE(o->Entry(1, 1), " ");
@@ -376,7 +382,7 @@ private slots:
         QCOMPARE(int(im.Words[0].WordSolvedMark), 0);
         QVERIFY(IsBlank(im.Words[3].CodeGuess));
         QCOMPARE(int(im.SolvedLevel), 0);
-        QVERIFY(!o->Frame->ShowSolution);
+        QVERIFY(!o->Session->flags.ShowSolution);
         // A correct grid and the first 13 solution-word letters typed again are
         // not complete: the old letters behind position 13 no longer count.
         for (int k = 0; k < 13; ++k) im.EnteredSolutionWord.Chars[k] = im.SolutionWord.Chars[k];
@@ -413,7 +419,7 @@ private slots:
         QCOMPARE(t->Entry(2, 1), " ");
         QCOMPARE(int(t->Im().ElapsedSeconds), 0);
         QCOMPARE(int(t->Im().ClockRunning), 1);
-        QVERIFY(t->Board->Candidates[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
+        QVERIFY(t->Board->PaintState().Candidates[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
     }
 };
 

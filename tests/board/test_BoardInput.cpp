@@ -1,5 +1,6 @@
 // Typing, deleting, direction, word search lines and hints on the board, with
 // real key and mouse events on the grid inside the real frame.
+#include "BoardCommands.h"
 #include "BoardFixture.h"
 #include "ClueListLink.h"
 #include "ContainerWriter.h"
@@ -21,7 +22,7 @@
 namespace {
 struct Opened : OpenedBoard {
     QPoint Centre(int c, int r) const { return Grid()->CellRect(c, r).center(); }
-    bool UndoPossible() const { return EditCommands::Of(*Frame).UndoPossible(); }
+    bool UndoPossible() const { return Frame->Edit().UndoPossible(); }
     void Type(const QString& keys) { QTest::keyClicks(Grid(), keys); }
     // Keys beyond ASCII, as a keyboard with umlauts sends them.
     void TypeChar(Qt::Key key, const QString& text) {
@@ -55,7 +56,10 @@ struct Messages {
     ~Messages() { SetModalRunner(previous); }
 };
 
-struct FakeClueList : ClueListLink {
+// A clue list the frame finds as it finds the real one.
+struct FakeClueList : QWidget, ClueListLink {
+    void FormShow() override {}
+    QWidget* Widget() override { return this; }
     QStringList calls;
     bool ClueListVisible() const override { return true; }
     void FocusEntryByNumber(int number, bool across) override {
@@ -90,13 +94,13 @@ private slots:
         const auto o = Open(*SmallCrossword(), "typing.puz");
         QVERIFY(o->Board);
         QCOMPARE(o->Current(), QPoint(1, 1));
-        QCOMPARE(int(o->Board->InputDirection), 1);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 1);
         o->Type("hau");
         QCOMPARE(o->Entry(1, 1), "H");
         QCOMPARE(o->Entry(3, 1), "U");
         // The last cell before the block turns the input downwards.
         QCOMPARE(o->Current(), QPoint(4, 1));
-        QCOMPARE(int(o->Board->InputDirection), 2);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 2);
         o->Type("s");
         QCOMPARE(o->Current(), QPoint(4, 2));
         o->Type("ano");
@@ -143,22 +147,22 @@ private slots:
         const auto o = Open(*SmallCrossword(), "toggle.puz");
         QVERIFY(o->Board);
         o->Click(3, 3);
-        QCOMPARE(int(o->Board->InputDirection), 1);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 1);
         o->Click(3, 3);
-        QCOMPARE(int(o->Board->InputDirection), 2);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 2);
         o->Key(Qt::Key_Return);
-        QCOMPARE(int(o->Board->InputDirection), 1);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 1);
         // A cell with a block below keeps across when toggled.
         o->Click(2, 3);
-        QCOMPARE(int(o->Board->InputDirection), 1);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 1);
         o->Click(2, 3);
-        QCOMPARE(int(o->Board->InputDirection), 1);
-        QCOMPARE(o->Board->CurrentWord.StartColumn, 1);
-        QVERIFY(o->Board->CurrentWord.Across);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 1);
+        QCOMPARE(o->Board->Cursor().CurrentWord.StartColumn, 1);
+        QVERIFY(o->Board->Cursor().CurrentWord.Across);
         // The arrow keys move through the grid's own selection.
         o->Key(Qt::Key_Right);
         QCOMPARE(o->Current(), QPoint(3, 3));
-        QCOMPARE(o->Board->PrevCol, 2);
+        QCOMPARE(o->Board->Cursor().PrevCol, 2);
     }
 
     void backspaceAndDelete() {
@@ -180,7 +184,7 @@ private slots:
         o->Type("s");
         o->Click(1, 3);
         o->Click(1, 3); // down: the cell above is (1, 2)
-        QCOMPARE(int(o->Board->InputDirection), 2);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 2);
         o->Key(Qt::Key_Backspace);
         QCOMPARE(o->Current(), QPoint(1, 2));
         QCOMPARE(o->Entry(1, 3), "S"); // the cursor's own letter stays
@@ -201,10 +205,10 @@ private slots:
         QCOMPARE(six->Entry(1, 1), "6");
         // No advance in a Sudoku, and the candidates follow the entry.
         QCOMPARE(six->Current(), QPoint(1, 1));
-        QVERIFY(!six->Board->Candidates[2][1][5]);
+        QVERIFY(!six->Board->PaintState().Candidates[2][1][5]);
         six->Key(Qt::Key_Delete);
         QCOMPARE(six->Entry(1, 1), " ");
-        QVERIFY(six->Board->Candidates[2][1][5]);
+        QVERIFY(six->Board->PaintState().Candidates[2][1][5]);
 
         auto p = SudokuOfSize(12);
         p->Image.cell(2, 1).CellFlags |= CellFlag::SolutionOrGiven;
@@ -249,32 +253,33 @@ private slots:
 
     void clueListFollowsTheInput() {
         Messages messages;
-        const auto o = Open(*SmallCrossword(), "clues.puz");
+        const auto o = Open(*SmallCrossword(), "clues->puz");
         QVERIFY(o->Board);
-        FakeClueList clues;
-        o->Board->ClueListSource = [&clues] { return &clues; };
+        auto* clues = new FakeClueList;
+        // Out of the board's way: the board stops short of a clue list.
+        o->Frame->AddChild(clues)->move(3000, 0);
         o->Click(1, 3);
-        QVERIFY(clues.calls.contains("focus 6 1"));
-        clues.calls.clear();
+        QVERIFY(clues->calls.contains("focus 6 1"));
+        clues->calls.clear();
         o->Type("sonn");
-        QVERIFY(clues.calls.filter("mark").isEmpty());
+        QVERIFY(clues->calls.filter("mark").isEmpty());
         o->Type("e");
         const int across = FindWord(o->Im(), 6, true);
-        QCOMPARE(clues.calls.filter("mark"),
+        QCOMPARE(clues->calls.filter("mark"),
                  QStringList{QStringLiteral("mark %1 1 1").arg(across)});
         o->Key(Qt::Key_Delete);
-        QCOMPARE(clues.calls.filter("mark").last(), QStringLiteral("mark %1 1 0").arg(across));
-        clues.calls.clear();
+        QCOMPARE(clues->calls.filter("mark").last(), QStringLiteral("mark %1 1 0").arg(across));
+        clues->calls.clear();
         o->Board->SelectWordByNumber(3, false);
         QCOMPARE(o->Current(), QPoint(4, 1));
-        QCOMPARE(int(o->Board->InputDirection), 2);
+        QCOMPARE(int(o->Board->Cursor().InputDirection), 2);
         QCOMPARE(o->Board->CurrentWordLetters(false), std::string("SANO"));
         QCOMPARE(o->Board->CurrentWordNumber(), 3);
         o->Key(Qt::Key_Down);
         QCOMPARE(o->Board->CurrentWordNumber(), 3);
         QCOMPARE(o->Board->CurrentWordLetters(true), std::string("  N "));
         QTest::keyClick(o->Grid(), Qt::Key_Control, Qt::ControlModifier);
-        QVERIFY(clues.calls.contains("cursor"));
+        QVERIFY(clues->calls.contains("cursor"));
     }
 
     void wordSearchLines() {
@@ -290,8 +295,9 @@ private slots:
         p->Image.cell(2, 2).CellNumber = 2;
         const auto o = Open(*p, "search.puz");
         QVERIFY(o->Board);
-        FakeClueList clues;
-        o->Board->ClueListSource = [&clues] { return &clues; };
+        auto* clues = new FakeClueList;
+        // Out of the board's way: the board stops short of a clue list.
+        o->Frame->AddChild(clues)->move(3000, 0);
         StringGrid* g = o->Grid();
         const auto drag = [&](QPoint from, QPoint to, Qt::KeyboardModifiers m = {}) {
             QTest::mousePress(g, Qt::LeftButton, m, o->Centre(from.x(), from.y()));
@@ -307,15 +313,15 @@ private slots:
         drag({1, 1}, {3, 2});
         QVERIFY(found(1, 1) && found(3, 1));
         QVERIFY(!found(2, 2));
-        QVERIFY(clues.calls.contains("find 1 1"));
+        QVERIFY(clues->calls.contains("find 1 1"));
         QVERIFY(g->Selection().Empty());
-        QVERIFY(!clues.calls.contains("solved 7 1 1")); // three letters of a five-letter word
+        QVERIFY(!clues->calls.contains("solved 7 1 1")); // three letters of a five-letter word
         drag({1, 1}, {5, 1});
-        QVERIFY(clues.calls.contains("solved 7 1 1"));
+        QVERIFY(clues->calls.contains("solved 7 1 1"));
         // Ctrl removes the marks and the entry's check, whatever the length.
         drag({1, 1}, {3, 1}, Qt::ControlModifier);
         QVERIFY(!found(1, 1) && !found(2, 1) && !found(3, 1) && found(4, 1));
-        QVERIFY(clues.calls.contains("solved 7 1 0"));
+        QVERIFY(clues->calls.contains("solved 7 1 0"));
         QVERIFY(o->UndoPossible());
         // Typing does nothing in a word search.
         o->Type("a");

@@ -62,25 +62,25 @@ private slots:
             Open(*GridPuzzle(0, {"ABCDE", "ABCDE", "ABCDE", "ABCDE", "ABCDE"}), "layout.puz");
         QVERIFY(o->Board);
         const QSize grid(5 * 31 + 3, 5 * 31 + 3);
-        QCOMPARE(o->Board->Raetsel->size(), grid);
-        QCOMPARE(o->Board->Raetsel->Layout().TotalSize(), grid);
+        QCOMPARE(o->Board->Grid()->size(), grid);
+        QCOMPARE(o->Board->Grid()->Layout().TotalSize(), grid);
         QCOMPARE(o->Board->size(), QSize(grid.width(), grid.height() + 30));
         const QMargins m = o->Sub()->contentsMargins();
         QCOMPARE(o->Sub()->size(), QSize(grid.width() + m.left() + m.right(),
                                          grid.height() + 30 + m.top() + m.bottom()));
         QCOMPARE(o->Sub()->pos(), QPoint(0, 0));
-        QVERIFY(!o->Board->Raetsel->RangeSelect());
-        QCOMPARE(o->Board->Raetsel->Layout().LineWidth, 1);
+        QVERIFY(!o->Board->Grid()->RangeSelect());
+        QCOMPARE(o->Board->Grid()->Layout().LineWidth, 1);
 
         // The Sudoku's marking panel makes the window wider than its grid.
         const auto s = Open(*SudokuOfSize(9), "layout-sudoku.puz");
         QVERIFY(s->Board);
-        const QWidget* panel = s->Board->PanelMark;
+        const QWidget* panel = s->Board->Toolbar().PanelMark();
         QCOMPARE(s->Board->width(), panel->x() + panel->width() + 4);
         // The fence grid has no lines.
         const auto f = Open(*GridPuzzle(6, {"AB#", "CDE"}), "layout-fence.puz");
-        QCOMPARE(f->Board->Raetsel->Layout().LineWidth, 0);
-        QCOMPARE(f->Board->Raetsel->size(), QSize(3 * 30 + 2, 2 * 30 + 2));
+        QCOMPARE(f->Board->Grid()->Layout().LineWidth, 0);
+        QCOMPARE(f->Board->Grid()->size(), QSize(3 * 30 + 2, 2 * 30 + 2));
     }
 
     void tooTallGridScrolls() {
@@ -92,8 +92,8 @@ private slots:
         QCOMPARE(o->Sub()->height(), room);
         const int scrollBar = o->Board->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         QCOMPARE(o->Board->width(), 3 * 31 + 3 + scrollBar);
-        QCOMPARE(o->Board->Raetsel->height(), 40 * 31 + 3);
-        QVERIFY(o->Board->ScrollBox->height() < o->Board->Raetsel->height());
+        QCOMPARE(o->Board->Grid()->height(), 40 * 31 + 3);
+        QVERIFY(o->Board->ScrollBox()->height() < o->Board->Grid()->height());
     }
 
     void zoomBounds() {
@@ -101,21 +101,21 @@ private slots:
         QVERIFY(o->Board);
         Settings& s = o->Session->settings;
         s.Feldgroesse = 21;
-        o->Board->MItemPlayZoomInClick(-1);
+        o->Board->Zoom(-1);
         QCOMPARE(s.Feldgroesse, 20);
         QCOMPARE(s.Schriftgroesse, 10);
         s.Schriftgroesse = 99;
-        o->Board->MItemPlayZoomInClick(-1);
+        o->Board->Zoom(-1);
         QCOMPARE(s.Feldgroesse, 20);
         QCOMPARE(s.Schriftgroesse, 99);
         s.Feldgroesse = 59;
-        o->Board->MItemPlayZoomInClick(1);
+        o->Board->Zoom(1);
         QCOMPARE(s.Feldgroesse, 60);
         QCOMPARE(s.Schriftgroesse, 44);
-        QCOMPARE(o->Board->Raetsel->size(), QSize(2 * 61 + 3, 2 * 61 + 3));
-        o->Board->MItemPlayZoomInClick(1);
+        QCOMPARE(o->Board->Grid()->size(), QSize(2 * 61 + 3, 2 * 61 + 3));
+        o->Board->Zoom(1);
         QCOMPARE(s.Feldgroesse, 60);
-        o->Board->MItemPlayZoomInClick(0);
+        o->Board->Zoom(0);
         QCOMPARE(s.Feldgroesse, 60);
         QCOMPARE(FontSizeForCell(30), 16);
         QCOMPARE(FontSizeForCell(28), 14);
@@ -128,25 +128,25 @@ private slots:
     void firstCellSkipsBlocks() {
         const auto o = Open(*GridPuzzle(0, {"###", "#AB", "CDE"}), "first.puz");
         QVERIFY(o->Board);
-        QCOMPARE(o->Board->Raetsel->Col(), 2);
-        QCOMPARE(o->Board->Raetsel->Row(), 2);
+        QCOMPARE(o->Board->Grid()->Col(), 2);
+        QCOMPARE(o->Board->Grid()->Row(), 2);
 
         // A first cell beyond column 15.
         std::vector<std::string> rows(20, std::string(20, 'A'));
         rows[0] = std::string(16, '#') + "AAAA";
         const auto wide = Open(*GridPuzzle(0, rows), "first-wide.puz");
         QVERIFY(wide->Board);
-        QCOMPARE(wide->Board->Raetsel->Col(), 17);
-        QCOMPARE(wide->Board->Raetsel->Row(), 1);
-        QCOMPARE(wide->Board->CurrentWord.StartColumn, 17);
+        QCOMPARE(wide->Board->Grid()->Col(), 17);
+        QCOMPARE(wide->Board->Grid()->Row(), 1);
+        QCOMPARE(wide->Board->Cursor().CurrentWord.StartColumn, 17);
     }
 
     void wordSearchStartsWithoutSelection() {
         const auto o = Open(*GridPuzzle(12, {"ABC", "DEF"}), "search.puz");
         QVERIFY(o->Board);
-        QVERIFY(o->Board->Raetsel->RangeSelect());
-        QVERIFY(o->Board->Raetsel->Selection().Empty());
-        QVERIFY(!o->Board->ButtonVisible("SBBuchstEintragen"));
+        QVERIFY(o->Board->Grid()->RangeSelect());
+        QVERIFY(o->Board->Grid()->Selection().Empty());
+        QVERIFY(!ButtonVisible(o->Board, "SBBuchstEintragen"));
     }
 
     void creationPreparesThePuzzle() {
@@ -167,18 +167,18 @@ private slots:
         QVERIFY(t->Board);
         QCOMPARE(int(t->Im().ElapsedSeconds), 0);
         QCOMPARE(int(t->Im().ClockRunning), 1);
-        QCOMPARE(t->Board->BoxWidth, 3);
-        QCOMPARE(t->Board->BoxHeight, 2);
+        QCOMPARE(t->Board->PaintState().BoxWidth, 3);
+        QCOMPARE(t->Board->PaintState().BoxHeight, 2);
         QVERIFY(!t->Im().cell(2, 2).has(CellFlag::PlayerMark)); // no marking chosen yet
-        QVERIFY(t->Board->Candidates[1][1][0]);
+        QVERIFY(t->Board->PaintState().Candidates[1][1][0]);
     }
 
     void toolbarFollowsTheKind() {
         const auto o = Open(*GridPuzzle(0, {"AB", "CD"}), "toolbar.puz");
         QVERIFY(o->Board);
-        QVERIFY(o->Board->ButtonVisible("SBShowHints"));
-        QVERIFY(!o->Board->ButtonVisible("PanelMark"));
-        QVERIFY(!o->Board->ButtonVisible("SBLeerfeld"));
+        QVERIFY(ButtonVisible(o->Board, "SBShowHints"));
+        QVERIFY(!ButtonVisible(o->Board, "PanelMark"));
+        QVERIFY(!ButtonVisible(o->Board, "SBLeerfeld"));
         QCOMPARE(o->Button("SBBegrEintragen")->x(), 104 + 22 + 8);
         QCOMPARE(o->Button("SBBuchstEintragen")->x(), 104 + 22 + 8 + 22);
         QVERIFY(o->Button("SBZoomIn")->isEnabled());
@@ -187,30 +187,30 @@ private slots:
 
         const auto s = Open(*SudokuOfSize(9), "toolbar-sudoku.puz");
         QVERIFY(s->Board);
-        QVERIFY(!s->Board->ButtonVisible("SBShowHints"));
-        QVERIFY(s->Board->ButtonVisible("SBShowHintGrids"));
-        QVERIFY(!s->Board->ButtonVisible("SBShowLength"));
-        QVERIFY(s->Board->ButtonVisible("PanelMark"));
+        QVERIFY(!ButtonVisible(s->Board, "SBShowHints"));
+        QVERIFY(ButtonVisible(s->Board, "SBShowHintGrids"));
+        QVERIFY(!ButtonVisible(s->Board, "SBShowLength"));
+        QVERIFY(ButtonVisible(s->Board, "PanelMark"));
         QCOMPARE(s->Button("SBBegrEintragen")->x(), 104 + 8);
-        QCOMPARE(s->Board->PanelMark->x(), 104 + 8 + 22 + 22);
-        QVERIFY(s->Board->ButtonDown("SBMarkKeine"));
+        QCOMPARE(s->Board->Toolbar().PanelMark()->x(), 104 + 8 + 22 + 22);
+        QVERIFY(ButtonDown(s->Board, "SBMarkKeine"));
 
         const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "toolbar-american.puz");
         QVERIFY(a->Board);
-        QVERIFY(a->Board->ButtonVisible("SBLeerfeld"));
-        QVERIFY(!a->Board->ButtonVisible("SBBegrEintragen"));
+        QVERIFY(ButtonVisible(a->Board, "SBLeerfeld"));
+        QVERIFY(!ButtonVisible(a->Board, "SBBegrEintragen"));
         QVERIFY(a->Board->width() >= 180 + 22 + 4);
     }
 
     void clickMovesTheCurrentCell() {
         const auto o = Open(*GridPuzzle(0, {"ABC", "D#E"}), "click.puz");
         QVERIFY(o->Board);
-        StringGrid* g = o->Board->Raetsel;
+        StringGrid* g = o->Board->Grid();
         QTest::mouseClick(g, Qt::LeftButton, {}, g->CellRect(3, 2).center());
         QCOMPARE(g->Col(), 3);
         QCOMPARE(g->Row(), 2);
-        QCOMPARE(o->Board->PrevCol, 1);
-        QCOMPARE(o->Board->PrevRow, 1);
+        QCOMPARE(o->Board->Cursor().PrevCol, 1);
+        QCOMPARE(o->Board->Cursor().PrevRow, 1);
         QTest::keyClick(g, Qt::Key_Up);
         QCOMPARE(g->Row(), 1);
         // Header cells never become current.
@@ -220,9 +220,9 @@ private slots:
     void closingResetsTheFrame() {
         const auto o = Open(*GridPuzzle(0, {"AB"}), "close.puz");
         QVERIFY(o->Board);
-        o->Frame->ShowSolution = true;
+        o->Session->flags.ShowSolution = true;
         o->Sub()->close();
-        QVERIFY(!o->Frame->ShowSolution);
+        QVERIFY(!o->Session->flags.ShowSolution);
         QTRY_VERIFY(!o->Frame->BoardOpen());
     }
 };

@@ -6,10 +6,10 @@
 #include <QTest>
 
 namespace {
-const std::string Solved = "Sie haben das R\u00e4tsel gel\u00f6st!";
-const std::string BestTime = "Sie haben das R\u00e4tsel in Bestzeit gel\u00f6st!";
+const std::string Solved = "Sie haben das Rätsel gelöst!";
+const std::string BestTime = "Sie haben das Rätsel in Bestzeit gelöst!";
 const std::string FilledWrong =
-    "Das R\u00e4tsel ist vollst\u00e4ndig ausgef\u00fcllt, aber nicht korrekt gel\u00f6st!";
+    "Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!";
 
 // OBST# / H#EIS / RAD#E with its words numbered.
 std::unique_ptr<Puzzle> Crossword(int kind) {

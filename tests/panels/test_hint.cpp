@@ -29,13 +29,13 @@ private slots:
         QMainWindow main;
         main.show();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        THintForm* hint = THintForm::Open(&main, "Ein l\u00e4ngerer Hinweistext", 300, 200);
+        THintForm* hint = THintForm::Open(&main, "Ein längerer Hinweistext", 300, 200);
         const int h = hint->Hinweis()->height();
         QCOMPARE(hint->pos(), QPoint(300, 200 - h - 4));
         QCOMPARE(hint->size(), hint->Hinweis()->size());
         QVERIFY(!hint->Hinweis()->wordWrap());
 
-        hint = THintForm::Open(&main, "Ein l\u00e4ngerer Hinweistext", screen.right() - 3,
+        hint = THintForm::Open(&main, "Ein längerer Hinweistext", screen.right() - 3,
                                screen.bottom() + 50);
         QCOMPARE(hint->x(), screen.right() + 1 - hint->width() - 5);
         QCOMPARE(hint->y(), screen.bottom() + 1 - hint->height() - 5);

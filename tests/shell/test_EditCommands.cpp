@@ -99,7 +99,7 @@ private slots:
         o->Type("ab");
         o->Select(1, 2);
         o->Type("c");
-        QCOMPARE(o->Board->Raetsel->Col(), 2);
+        QCOMPARE(o->Board->Grid()->Col(), 2);
         o->Im().EnteredSolutionWord.set("AD");
         o->Im().Words[1].WordSolvedMark = 1;
         const auto before = std::make_unique<PuzzleImage>(o->Im());
@@ -134,13 +134,13 @@ private slots:
         QAction* solution = o->Item("MItemAnsLoesung");
         QVERIFY(solution->isEnabled());
         solution->trigger();
-        QVERIFY(o->Frame->ShowSolution);
-        QVERIFY(!o->Board->ButtonVisible("SBBuchstEintragen"));
+        QVERIFY(o->Session->flags.ShowSolution);
+        QVERIFY(!ButtonVisible(o->Board, "SBBuchstEintragen"));
         o->OpenMenu("MItemAnsicht");
         QVERIFY(solution->isChecked());
         solution->trigger();
-        QVERIFY(!o->Frame->ShowSolution);
-        QVERIFY(o->Board->ButtonVisible("SBBuchstEintragen"));
+        QVERIFY(!o->Session->flags.ShowSolution);
+        QVERIFY(ButtonVisible(o->Board, "SBBuchstEintragen"));
         QCOMPARE(o->Entry(1, 1), "H");
         QCOMPARE(o->Entry(3, 1), " ");
         QVERIFY(!o->Board->CellRect(1, 1).isEmpty());
@@ -168,7 +168,7 @@ private slots:
         const bool tips = o->Session->settings.HinweiseZeigen;
         o->Item("MItemAnsTooltips")->trigger();
         QCOMPARE(o->Session->settings.HinweiseZeigen, !tips);
-        QCOMPARE(o->Board->ButtonDown("SBShowHints"), !tips);
+        QCOMPARE(ButtonDown(o->Board, "SBShowHints"), !tips);
 
         const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "menu-american.puz");
         a->Select(2, 1);
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(blank->isVisible() && blank->isEnabled() && !blank->isChecked());
         blank->trigger();
         QVERIFY(a->Im().cell(2, 1).has(CellFlag::PlacedBlock));
-        QVERIFY(a->Board->ButtonDown("SBLeerfeld"));
+        QVERIFY(ButtonDown(a->Board, "SBLeerfeld"));
         QVERIFY(!a->UndoEnabled());
         a->OpenMenu("MItemBearbeiten");
         QVERIFY(blank->isChecked());
@@ -187,7 +187,7 @@ private slots:
         const auto s = Open(*SudokuOfSize(4), "menu-sudoku.puz");
         s->Item("MItemAnsBegriffLaengen")->trigger();
         QVERIFY(s->Session->settings.MoeglicheZahlenZeigen);
-        QVERIFY(s->Board->ButtonDown("SBShowHintGrids"));
+        QVERIFY(ButtonDown(s->Board, "SBShowHintGrids"));
     }
 };
 

@@ -33,7 +33,7 @@ private slots:
         TRaetselInfoDlg dlg;
         dlg.SetImage(p->Image);
         dlg.FormShow();
-        QCOMPARE(dlg.windowTitle(), QString("R\u00e4tsel-Eigenschaften"));
+        QCOMPARE(dlg.windowTitle(), QString("Rätsel-Eigenschaften"));
         QCOMPARE(Text(dlg, "LblType"), QString("Sudoku (Mittel)"));
         QCOMPARE(Text(dlg, "LblSize"), QString("9 x 9 Felder"));
         QCOMPARE(Text(dlg, "LblTitle"), QString("Sudoku Nr. 68"));
@@ -68,12 +68,12 @@ private slots:
         QVERIFY(Child(dlg, "PanelAuthor")->isVisibleTo(&dlg));
         QCOMPARE(dlg.height(), 356);
         QCOMPARE(Text(dlg, "LblAuthorDesr"), QString("Bester:"));
-        QCOMPARE(Text(dlg, "LblAuthor"), QString("J\u00fcrgen"));
-        QCOMPARE(Text(dlg, "LblCommentDescr"), QString("L\u00f6sungszeit:"));
+        QCOMPARE(Text(dlg, "LblAuthor"), QString("Jürgen"));
+        QCOMPARE(Text(dlg, "LblCommentDescr"), QString("Lösungszeit:"));
         QCOMPARE(Text(dlg, "LblComment"), QString());
         QCOMPARE(Child(dlg, "LblComment")->height(), 21);
         QCOMPARE(dlg.findChild<QCheckBox*>("CBHelpAutoFill")->text(),
-                 QString("Korrektes Symbol einf\u00fcgen"));
+                 QString("Korrektes Symbol einfügen"));
         QVERIFY(!dlg.findChild<QCheckBox*>("CBHelpEditRiddle")->isVisibleTo(&dlg));
 
         dlg.Image().BestSeconds = 754;
@@ -92,12 +92,12 @@ private slots:
         TRaetselInfoDlg dlg;
         dlg.SetImage(p->Image);
         dlg.FormShow();
-        QCOMPARE(Text(dlg, "LblType"), QString("Schwedenr\u00e4tsel mit L\u00f6sungswort"));
+        QCOMPARE(Text(dlg, "LblType"), QString("Schwedenrätsel mit Lösungswort"));
         QCOMPARE(Text(dlg, "LblSize"), QString("3 x 2 Felder"));
         QCOMPARE(Text(dlg, "LblAuthorDesr"), QString("Autor:"));
         QCOMPARE(Text(dlg, "LblAuthor"), QString("Erika Muster"));
         QCOMPARE(Text(dlg, "LblCommentDescr"), QString("Kommentar"));
-        QVERIFY(Text(dlg, "LblComment").contains(QString("\u00fcber mehrere")));
+        QVERIFY(Text(dlg, "LblComment").contains(QString("über mehrere")));
         QCOMPARE(Child(dlg, "LblComment")->height(), 57);
         QCOMPARE(Text(dlg, "LblLanguage"), QString("      deutsch"));
         auto* flag = dlg.findChild<QLabel*>("ImgLanguage");
@@ -186,11 +186,11 @@ private slots:
         for (int kind : {1, 2}) {
             dlg.MessageKind = kind;
             dlg.FormShow();
-            QCOMPARE(dlg.windowTitle(), QString("Gl\u00fcckwunsch!"));
+            QCOMPARE(dlg.windowTitle(), QString("Glückwunsch!"));
             QVERIFY(dlg.ImgOK()->isVisibleTo(&dlg));
             QVERIFY(!dlg.ImgError()->isVisibleTo(&dlg));
         }
-        QCOMPARE(dlg.BtnClose()->text(), QString("S&chlie\u00dfen"));
+        QCOMPARE(dlg.BtnClose()->text(), QString("S&chließen"));
         QVERIFY(dlg.BtnClose()->isDefault());
     }
 
@@ -213,8 +213,8 @@ private slots:
         solved.Message = "Sie haben das R\xC3\xA4tsel in Bestzeit gel\xC3\xB6st!";
         QVERIFY(ShowCompletionNotice(solved));
         QCOMPARE(shown, 1);
-        QVERIFY(caption.startsWith(QString("Gl\u00fcckwunsch!")));
-        QCOMPARE(message, QString("Sie haben das R\u00e4tsel in Bestzeit gel\u00f6st!"));
+        QVERIFY(caption.startsWith(QString("Glückwunsch!")));
+        QCOMPARE(message, QString("Sie haben das Rätsel in Bestzeit gelöst!"));
         CompletionNotice wrong;
         wrong.ShowMessage = true;
         wrong.MessageKind = 0;

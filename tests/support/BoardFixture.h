@@ -2,13 +2,20 @@
 // player does; shared by the window tests.
 #pragma once
 
+#include "BoardHost.h"
+#include "BoardToolbar.h"
+#include "CommandIds.h"
 #include "ContainerWriter.h"
+#include "EditCommands.h"
 #include "Hauptformular.h"
 #include "RaetselFormular.h"
 #include "StringGrid.h"
 #include "TestSupport.h"
+#include "UiCommand.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
@@ -21,7 +28,7 @@ struct OpenedBoard {
     TRaetselForm* Board = nullptr;
 
     PuzzleImage& Im() { return Session->image(); }
-    StringGrid* Grid() const { return Board->Raetsel; }
+    StringGrid* Grid() const { return Board->Grid(); }
     std::string Entry(int c, int r) { return Im().entry(c, r).str(); }
     void Select(int c, int r) { Grid()->SelectCell(c, r); }
     void Type(const QString& keys) {
@@ -32,6 +39,27 @@ struct OpenedBoard {
         return Board->findChild<QToolButton*>(QString::fromLatin1(name));
     }
 };
+
+// What the board's views show (a button is shown unless hidden, as before the
+// window is on screen).
+inline QToolButton* BoardButton(const TRaetselForm* board, const char* name) {
+    return board->findChild<QToolButton*>(QString::fromLatin1(name));
+}
+inline bool ButtonVisible(const TRaetselForm* board, const char* name) {
+    const QWidget* w = board->findChild<QWidget*>(QString::fromLatin1(name));
+    return w && !w->isHidden();
+}
+inline bool ButtonDown(const TRaetselForm* board, const char* name) {
+    const QToolButton* b = BoardButton(board, name);
+    return b && b->isChecked();
+}
+inline bool ButtonEnabled(const TRaetselForm* board, const char* name) {
+    const QToolButton* b = BoardButton(board, name);
+    return b && b->isEnabled();
+}
+inline QAction* PlayItem(const TRaetselForm* board, const char* name) {
+    return board->Toolbar().PopupItem(name);
+}
 
 // The frame started with a puzzle file on its command line.
 template <class T = OpenedBoard> std::unique_ptr<T> OpenBoardFile(const std::string& path) {

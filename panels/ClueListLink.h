@@ -1,7 +1,9 @@
-// What the board asks of the clue list. The clue-list window implements this
-// next to its widget base; the board finds it through the frame's
-// FindChild(ChildKind::ClueList) and calls it only while it is open.
+// What the board and the frame ask of the clue list. The clue-list window
+// implements this next to its widget base; the others find it through the
+// frame and call it only while it is open.
 #pragma once
+
+#include "CompanionLinks.h"
 
 #include <optional>
 #include <string>
@@ -14,9 +16,8 @@ struct ClueEntryWord {
     int WordIndex = -1;
 };
 
-class ClueListLink {
+class ClueListLink : public CompanionWindow {
 public:
-    virtual ~ClueListLink() = default;
 
     virtual bool ClueListVisible() const = 0;
     // Shows the word with that number in the list of the direction.

@@ -4,6 +4,7 @@
 
 #include "PuzzleImage.h"
 #include "Settings.h"
+#include "SudokuAids.h"
 
 #include <QColor>
 #include <QImage>
@@ -15,8 +16,6 @@
 class QPainter;
 struct GridLayout;
 
-// For cell (c, r), c and r in 1..12: entry s - 1 tells whether symbol s is still possible.
-using CandidateTable = std::array<std::array<std::array<bool, 12>, 13>, 13>;
 
 enum class PaintTarget { Screen, Printer };
 

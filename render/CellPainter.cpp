@@ -94,7 +94,7 @@ void TextCentred(QPainter& p, const Edges& e, const QString& text) {
 bool CellInCurrentWord(const CellPaintContext& ctx, int col, int row) {
     const PuzzleImage& im = *ctx.Image;
     if (ctx.CurrentCol <= 0 || ctx.CurrentRow <= 0) return false;
-    const bool american = im.PuzzleKind == 10 || im.PuzzleKind == 11;
+    const bool american = HasPlacedBlocks(im.PuzzleKind);
     const auto blocked = [&](int c, int r) {
         return im.cell(c, r).has(american ? CellFlag::PlacedBlock : CellFlag::Block);
     };
@@ -129,7 +129,7 @@ void PaintHeader(QPainter& p, const CellPaintContext& ctx, int col, int row, Edg
     if (col == 0) ++e.B;
     p.fillRect(e.Rect(), out.Brush(SystemColour::ButtonFace, Silver));
     const int kind = ctx.Image->PuzzleKind;
-    if (kind < 8 || kind > 11 || (row == 0 && col == 0)) return;
+    if (!HasHeaderNumbers(kind) || (row == 0 && col == 0)) return;
     QFont f("Arial");
     f.setBold(true);
     f.setPixelSize(ctx.Target == PaintTarget::Screen ? 14 : 32);
@@ -154,15 +154,15 @@ void PaintBlock(QPainter& p, const CellPaintContext& ctx, int col, int row, Edge
     const bool picture =
         cell.has(CellFlag::Picture) && (im.ImageFlags & ImageFlag::HasPicture) != 0;
     QColor brush;
-    if (kind == 6 || kind == 7) {
+    if (IsFenceKind(kind)) {
         brush = out.Brush(s.FarbeLeerfeld2, Silver);
-    } else if (kind == 10 || kind == 11) {
+    } else if (HasPlacedBlocks(kind)) {
         const bool wrongMark = cell.has(CellFlag::PlacedBlock) && !cell.isBlock() && s.FehlerZeigen;
         brush = out.Brush(wrongMark ? Purple : s.FarbeLeerfeld1, Black);
     } else {
         brush = out.Brush(s.FarbeLeerfeld1, Black);
     }
-    if ((kind == 6 || kind == 7) && !picture) {
+    if (IsFenceKind(kind) && !picture) {
         // The thick walls of the fence grid run between blocks and letter cells.
         if (col < im.ColumnCount && o.Paint && !IsBlockDrawn(im, col + 1, row, ctx.ShowSolution)) {
             DrawLine(p, e.R - 1, e.T, e.R - 1, e.B, Qt::black, 2);
@@ -181,7 +181,7 @@ void PaintBlock(QPainter& p, const CellPaintContext& ctx, int col, int row, Edge
     }
     if (o.Paint) {
         p.fillRect(e.Rect(), brush);
-        if (out.Screen() && (kind == 10 || kind == 11) && col == ctx.CurrentCol &&
+        if (out.Screen() && HasPlacedBlocks(kind) && col == ctx.CurrentCol &&
             row == ctx.CurrentRow && ctx.Focused && ctx.Enabled && !ctx.ShowSolution && !picture)
             DrawInputMarker(p, e.Rect(), 0, true, s.System);
     }
@@ -228,15 +228,15 @@ void PaintSmallNumbers(QPainter& p, const CellPaintContext& ctx, int col, int ro
     p.setFont(NumberFont(ctx));
     p.setPen(Qt::black);
     const QFontMetrics fm(p.font());
-    if (kind < 14 && cell.has(CellFlag::SolutionOrGiven) &&
+    if (!IsSudokuKind(kind) && cell.has(CellFlag::SolutionOrGiven) &&
         (im.ImageFlags & ImageFlag::SolutionPositions) != 0 && cell.SolutionPosition > 0)
         TextAt(p, e.L + 1, e.B - fm.height(), QString::number(cell.SolutionPosition));
     const bool numbered = cell.CellNumber > 0 && cell.CellNumber < 200;
-    if ((kind == 2 || kind == 3) && o.Paint) {
+    if (IsNumberKind(kind) && o.Paint) {
         TextAt(p, e.L + 1, e.T, QString::number(CodeOfLetter(im, cell.SolutionLetter.view())));
-    } else if ((kind == 0 || kind == 1) && o.Paint && numbered) {
+    } else if (IsCrosswordKind(kind) && o.Paint && numbered) {
         TextAt(p, e.L + 1, e.T, QString::number(cell.CellNumber));
-    } else if ((kind == 6 || kind == 7) && o.Paint && s.LaengenZeigen && numbered) {
+    } else if (IsFenceKind(kind) && o.Paint && s.LaengenZeigen && numbered) {
         if (cell.StartsAcrossWord) {
             const int len = WordLength(im, cell.CellNumber, true);
             if (len > 0) TextAt(p, e.L + 1, e.T, QString::number(len));
@@ -265,7 +265,7 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
     QColor brush;
     if (IsSudokuKind(kind) && cell.has(CellFlag::PlayerMark) && !hl)
         brush = out.Brush(s.FarbeLoesungfeld, LightGrey);
-    else if (kind < 14 && cell.has(CellFlag::SolutionOrGiven))
+    else if (!IsSudokuKind(kind) && cell.has(CellFlag::SolutionOrGiven))
         brush = out.Brush(hl ? s.SolutionFieldMarkColour : s.FarbeLoesungfeld, LightGrey);
     else
         brush = out.Brush(hl ? s.LetterFieldMarkColour : s.FarbeBuchstabenfeld, White);
@@ -281,9 +281,9 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
         DrawLine(p, e.L - 1, e.T - 1, e.L - 1, e.B, line((col - 1) % w == 0), 3);
         DrawLine(p, e.L - 1, e.B, e.R, e.B, line(row % h == 0), 3);
         DrawLine(p, e.R, e.T - 1, e.R, e.B, line(col % w == 0), 3);
-    } else if (kind == 6 || kind == 7 || kind == 12 || kind == 13) {
+    } else if (IsFenceKind(kind) || IsWordSearch(kind) || kind == 13) {
         if (o.Paint) {
-            const int width = kind == 12 ? 1 : 2;
+            const int width = IsWordSearch(kind) ? 1 : 2;
             p.fillRect(QRect(e.L - 1, e.T - 1, e.Width() + 1, e.Height() + 1), brush);
             DrawLine(p, e.L - 1, e.T - 1, e.R, e.T - 1, Qt::black, width);
             DrawLine(p, e.L - 1, e.B - 1, e.R, e.B - 1, Qt::black, width);
@@ -297,7 +297,7 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
     p.setFont(LetterFont(ctx, e.Height()));
     const Letter& entered = im.entry(col, row);
     const Letter& solution = cell.SolutionLetter;
-    if (kind == 12) {
+    if (IsWordSearch(kind)) {
         e.R -= 1;
         e.B -= 1;
         if (out.Coloured()) {
@@ -328,7 +328,7 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
         if (s.LoesungswortVorgeben && kind % 2 == 1 && cell.has(CellFlag::SolutionOrGiven))
             TextCentred(p, e, Text(solution.view()));
         if (out.Screen() && col == ctx.CurrentCol && row == ctx.CurrentRow && o.Paint &&
-            ctx.Enabled && ctx.Focused && kind < 14)
+            ctx.Enabled && ctx.Focused && !IsSudokuKind(kind))
             DrawInputMarker(p, e.Rect(), ctx.InputDirection, true, s.System);
     }
     PaintSmallNumbers(p, ctx, col, row, e, o);
@@ -353,7 +353,7 @@ bool IsBlockDrawn(const PuzzleImage& im, int col, int row, bool showSolution) {
     const int kind = im.PuzzleKind;
     const CellRecord& cell = im.cell(col, row);
     if (kind < 10) return cell.isBlock();
-    if (kind == 10 || kind == 11)
+    if (HasPlacedBlocks(kind))
         return showSolution ? cell.isBlock() : cell.has(CellFlag::PlacedBlock);
     return false;
 }
@@ -361,7 +361,7 @@ bool IsBlockDrawn(const PuzzleImage& im, int col, int row, bool showSolution) {
 QRect ComputeCellRect(const CellPaintContext& ctx, int col, int row) {
     const BoardGeometry& g = ctx.Grid;
     const int kind = ctx.Image->PuzzleKind;
-    const int extra = kind == 6 || kind == 7 ? 0 : 1;
+    const int extra = IsFenceKind(kind) ? 0 : 1;
     const int left = g.Border + g.HeaderColWidth + (g.ColWidth + g.LineWidth) * (col - 1) + extra;
     const int top = g.Border + g.HeaderRowHeight + (g.RowHeight + g.LineWidth) * (row - 1) + extra;
     return {left, top, g.ColWidth, g.RowHeight};
@@ -462,13 +462,13 @@ void ApplyBoardLayout(GridLayout& layout, const PuzzleImage& image, const Settin
     layout.LineColour = layout.Background.rgb() == QColor(0xC0, 0xC0, 0xC0).rgb()
                             ? QColor(0x80, 0x80, 0x80)
                             : QColor(0xC0, 0xC0, 0xC0);
-    layout.LineWidth = kind == 6 || kind == 7 ? 0 : 1;
+    layout.LineWidth = IsFenceKind(kind) ? 0 : 1;
     layout.RowCount = image.RowCount + 1;
     layout.ColCount = image.ColumnCount + 1;
     layout.DefaultColWidth = settings.Feldgroesse;
     layout.DefaultRowHeight = settings.Feldgroesse;
     layout.ResetSizes();
-    const bool headers = kind >= 8 && kind <= 11;
+    const bool headers = HasHeaderNumbers(kind);
     layout.SetColWidth(0, headers ? settings.Feldgroesse : 0);
     layout.SetRowHeight(0, headers ? settings.Feldgroesse : 0);
 }
@@ -480,11 +480,11 @@ BoardGeometry GeometryOf(const GridLayout& layout) {
 
 QSize BoardGridSize(const PuzzleImage& image, int cellSize) {
     const int kind = image.PuzzleKind;
-    const int lw = kind == 6 || kind == 7 ? 0 : 1;
-    const int header = kind >= 8 && kind <= 11 ? cellSize : 0;
+    const int lw = IsFenceKind(kind) ? 0 : 1;
+    const int header = HasHeaderNumbers(kind) ? cellSize : 0;
     int w = header + image.ColumnCount * (cellSize + lw) + 2;
     int h = header + image.RowCount * (cellSize + lw) + 2;
-    if (kind != 6 && kind != 7) {
+    if (!IsFenceKind(kind)) {
         ++w;
         ++h;
     }
@@ -497,7 +497,7 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
     const int kind = im.PuzzleKind;
     painter.save();
     painter.fillRect(area, Qt::white);
-    const int f = kind >= 8 && kind <= 11 ? 0 : 1;
+    const int f = HasHeaderNumbers(kind) ? 0 : 1;
     Edges draw = EdgesOf(area);
     QFont label;
     label.setPixelSize(42); // 12 points in tenths of a millimetre
@@ -507,8 +507,8 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
         const int columns = std::max(1, im.ColumnCount - f);
         draw.B = draw.B - (area.width() / columns + 2) - mpHeight - 10;
     }
-    int lw = kind == 6 || kind == 7 ? 0 : 1;
-    if (kind == 6 || kind == 7 || kind >= 12) ++lw;
+    int lw = IsFenceKind(kind) ? 0 : 1;
+    if (IsFenceKind(kind) || !IsWordKind(kind)) ++lw;
     const int n = im.ColumnCount - f + 1;
     const int m = im.RowCount - f + 1;
     const int p = std::max(1, std::min((draw.Width() - (n + 1) * lw) / std::max(1, n),
@@ -530,7 +530,7 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
     ctx.PictureStep = QSize(p, p);
     ctx.Grid.LineWidth = lw;
     ctx.CurrentCol = ctx.CurrentRow = 0;
-    const int o = kind == 6 || kind == 7 || kind == 12 ? 3 : 2;
+    const int o = IsFenceKind(kind) || IsWordSearch(kind) ? 3 : 2;
     PaintCellOptions options;
     options.NotHighlighted = true;
     for (int k = 0; k < m; ++k) {
@@ -542,7 +542,7 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
         }
     }
     QRect frame = gridArea;
-    if (kind < 12) frame.adjust(-1, -1, 1, 1);
+    if (IsWordKind(kind)) frame.adjust(-1, -1, 1, 1);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));

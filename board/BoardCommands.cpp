@@ -1,0 +1,300 @@
+// The board's commands: blank mark, reveal, word entry, dropped words, clue,
+// look-up, zoom and the display toggles.
+#include "BoardCommands.h"
+
+#include "BegriffDialog.h"
+#include "BoardHost.h"
+#include "BoardToolbar.h"
+#include "ClueListLink.h"
+#include "CommandIds.h"
+#include "Cp1252.h"
+#include "Edits.h"
+#include "ModalRunner.h"
+#include "PuzzleEvents.h"
+#include "RaetselFormular.h"
+#include "Session.h"
+#include "StringGrid.h"
+#include "TextUtil.h"
+#include "UiCommand.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+
+#include <algorithm>
+
+namespace {
+QString FromCp1252(std::string_view text) {
+    return QString::fromStdString(Cp1252ToUtf8(text));
+}
+} // namespace
+
+QUrl LookupUrl(std::string_view word) {
+    QUrl url(QStringLiteral("https://de.wikipedia.org"));
+    url.setPath(QStringLiteral("/wiki/") + FromCp1252(word));
+    return url;
+}
+
+BoardCommands::BoardCommands(TRaetselForm& board) : board_(board) {}
+
+BoardCommands::~BoardCommands() {
+    if (!registry_) return;
+    for (const char* id :
+         {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail, CommandId::ShowLengths,
+          CommandId::ShowHints, CommandId::BlankField, CommandId::RevealLetter,
+          CommandId::EnterWord, CommandId::ShowClue, CommandId::LookUp, CommandId::CloseBoard})
+        registry_->Get(id).Clear();
+    for (int tag = 0; tag <= DuoMarkTag; ++tag) registry_->Get(CommandId::Mark(tag)).Clear();
+    for (int n = 1; n <= 4; ++n) registry_->Get(CommandId::Snapshot(n)).Clear();
+}
+
+void BoardCommands::Register(CommandRegistry& commands) {
+    registry_ = &commands;
+    TRaetselForm& b = board_;
+    PuzzleSession& session = b.Session();
+    BoardHost& host = b.Host();
+    const int kind = session.image().PuzzleKind;
+    const auto solutionOff = [&session] { return !session.flags.ShowSolution; };
+    const auto current = [&b] { return b.CommandCell(); };
+
+    UiCommand& zoomIn = commands.Get(CommandId::ZoomIn);
+    zoomIn.SetHandler([&b] { b.Zoom(1); });
+    zoomIn.SetRules({}, {});
+    UiCommand& zoomOut = commands.Get(CommandId::ZoomOut);
+    zoomOut.SetHandler([&b] { b.Zoom(-1); });
+    zoomOut.SetRules({}, {});
+
+    UiCommand& fail = commands.Get(CommandId::ShowFail);
+    fail.SetHandler([this] { ToggleShowFail(); });
+    fail.SetRules([&host] { return host.AidAllowed(AidFlag::MarkWrong); }, {},
+                  [&session] { return session.settings.FehlerZeigen; });
+
+    UiCommand& lengths = commands.Get(CommandId::ShowLengths);
+    lengths.SetHandler([this] { ToggleShowLengths(); });
+    lengths.SetRules([kind] { return IsFenceKind(kind) || IsSudokuKind(kind); }, {},
+                     [&session, kind] {
+                         return IsSudokuKind(kind) ? session.settings.MoeglicheZahlenZeigen
+                                                   : session.settings.LaengenZeigen;
+                     });
+
+    UiCommand& hints = commands.Get(CommandId::ShowHints);
+    hints.SetHandler([this] { ToggleShowHints(); });
+    hints.SetRules([kind] { return !IsSudokuKind(kind); }, {},
+                   [&session] { return session.settings.HinweiseZeigen; });
+
+    UiCommand& blank = commands.Get(CommandId::BlankField);
+    blank.SetHandler([this, &b, &session] {
+        const int c = b.Grid()->Col(), r = b.Grid()->Row();
+        SetBlankMark(c >= 0 && r >= 0 && !session.image().cell(c, r).has(CellFlag::PlacedBlock));
+    });
+    blank.SetRules([kind, solutionOff] { return HasPlacedBlocks(kind) && solutionOff(); }, {},
+                   [&session, current] {
+                       const QPoint c = current();
+                       return c.x() >= 0 && c.y() >= 0 &&
+                              session.image().cell(c.x(), c.y()).has(CellFlag::PlacedBlock);
+                   });
+
+    UiCommand& reveal = commands.Get(CommandId::RevealLetter);
+    reveal.SetHandler([this] { MItemPlayBuchstEintragenClick(); });
+    reveal.SetRules(
+        [kind, &host, solutionOff] {
+            return !IsWordSearch(kind) && host.AidAllowed(AidFlag::MarkWrong) && solutionOff();
+        },
+        [&b, current] {
+            const QPoint c = current();
+            return !b.Blocked(c.x(), c.y());
+        });
+
+    UiCommand& word = commands.Get(CommandId::EnterWord);
+    word.SetHandler([this] { MItemPlayBegriffEintragenClick(); });
+    word.SetRules([kind, solutionOff] { return HasWordEntry(kind) && solutionOff(); },
+                  [&b, &session, current] {
+                      const QPoint c = current();
+                      return c.x() >= 1 && c.y() >= 1 &&
+                             WordNumberAt(session.image(), c.x(), c.y(), b.InputAcross()) > 0;
+                  });
+
+    const auto clues = [kind, &host, solutionOff] {
+        return solutionOff() && IsWordKind(kind) &&
+               (!IsFenceKind(kind) || host.AidAllowed(AidFlag::MarkWrong));
+    };
+    UiCommand& clue = commands.Get(CommandId::ShowClue);
+    clue.SetHandler([this] { MItemPlayUmschreibungClick(); });
+    clue.SetRules(clues, {});
+    UiCommand& lookUp = commands.Get(CommandId::LookUp);
+    lookUp.SetHandler([this] { MItemPlayNachschlagenClick(); });
+    lookUp.SetRules(clues, {});
+
+    UiCommand& close = commands.Get(CommandId::CloseBoard);
+    close.SetHandler([&host] { host.CloseProgram(); });
+    close.SetRules({}, {});
+
+    // Field marking: the choice shows as checked; the marking commands come
+    // with their handlers, until then they stay greyed.
+    const int columns = session.image().ColumnCount;
+    for (int tag = 0; tag <= DuoMarkTag; ++tag) {
+        UiCommand& mark = commands.Get(CommandId::Mark(tag));
+        mark.SetRules(
+            [kind, tag, columns] {
+                return IsSudokuKind(kind) && (tag == 0 || tag == DuoMarkTag || tag <= columns);
+            },
+            {}, [&b, tag] { return b.PaintState().MarkTag == tag; });
+    }
+
+    // Snapshots show once taken; none is kept yet.
+    for (int n = 1; n <= 4; ++n)
+        commands.Get(CommandId::Snapshot(n)).SetRules([] { return false; }, {});
+
+    // Every command may change what the others show.
+    for (UiCommand* c : {&zoomIn, &zoomOut, &fail, &lengths, &hints, &blank, &reveal, &word})
+        QObject::connect(c, &UiCommand::Ran, &b, [&b] { b.UpdateToolbar(); });
+}
+
+void BoardCommands::SetBlankMark(bool on) {
+    const int c = board_.Grid()->Col();
+    const int r = board_.Grid()->Row();
+    if (c < 1 || r < 1) return;
+    ::SetBlankMark(board_.Session().image(), c, r, on);
+    board_.RepaintGrid();
+    board_.UpdateToolbar();
+}
+
+void BoardCommands::MItemPlayBuchstEintragenClick() {
+    if (!board_.Host().AidAllowed(AidFlag::InsertLetter)) return;
+    PuzzleSession& session = board_.Session();
+    const int c = board_.Grid()->Col();
+    const int r = board_.Grid()->Row();
+    if (c < 1 || r < 1) return;
+    board_.RunEdit([&session, c, r] {
+        EditOutcome out;
+        out.Evaluate = false; // revealing is help, not solving
+        out.Cells.push_back({c, r});
+        const RevealResult done = RevealLetter(session.puzzle, c, r);
+        if (done.PlacedBlock) {
+            out.WholeGrid = true;
+            return out;
+        }
+        for (bool across : {true, false})
+            if (auto report = WordReportAt(session.image(), c, r, across, true, true))
+                out.Reports.push_back(*report);
+        return out;
+    });
+    board_.UpdateToolbar();
+}
+
+void BoardCommands::MItemPlayBegriffEintragenClick() {
+    PuzzleSession& session = board_.Session();
+    PuzzleImage& im = session.image();
+    const int c = board_.Grid()->Col();
+    const int r = board_.Grid()->Row();
+    if (c < 1 || r < 1) return;
+    const bool across = board_.InputAcross();
+    const WordInfo w = WordAt(im, c, r, {false, false, across});
+    // Without a numbered start cell there is no word to write into.
+    if (w.Number <= 0) return;
+
+    TWordEditDlg dlg(session.settings, board_.Host().DialogParent());
+    dlg.setWindowTitle(QStringLiteral("Gesuchten Begriff eingeben"));
+    if (!IsCrosswordKind(im.PuzzleKind)) {
+        dlg.LblBegriff()->setText(QStringLiteral("Begriff mit %1 Buchstaben :").arg(w.Length));
+    } else {
+        const std::string_view clue =
+            w.WordIndex >= 0 ? im.Words[w.WordIndex].ClueText.view() : std::string_view();
+        dlg.LblBegriff()->setText(FromCp1252(clue) + QStringLiteral(" :"));
+    }
+    dlg.WordData = FromCp1252(board_.CurrentWordLetters(true));
+    if (RunModal(dlg) != QDialog::Accepted) return;
+
+    const std::string text = NormalizeWord(Utf8ToCp1252(dlg.WordData.toStdString()), 15);
+    board_.RunEdit([&session, &w, &text, across] {
+        const CellPos start = FindCellByNumber(session.image(), w.Number);
+        const WordWrite written = WriteWord(session.puzzle, start.Column, start.Row, across, text);
+        EditOutcome out;
+        out.Cells = written.Cells;
+        if (w.WordIndex >= 0 && (!written.Wrong || !session.settings.FehlerZeigen))
+            out.Reports.push_back({w.WordIndex, across, true});
+        return out;
+    });
+}
+
+bool BoardCommands::RaetselDragOver(const QObject* source, int col, int row) {
+    const PuzzleImage& im = board_.Session().image();
+    ClueListLink* clues = board_.ClueList();
+    if (!clues || !IsFenceKind(im.PuzzleKind)) return false;
+    if (col < 1 || row < 1 || col > im.ColumnCount || row > im.RowCount) return false;
+    const std::int32_t n = im.cell(col, row).CellNumber;
+    return n > 0 && n < 200 && clues->DragSourceList(source) >= 0;
+}
+
+void BoardCommands::RaetselDragDrop(const QObject* source, int col, int row) {
+    ClueListLink* clues = board_.ClueList();
+    if (!clues) return;
+    PuzzleSession& session = board_.Session();
+    const PuzzleImage& im = session.image();
+    if (col < 1 || row < 1 || col > im.ColumnCount || row > im.RowCount) return;
+    const int list = clues->DragSourceList(source);
+    const std::optional<ClueEntryWord> entry = clues->FocusedEntry(list == 1);
+    if (!entry) return;
+    const bool across = clues->TwoLists() ? list == 1 : !session.flags.ShiftHeld;
+    const bool backwards = session.flags.CtrlHeldReverse && im.ReverseDropAllowed != 0;
+    board_.RunEdit([&] {
+        EditOutcome out;
+        out.Evaluate = false; // after the drop cell has become current
+        out.Cells = WriteWord(session.puzzle, col, row, across, entry->Word, backwards).Cells;
+        const Settings& s = session.settings;
+        if (!s.FehlerZeigen || IsWordFilled(session.image(), col, row, across, s.FehlerZeigen))
+            out.Reports.push_back({entry->WordIndex, across, true});
+        return out;
+    });
+    board_.Grid()->SelectCell(col, row);
+    board_.RunEvaluation();
+}
+
+void BoardCommands::MItemPlayUmschreibungClick() {
+    const PuzzleImage& im = board_.Session().image();
+    std::string pattern = board_.CurrentWordLetters(true);
+    std::replace(pattern.begin(), pattern.end(), ' ', '?');
+    const int index =
+        FindWord(im, board_.CurrentWordNumber(), board_.Cursor().InputDirection != 2);
+    if (index < 0) return;
+    const WordRecord& word = im.Words[index];
+    if (word.WordReversed) pattern = ReverseText(pattern);
+    if (word.ClueText.empty()) return;
+    QMessageBox box(QMessageBox::Information, FromCp1252(pattern), FromCp1252(word.ClueText.view()),
+                    QMessageBox::Ok, board_.Host().DialogParent());
+    RunModal(box);
+}
+
+void BoardCommands::MItemPlayNachschlagenClick() {
+    const std::string word = ProperCase(board_.CurrentWordLetters(true));
+    if (word.find(' ') != std::string::npos) {
+        QMessageBox box(
+            QMessageBox::Critical, QStringLiteral("Fehler"),
+            QStringLiteral(
+                "Sie können nur komplett gelöste Begriffe im Online-Lexikon nachschlagen."),
+            QMessageBox::Ok, board_.Host().DialogParent());
+        RunModal(box);
+        return;
+    }
+    QDesktopServices::openUrl(LookupUrl(word));
+}
+
+void BoardCommands::ToggleShowFail() {
+    Settings& s = board_.Session().settings;
+    s.FehlerZeigen = !s.FehlerZeigen;
+    board_.RepaintGrid();
+    emit board_.Host().Events().ErrorMarkingChanged();
+}
+
+void BoardCommands::ToggleShowLengths() {
+    Settings& s = board_.Session().settings;
+    const int kind = board_.Session().image().PuzzleKind;
+    if (IsFenceKind(kind)) s.LaengenZeigen = !s.LaengenZeigen;
+    if (IsSudokuKind(kind)) s.MoeglicheZahlenZeigen = !s.MoeglicheZahlenZeigen;
+    board_.RepaintGrid();
+}
+
+void BoardCommands::ToggleShowHints() {
+    Settings& s = board_.Session().settings;
+    s.HinweiseZeigen = !s.HinweiseZeigen;
+}

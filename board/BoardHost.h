@@ -1,0 +1,55 @@
+// What the board asks of the window that holds it (the main frame). The board
+// knows nothing else of the frame; tests give it a small host of their own.
+#pragma once
+
+#include <QString>
+
+class BoardLink;
+class ClueListLink;
+class CommandRegistry;
+class NumberLegendLink;
+class PuzzleEvents;
+class QImage;
+class QWidget;
+class SolutionWordLink;
+class StopwatchLink;
+struct CompletionNotice;
+struct PuzzleSession;
+
+class BoardHost {
+public:
+    virtual ~BoardHost() = default;
+
+    virtual PuzzleSession& Session() = 0;
+    virtual PuzzleEvents& Events() = 0;
+    virtual CommandRegistry& Commands() = 0;
+    // The process-wide puzzle picture (null image when there is none).
+    virtual const QImage& PuzzlePicture() const = 0;
+
+    // The companion windows while they are open, else null.
+    virtual ClueListLink* ClueList() const = 0;
+    virtual NumberLegendLink* NumberLegend() const = 0;
+    virtual SolutionWordLink* SolutionWord() const = 0;
+    virtual StopwatchLink* Stopwatch() const = 0;
+    // Shows the companion windows the puzzle and the settings call for,
+    // creating those that are not open.
+    virtual void OpenCompanions(BoardLink& board) = 0;
+
+    // Records the undo point before a change.
+    virtual void RememberUndo() = 0;
+    // Shows the result message the evaluation asks for.
+    virtual void ShowCompletionNotice(const CompletionNotice& notice) = 0;
+
+    // True without a board; else whether AllowedAids has any of the bits.
+    virtual bool AidAllowed(int bits) const = 0;
+    // The height the frame's client area offers its children.
+    virtual int ClientAreaHeight() const = 0;
+    virtual void ShowHint(const QString& hint) = 0;
+    virtual void SetStandardCaption() = 0;
+    // The parent of the board's dialogs and message boxes.
+    virtual QWidget* DialogParent() = 0;
+    // The board is closing: commands, caption and companions follow.
+    virtual void BoardClosing() = 0;
+    // Ends the program (the popup's "Schließen").
+    virtual void CloseProgram() = 0;
+};

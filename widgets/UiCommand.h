@@ -1,0 +1,79 @@
+// A command of the user interface: one handler and one set of rules for
+// whether it is shown, enabled and checked. Menu entries, popup entries and
+// tool buttons are views bound to it; they never hold a state of their own.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class QAbstractButton;
+class QAction;
+
+class UiCommand : public QObject {
+    Q_OBJECT
+public:
+    using Rule = std::function<bool()>;
+
+    explicit UiCommand(const QString& id, QObject* parent = nullptr);
+
+    QString Id() const { return objectName(); }
+    // The handler; without one the command is not available and its views are greyed.
+    void SetHandler(std::function<void()> handler);
+    // Empty rules mean: always shown, always enabled, never checked.
+    void SetRules(Rule visible, Rule enabled, Rule checked = {});
+    // Drops handler and rules (the window that gave them is going).
+    void Clear();
+
+    bool Available() const { return static_cast<bool>(handler_); }
+    bool Visible() const;
+    bool Enabled() const;
+    bool Checked() const;
+    bool Checkable() const { return static_cast<bool>(checked_); }
+
+    // Runs the handler when available and enabled, then refreshes the views.
+    void Trigger();
+    // Reads the rules again and shows the result in every bound view.
+    void Refresh();
+
+    // A view of the command; `alsoVisible` narrows where this view appears
+    // (two buttons that share a place on a tool bar).
+    void Bind(QAction* action, Rule alsoVisible = {});
+    void Bind(QAbstractButton* button, Rule alsoVisible = {});
+
+signals:
+    void Ran();
+
+private:
+    struct ActionView {
+        QPointer<QAction> Action;
+        Rule AlsoVisible;
+    };
+    struct ButtonView {
+        QPointer<QAbstractButton> Button;
+        Rule AlsoVisible;
+    };
+    std::function<void()> handler_;
+    Rule visible_, enabled_, checked_;
+    std::vector<ActionView> actions_;
+    std::vector<ButtonView> buttons_;
+};
+
+// The commands of one frame by id; a command exists from its first mention.
+class CommandRegistry : public QObject {
+    Q_OBJECT
+public:
+    explicit CommandRegistry(QObject* parent = nullptr) : QObject(parent) {}
+    UiCommand& Get(const QString& id);
+    UiCommand& Get(const char* id) { return Get(QString::fromLatin1(id)); }
+    // Null when no command of that id was mentioned yet.
+    UiCommand* Find(const QString& id) const;
+    void RefreshAll();
+
+private:
+    std::map<QString, UiCommand*> commands_;
+};
