@@ -18,6 +18,7 @@
 #include "MessageDialog.h"
 #include "ModalRunner.h"
 #include "PuzzleEvents.h"
+#include "PuzzlePrinter.h"
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
 #include "UiCommand.h"
@@ -79,7 +80,8 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
                          QWidget* parent)
     : QMainWindow(parent), session_(session), parameters_(std::move(parameters)),
       executablePath_(OwnExecutablePath()), events_(new PuzzleEvents(this)),
-      commands_(new CommandRegistry(this)), edit_(new EditCommands(*this)), ui_(new Controls) {
+      commands_(new CommandRegistry(this)), edit_(new EditCommands(*this)),
+      printer_(std::make_unique<PuzzlePrinter>(*this)), ui_(new Controls) {
     setObjectName("RMMainForm");
     setWindowTitle("Diruradevuzezid");
     resize(640, 480);
@@ -260,7 +262,8 @@ void TRMMainForm::BuildMenu() {
 void TRMMainForm::RegisterCommands() {
     const auto board = [this] { return BoardOpen(); };
     UiCommand& print = commands_->Get(CommandId::Print);
-    // Printing comes with its own handler; until then the entries stay greyed.
+    // "PDF-Datei" is always in the printer list, so a board is all printing needs.
+    print.SetHandler([this] { printer_->MItemRaeDruckenClick(); });
     print.SetRules({}, board);
     UiCommand& info = commands_->Get(CommandId::PuzzleInfo);
     info.SetHandler([this] { MItemRaeInfosClick(); });

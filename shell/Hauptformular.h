@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class CommandRegistry;
 class CompanionWindow;
 class EditCommands;
 class PuzzleEvents;
+class PuzzlePrinter;
 class QAction;
 class TInfoDlg;
 class TRaetselForm;
@@ -38,6 +40,7 @@ public:
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     EditCommands& Edit() const { return *edit_; }
+    PuzzlePrinter& Printer() const { return *printer_; }
 
     // The first open child window that is a Link, or null.
     template <class Link> Link* FindChild() const {
@@ -123,6 +126,7 @@ private:
     PuzzleEvents* events_ = nullptr;
     CommandRegistry* commands_ = nullptr;
     EditCommands* edit_ = nullptr;
+    std::unique_ptr<PuzzlePrinter> printer_;
     // Further controls are private to the implementation.
     struct Controls;
     Controls* ui_ = nullptr;

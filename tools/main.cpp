@@ -11,7 +11,10 @@ void Usage() {
                "  zoruvidedid-tool info [--json] FILE\n"
                "  zoruvidedid-tool pack PLAYER PUZZLEFILE [--settings INI] [--picture FILE] -o OUT\n"
                "  zoruvidedid-tool compile SOURCE -o OUT\n"
-               "  zoruvidedid-tool render FILE -o OUT.png [--solution] [--scale N]\n",
+               "  zoruvidedid-tool render FILE -o OUT.png [--solution] [--scale N]\n"
+               "  zoruvidedid-tool print FILE -o OUT.pdf [--portrait] [--two-pages] [--legend-below]\n"
+               "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB]\n"
+               "      [--copies N]\n",
                stderr);
 }
 } // namespace
@@ -27,6 +30,7 @@ int main(int argc, char** argv) {
     if (command == "pack") return PackCommand(args);
     if (command == "compile") return CompileCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "print") return PrintCommand(args);
     if (command == "--help" || command == "-h") {
         Usage();
         return 0;

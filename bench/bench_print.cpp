@@ -1,0 +1,126 @@
+// Printing the largest crossword (50 x 50, 201 clues) into a PDF: the layout,
+// the grid, the clue lists and the PDF writer, as the print command runs them.
+#include "PrintLayout.h"
+#include "PuzzleImage.h"
+#include "PuzzlePrint.h"
+#include "Queries.h"
+#include "Settings.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+namespace {
+char LetterFor(int c, int r) {
+    return static_cast<char>('A' + (c * 7 + r * 3) % 26);
+}
+
+// Odd rows hold across words between blocks every 10 columns, every fourth
+// column holds down words split by block rows 12, 26 and 40; 201 clues.
+std::unique_ptr<Puzzle> LargeCrossword() {
+    auto p = std::make_unique<Puzzle>();
+    ResetPuzzleImage(*p);
+    PuzzleImage& im = p->Image;
+    im.PuzzleKind = 0;
+    im.ColumnCount = 50;
+    im.RowCount = 50;
+    auto isLetter = [](int c, int r) {
+        if (c < 1 || c > 50 || r < 1 || r > 50) return false;
+        const bool downColumn = c % 4 == 1 && r != 12 && r != 26 && r != 40;
+        const bool acrossRow = r % 2 == 1 && c % 10 != 0;
+        return downColumn || acrossRow;
+    };
+    for (int c = 1; c <= 50; ++c)
+        for (int r = 1; r <= 50; ++r) {
+            CellRecord& cell = im.cell(c, r);
+            if (isLetter(c, r)) {
+                cell.CellFlags = CellFlag::LetterCell;
+                cell.SolutionLetter.set(std::string(1, LetterFor(c, r)));
+            } else {
+                cell.CellFlags = CellFlag::Block;
+            }
+        }
+    int number = 0, count = 0;
+    for (int r = 1; r <= 50; ++r)
+        for (int c = 1; c <= 50; ++c) {
+            if (!isLetter(c, r)) continue;
+            const bool across = !isLetter(c - 1, r) && isLetter(c + 1, r);
+            const bool down = !isLetter(c, r - 1) && isLetter(c, r + 1);
+            if (!across && !down) continue;
+            im.cell(c, r).CellNumber = ++number;
+            for (bool a : {true, false}) {
+                if (!(a ? across : down) || count >= MaxWords) continue;
+                (a ? im.cell(c, r).StartsAcrossWord : im.cell(c, r).StartsDownWord) = 1;
+                std::string text;
+                for (int i = a ? c : r; a ? isLetter(i, r) : isLetter(c, i); ++i)
+                    text += a ? LetterFor(i, r) : LetterFor(c, i);
+                WordRecord& w = im.Words[count++];
+                w.WordNumber = number;
+                w.WordDirection = a ? Direction::Across : Direction::Down;
+                w.WordText.set(text);
+                w.ClueText.set("Umschreibung des Begriffs Nummer " + std::to_string(number));
+            }
+        }
+    // The table is full: further clues stand nowhere in the grid.
+    while (count < MaxWords) {
+        WordRecord& w = im.Words[count++];
+        w.WordNumber = 1000 + count;
+        w.WordText.set("UNPLACED");
+        w.ClueText.set("Ein Begriff ohne Platz im Gitter");
+    }
+    im.WordCount = static_cast<std::uint8_t>(count);
+    return p;
+}
+
+qint64 PrintToPdf(PuzzleImage& image, const Settings& settings, const PrintSettings& ps) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageLayout(PdfPageLayout(ps.Portrait));
+    CandidateTable candidates{};
+    PuzzlePrintParts parts(RecordGridContext(image, settings, candidates), nullptr, ps);
+    PagedDeviceJobs jobs(pdf, true);
+    PrintCopies(jobs, image, ps, parts);
+    jobs.Finish();
+    return buffer.size();
+}
+} // namespace
+
+class BenchPrint : public QObject {
+    Q_OBJECT
+private slots:
+    void crossword50x50OnePage() {
+        auto p = LargeCrossword();
+        Settings settings;
+        PrintSettings ps;
+        qint64 bytes = 0;
+        QBENCHMARK {
+            bytes = PrintToPdf(p->Image, settings, ps);
+        }
+        QVERIFY(bytes > 0);
+    }
+
+    void crossword50x50TwoPages() {
+        auto p = LargeCrossword();
+        Settings settings;
+        PrintSettings ps;
+        ps.OnePage = false;
+        ps.Portrait = true;
+        qint64 bytes = 0;
+        QBENCHMARK {
+            bytes = PrintToPdf(p->Image, settings, ps);
+        }
+        QVERIFY(bytes > 0);
+    }
+};
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    BenchPrint b;
+    return QTest::qExec(&b, argc, argv);
+}
+#include "bench_print.moc"

@@ -1,0 +1,268 @@
+#include "PrintLayout.h"
+
+#include "Cp1252.h"
+#include "KindTraits.h"
+#include "PuzzleImage.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QString Utf(std::string_view cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+QFont TitleFont() {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(50);
+    f.setBold(true);
+    f.setUnderline(true);
+    return f;
+}
+
+// Areas never shrink below one unit: a puzzle too large for the margins
+// still prints, only small.
+int AtLeastOne(int v) {
+    return std::max(1, v);
+}
+
+QRect GridRect(int left, int top, QSize size) {
+    return {left, top, size.width(), size.height()};
+}
+
+void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& ps,
+           PrintParts& parts) {
+    QPainter& p = target.Painter();
+    const PageExtent page = SetupPrintMapping(p, target.Device());
+    const int W = page.W, H = page.H;
+    const int Lm = ps.MarginLeftRight, Tm = ps.MarginTopBottom;
+    const int R = im.RowCount, C = std::max<int>(1, im.ColumnCount);
+    const int K = im.PuzzleKind;
+    const bool number = IsNumberKind(K);
+    const double ratio = double(R) / C;
+    const int Th = PrintTitle(p, im, Lm, Tm);
+
+    QSize fitted;
+    if (ps.LegendRight) {
+        int aw = 0;
+        if (number) {
+            const int cell = (W - 2 * Lm - 30) / (C + 4);
+            aw = C * cell;
+            const int gh = HasSolutionWord(K) ? H - 2 * Tm : H - 2 * Tm - 2 * cell;
+            const int rowsNeeded = std::max(R, parts.NumberLegendRows() + 2);
+            if (cell * rowsNeeded > gh) aw = gh;
+        } else {
+            SetLegendFont(p, ps.LegendFontHeight);
+            const QSize legend = parts.MeasureLegend(p, 0, true);
+            aw = W - 2 * Lm - legend.width() - 30;
+        }
+        fitted = FitAspect(AtLeastOne(aw), AtLeastOne(H - Th - 30 - 2 * Tm), ratio, false);
+    } else {
+        int ah = 0;
+        if (number) {
+            const int cell = (H - 2 * Tm - 30 - 2 * Th) / (HasSolutionWord(K) ? C + 6 : C + 4);
+            ah = R * cell;
+        } else {
+            SetLegendFont(p, ps.LegendFontHeight);
+            const QSize legend = parts.MeasureLegend(p, 0, false);
+            ah = H - 2 * Tm - legend.height() - Th - 60;
+        }
+        fitted = FitAspect(AtLeastOne(W - 2 * Lm), AtLeastOne(ah), ratio, true);
+    }
+    const int cellUsed = parts.PrintGrid(p, GridRect(Lm, Tm + Th + 30, fitted));
+
+    SetLegendFont(p, ps.LegendFontHeight);
+    const QSize legend = parts.MeasureLegend(p, cellUsed, ps.LegendRight);
+    if (legend.isEmpty()) return;
+    const QRect area = ps.LegendRight
+                           ? QRect(W - Lm - legend.width(), Tm, legend.width(), legend.height())
+                           : QRect(Lm, H - Tm - legend.height(), legend.width(), legend.height());
+    parts.PrintLegend(p, area, ps.LegendRight);
+}
+
+void CaseB(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& ps,
+           PrintParts& parts, const std::function<void()>& pump) {
+    QPainter* p = &target.Painter();
+    PageExtent page = SetupPrintMapping(*p, target.Device());
+    const int Lm = ps.MarginLeftRight, Tm = ps.MarginTopBottom;
+    const int R = im.RowCount, C = std::max<int>(1, im.ColumnCount);
+    const int K = im.PuzzleKind;
+    int Th = PrintTitle(*p, im, Lm, Tm);
+    const int top = Tm + Th + 30;
+    // The room below the title ends at the bottom margin: the 3 mm gap under
+    // the title counts too, so the grid never reaches into the margin.
+    const int roomW = page.W - 2 * Lm;
+    const int roomH = page.H - 2 * Tm - Th - 30;
+    QRect grid =
+        GridRect(Lm, top, FitAspect(AtLeastOne(roomW), AtLeastOne(roomH), double(R) / C, true));
+    if (IsSudokuKind(K) && !ps.StretchToPage) {
+        const int w2 = ps.GridCellSize * C, h2 = ps.GridCellSize * R;
+        if (w2 < roomW && h2 < roomH) grid = QRect(Lm, top, w2, h2);
+    }
+    parts.PrintGrid(*p, grid);
+    if (IsSudokuKind(K) || K < 0 || K >= 14) return;
+
+    if (!target.NewPage()) return;
+    if (pump) pump();
+    p = &target.Painter();
+    page = SetupPrintMapping(*p, target.Device());
+    Th = PrintTitle(*p, im, Lm, Tm);
+    SetLegendFont(*p, ps.LegendFontHeight);
+    const bool tall = target.Portrait();
+    const QSize legend = parts.MeasureLegend(*p, 0, tall);
+    if (legend.isEmpty()) return;
+    parts.PrintLegend(*p, QRect(Lm, Tm + Th, legend.width(), legend.height()), tall);
+}
+
+void Pages(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
+           PrintParts& parts, const std::function<void()>& pump) {
+    const int K = image.PuzzleKind;
+    if (print.OnePage && K >= 0 && K < 14)
+        CaseA(target, image, print, parts);
+    else
+        CaseB(target, image, print, parts, pump);
+}
+} // namespace
+
+PageExtent SetupPrintMapping(QPainter& painter, const QPaintDevice& device) {
+    PageExtent page{device.widthMM() * 10, device.heightMM() * 10};
+    // The viewport covers exactly W x H tenths of a millimetre of the device,
+    // so that one unit is 0.1 mm in both directions.
+    const int vw = static_cast<int>(std::lround(page.W * device.logicalDpiX() / 254.0));
+    const int vh = static_cast<int>(std::lround(page.H * device.logicalDpiY() / 254.0));
+    painter.resetTransform();
+    painter.setViewport(0, 0, vw, vh);
+    painter.setWindow(0, 0, page.W, page.H);
+    return page;
+}
+
+QString PrintTitleText(const PuzzleImage& image) {
+    const int kind = image.PuzzleKind;
+    QString text;
+    if (!image.PuzzleTitle.empty()) {
+        text = Utf(image.PuzzleTitle.view());
+    } else {
+        text = Utf(KindName(kind));
+        if (HasSolutionWord(kind)) text += QStringLiteral(" mit Lösungswort");
+    }
+    static const char* const Levels[] = {"leicht", "mittelschwer", "schwer", "sehr schwer"};
+    // A level outside the four names has no text to print.
+    if (IsSudokuKind(kind) && image.Difficulty < 4)
+        text += QStringLiteral(" (%1)").arg(QString::fromUtf8(Levels[image.Difficulty]));
+    return text;
+}
+
+int PrintTitle(QPainter& painter, const PuzzleImage& image, int left, int top) {
+    const QFont font = TitleFont();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const QFontMetrics fm(font);
+    painter.drawText(QPoint(left, top + fm.ascent()), PrintTitleText(image));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBrush(Qt::SolidPattern);
+    return fm.height();
+}
+
+void SetLegendFont(QPainter& painter, int height) {
+    QFont f = painter.font();
+    f.setBold(false);
+    f.setItalic(false);
+    f.setUnderline(false);
+    f.setStrikeOut(false);
+    f.setPixelSize(std::max(1, height));
+    painter.setFont(f);
+}
+
+int NearestEven(double x) {
+    return static_cast<int>(std::nearbyint(x)); // the default rounding mode rounds halves to even
+}
+
+QSize FitAspect(int aw, int ah, double ratio, bool widthFirst) {
+    if (!(ratio > 0)) return {aw, ah};
+    int w = 0, h = 0;
+    if (widthFirst) {
+        w = aw;
+        h = NearestEven(ratio * aw);
+        if (h > ah) {
+            h = ah;
+            w = NearestEven(ah / ratio);
+        }
+    } else {
+        h = ah;
+        w = NearestEven(ah / ratio);
+        if (w > aw) {
+            w = aw;
+            h = NearestEven(ratio * aw);
+        }
+    }
+    return {w, h};
+}
+
+void PrintPages(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
+                PrintParts& parts) {
+    Pages(target, image, print, parts, {});
+}
+
+int PrintCopies(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
+                PrintParts& parts, const std::function<void()>& pump) {
+    int done = 0;
+    for (int copy = 0; copy < print.Copies; ++copy) {
+        if (!target.BeginJob()) break;
+        Pages(target, image, print, parts, pump);
+        if (!target.EndJob()) break;
+        ++done;
+        if (pump) pump();
+    }
+    return done;
+}
+
+PagedDeviceJobs::PagedDeviceJobs(QPagedPaintDevice& device, bool oneDocument)
+    : device_(device), oneDocument_(oneDocument), painter_(std::make_unique<QPainter>()) {}
+
+PagedDeviceJobs::~PagedDeviceJobs() {
+    Finish();
+}
+
+bool PagedDeviceJobs::BeginJob() {
+    if (open_) {
+        // A further copy in the same document starts on a page of its own.
+        if (!oneDocument_) return false;
+        return device_.newPage();
+    }
+    open_ = painter_->begin(&device_);
+    return open_;
+}
+
+const QPaintDevice& PagedDeviceJobs::Device() const {
+    return device_;
+}
+
+bool PagedDeviceJobs::NewPage() {
+    return device_.newPage();
+}
+
+bool PagedDeviceJobs::EndJob() {
+    if (oneDocument_) return open_;
+    return Finish();
+}
+
+bool PagedDeviceJobs::Finish() {
+    if (!open_) return true;
+    open_ = false;
+    return painter_->end();
+}
+
+bool PagedDeviceJobs::Portrait() const {
+    return device_.pageLayout().orientation() == QPageLayout::Portrait;
+}
+
+QPageLayout PdfPageLayout(bool portrait) {
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+                       QMarginsF(0, 0, 0, 0));
+}

@@ -1,0 +1,325 @@
+// The page layout of the printout, on A4 pages rendered into images.
+#include "PrintLayout.h"
+#include "TestSupport.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTest>
+
+namespace {
+constexpr int Dpm = 3937; // 100 dpi: 1 unit = 0.1 mm = 0.3937 pixels
+
+// Pages as images of an A4 sheet without unprintable border.
+class ImagePages : public PrintJobTarget {
+public:
+    explicit ImagePages(bool portrait) : portrait_(portrait) {}
+    bool BeginJob() override {
+        ++Jobs;
+        AddPage();
+        return true;
+    }
+    QPainter& Painter() override { return painter_; }
+    const QPaintDevice& Device() const override { return Pages.back(); }
+    bool NewPage() override {
+        ++NewPages;
+        painter_.end();
+        AddPage();
+        return true;
+    }
+    bool EndJob() override {
+        ++Ends;
+        painter_.end();
+        return true;
+    }
+    bool Portrait() const override { return portrait_; }
+
+    // The box of dark pixels inside a page area given in units.
+    QRect Ink(int page, const QRect& units) const {
+        const QImage& im = Pages[std::size_t(page)];
+        const double s = Dpm / 10000.0;
+        QRect found;
+        for (int y = int(units.top() * s); y <= int(units.bottom() * s); ++y)
+            for (int x = int(units.left() * s); x <= int(units.right() * s); ++x)
+                if (x < im.width() && y < im.height() && qGray(im.pixel(x, y)) < 128)
+                    found |= QRect(x, y, 1, 1);
+        if (found.isNull()) return {};
+        return {int(found.left() / s), int(found.top() / s), int(found.width() / s),
+                int(found.height() / s)};
+    }
+
+    std::vector<QImage> Pages;
+    int Jobs = 0, Ends = 0, NewPages = 0;
+
+private:
+    void AddPage() {
+        const QSize mm = portrait_ ? QSize(210, 297) : QSize(297, 210);
+        QImage page((mm * Dpm + QSize(999, 999)) / 1000, QImage::Format_RGB32);
+        page.setDotsPerMeterX(Dpm);
+        page.setDotsPerMeterY(Dpm);
+        page.fill(Qt::white);
+        Pages.push_back(page);
+        painter_.begin(&Pages.back());
+    }
+    bool portrait_;
+    QPainter painter_;
+};
+
+// Records where the page put the grid and the legend.
+struct RecordingParts : PrintParts {
+    QSize Legend{500, 300};
+    int Cell = 40;
+    struct Measure {
+        int CellUsed;
+        bool Tall;
+        int FontHeight;
+        bool Bold;
+    };
+    std::vector<QRect> Grids;
+    std::vector<Measure> Measures;
+    std::vector<std::pair<QRect, bool>> Legends;
+
+    int PrintGrid(QPainter& p, const QRect& area) override {
+        Grids.push_back(area);
+        return Cell;
+    }
+    QSize MeasureLegend(QPainter& p, int cellUsed, bool tall) override {
+        Measures.push_back({cellUsed, tall, p.font().pixelSize(), p.font().bold()});
+        return Legend;
+    }
+    void PrintLegend(QPainter&, const QRect& area, bool tall) override {
+        Legends.push_back({area, tall});
+    }
+};
+
+int TitleHeight() {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(50);
+    f.setBold(true);
+    f.setUnderline(true);
+    return QFontMetrics(f).height();
+}
+
+std::unique_ptr<Puzzle> Grid(int kind, int cols, int rows) {
+    std::vector<std::string> lines(std::size_t(rows), std::string(std::size_t(cols), 'A'));
+    return GridPuzzle(kind, lines);
+}
+} // namespace
+
+class TestPrintLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void fitAspectRoundsHalvesToEven() {
+        QCOMPARE(NearestEven(2.5), 2);
+        QCOMPARE(NearestEven(3.5), 4);
+        QCOMPARE(NearestEven(-0.5), 0);
+        // Width first: the width is kept while the height fits.
+        QCOMPARE(FitAspect(5, 100, 0.5, true), QSize(5, 2));
+        QCOMPARE(FitAspect(7, 100, 0.5, true), QSize(7, 4));
+        QCOMPARE(FitAspect(1000, 300, 0.5, true), QSize(600, 300));
+        // Height first: the height is kept while the width fits.
+        QCOMPARE(FitAspect(1000, 300, 2.0, false), QSize(150, 300));
+        QCOMPARE(FitAspect(100, 300, 0.5, false), QSize(100, 50));
+        QCOMPARE(FitAspect(100, 5, 2.0, false), QSize(2, 5));
+    }
+
+    void titleTexts() {
+        auto p = Grid(1, 3, 3);
+        QCOMPARE(PrintTitleText(p->Image), QStringLiteral("Schwedenrätsel mit Lösungswort"));
+        p->Image.PuzzleTitle.set("Gr\xFC\xDF"
+                                 "e");
+        QCOMPARE(PrintTitleText(p->Image), QStringLiteral("Grüße"));
+        auto s = Sudoku9();
+        s->Image.Difficulty = 3;
+        QCOMPARE(PrintTitleText(s->Image), QStringLiteral("Sudoku (sehr schwer)"));
+        // The level follows a title too; a level without a name adds nothing.
+        s->Image.PuzzleTitle.set("Mein Sudoku");
+        s->Image.Difficulty = 1;
+        QCOMPARE(PrintTitleText(s->Image), QStringLiteral("Mein Sudoku (mittelschwer)"));
+        s->Image.Difficulty = 7;
+        QCOMPARE(PrintTitleText(s->Image), QStringLiteral("Mein Sudoku"));
+    }
+
+    void sudokuWithDefaultsPrintsOnePageWithFixedCells() {
+        auto s = Sudoku9();
+        ImagePages pages(false);
+        RecordingParts parts;
+        PrintSettings ps;
+        ps.OnePage = false; // Sudoku kinds never print a legend page
+        QCOMPARE(PrintCopies(pages, s->Image, ps, parts), 1);
+        QCOMPARE(pages.Pages.size(), std::size_t(1));
+        QCOMPARE(pages.NewPages, 0);
+        QVERIFY(parts.Measures.empty());
+        QVERIFY(parts.Legends.empty());
+        const int th = TitleHeight();
+        QCOMPARE(parts.Grids, std::vector<QRect>{QRect(200, 200 + th + 30, 720, 720)});
+        // The title's ink starts at the margins, within the font's own leading.
+        const QRect ink = pages.Ink(0, QRect(0, 0, 2970, 200 + th));
+        QVERIFY2(ink.left() >= 198 && ink.left() < 220, qPrintable(QString::number(ink.left())));
+        QVERIFY2(ink.top() >= 198 && ink.top() < 200 + th / 2,
+                 qPrintable(QString::number(ink.top())));
+        QVERIFY(ink.bottom() <= 200 + th + 4);
+    }
+
+    void oversizedFixedCellsFallBackToFitting() {
+        auto s = Sudoku9();
+        ImagePages pages(false);
+        RecordingParts parts;
+        PrintSettings ps;
+        ps.GridCellSize = 300; // 270 mm does not fit between the margins
+        PrintCopies(pages, s->Image, ps, parts);
+        const int th = TitleHeight();
+        const int room = 2100 - 400 - th - 30;
+        QCOMPARE(parts.Grids, std::vector<QRect>{QRect(200, 200 + th + 30, room, room)});
+        // Fitted, the grid ends on the bottom margin, not in it.
+        QCOMPARE(parts.Grids[0].top() + parts.Grids[0].height(), 2100 - 200);
+
+        // Stretched, even a size that fits is ignored.
+        RecordingParts stretched;
+        ps.GridCellSize = 80;
+        ps.StretchToPage = true;
+        ImagePages again(false);
+        PrintCopies(again, s->Image, ps, stretched);
+        QCOMPARE(stretched.Grids[0].size(), QSize(room, room));
+    }
+
+    void twoPagesRepeatTheTitleAndPutTheLegendUnderIt() {
+        auto p = Grid(0, 12, 8);
+        for (bool portrait : {false, true}) {
+            ImagePages pages(portrait);
+            RecordingParts parts;
+            PrintSettings ps;
+            ps.OnePage = false;
+            ps.Portrait = portrait;
+            ps.LegendFontHeight = 60;
+            PrintCopies(pages, p->Image, ps, parts);
+            QCOMPARE(pages.Pages.size(), std::size_t(2));
+            const int th = TitleHeight();
+            QCOMPARE(parts.Grids.size(), std::size_t(1));
+            QCOMPARE(parts.Grids[0].topLeft(), QPoint(200, 200 + th + 30));
+            QCOMPARE(parts.Legends.size(), std::size_t(1));
+            QCOMPARE(parts.Legends[0].first, QRect(200, 200 + th, 500, 300));
+            // Tall lists on a portrait page, side by side on a landscape one.
+            QCOMPARE(parts.Legends[0].second, portrait);
+            QCOMPARE(parts.Measures.size(), std::size_t(1));
+            QCOMPARE(parts.Measures[0].FontHeight, 60);
+            QVERIFY(!parts.Measures[0].Bold);
+            for (int page = 0; page < 2; ++page)
+                QVERIFY2(!pages.Ink(page, QRect(200, 200, 800, th)).isNull(),
+                         qPrintable(QString("no title on page %1").arg(page + 1)));
+        }
+    }
+
+    void everyCopyIsAJobOfItsOwn() {
+        auto p = Grid(4, 6, 6);
+        ImagePages pages(false);
+        RecordingParts parts;
+        PrintSettings ps;
+        ps.Copies = 3;
+        QCOMPARE(PrintCopies(pages, p->Image, ps, parts), 3);
+        QCOMPARE(pages.Jobs, 3);
+        QCOMPARE(pages.Ends, 3);
+        QCOMPARE(parts.Grids.size(), std::size_t(3));
+        ps.Copies = 0;
+        QCOMPARE(PrintCopies(pages, p->Image, ps, parts), 0);
+        QCOMPARE(pages.Jobs, 3);
+    }
+
+    void legendRightOfTheGridNarrowsIt() {
+        auto p = Grid(0, 10, 10);
+        ImagePages pages(false);
+        RecordingParts parts;
+        PrintSettings ps;
+        PrintCopies(pages, p->Image, ps, parts);
+        const int th = TitleHeight();
+        const int aw = 2970 - 400 - 500 - 30;
+        const int ah = 2100 - th - 30 - 400;
+        QCOMPARE(parts.Grids[0], QRect(200, 200 + th + 30, std::min(aw, ah), std::min(aw, ah)));
+        // Measured once to size the grid, once more after it, both tall.
+        QCOMPARE(parts.Measures.size(), std::size_t(2));
+        QVERIFY(parts.Measures[0].Tall && parts.Measures[1].Tall);
+        QCOMPARE(parts.Measures[1].CellUsed, 40);
+        QCOMPARE(parts.Legends[0].first, QRect(2970 - 200 - 500, 200, 500, 300));
+        QVERIFY(parts.Legends[0].second);
+    }
+
+    void legendBelowTheGridRestsOnTheBottomMargin() {
+        auto p = Grid(8, 20, 10);
+        ImagePages pages(true);
+        RecordingParts parts;
+        PrintSettings ps;
+        ps.Portrait = true;
+        ps.LegendRight = false;
+        PrintCopies(pages, p->Image, ps, parts);
+        const int th = TitleHeight();
+        const int ah = 2970 - 400 - 300 - th - 60;
+        const QSize fitted = FitAspect(2100 - 400, ah, 0.5, true);
+        QCOMPARE(parts.Grids[0], QRect(QPoint(200, 200 + th + 30), fitted));
+        QVERIFY(!parts.Measures[0].Tall);
+        QCOMPARE(parts.Legends[0].first, QRect(200, 2970 - 200 - 300, 500, 300));
+        QVERIFY(!parts.Legends[0].second);
+    }
+
+    void tallNumberLegendLimitsTheGridWidth() {
+        // Ten columns give cells of (2970 - 400 - 30) / 14 = 181; the code
+        // table needs 15 rows of them, more than the 1700 units of height.
+        auto p = Grid(3, 10, 5);
+        ImagePages pages(false);
+        RecordingParts parts;
+        PrintSettings ps;
+        PrintCopies(pages, p->Image, ps, parts);
+        QCOMPARE(parts.Grids[0].size(), QSize(1700, 850));
+        // No measuring before the grid; after it with the cell size used.
+        QCOMPARE(parts.Measures.size(), std::size_t(1));
+        QCOMPARE(parts.Measures[0].CellUsed, 40);
+        QVERIFY(parts.Measures[0].Tall);
+
+        // A wide puzzle whose table fits keeps the full width of its cells.
+        auto wide = Grid(3, 30, 5);
+        RecordingParts wideParts;
+        ImagePages widePages(false);
+        PrintCopies(widePages, wide->Image, ps, wideParts);
+        const int cell = (2970 - 400 - 30) / 34;
+        QCOMPARE(wideParts.Grids[0].width(), 30 * cell);
+
+        // Legend below: the cells come from the height.
+        ps.LegendRight = false;
+        RecordingParts below;
+        ImagePages belowPages(false);
+        PrintCopies(belowPages, p->Image, ps, below);
+        const int th = TitleHeight();
+        const int c3 = (2100 - 400 - 30 - 2 * th) / 16;
+        QCOMPARE(below.Grids[0].height(), 5 * c3);
+        QCOMPARE(below.Legends[0].first.bottom() + 1, 2100 - 200);
+    }
+
+    void aMissingLegendLeavesTheGridAlone() {
+        auto p = Grid(6, 8, 8);
+        ImagePages pages(false);
+        RecordingParts parts;
+        parts.Legend = QSize();
+        PrintSettings ps;
+        PrintCopies(pages, p->Image, ps, parts);
+        QCOMPARE(parts.Grids.size(), std::size_t(1));
+        QVERIFY(parts.Legends.empty());
+    }
+
+    void hugeMarginsStillPrint() {
+        auto p = Grid(0, 10, 10);
+        ImagePages pages(true);
+        RecordingParts parts;
+        parts.Legend = QSize(3000, 3000);
+        PrintSettings ps;
+        ps.MarginLeftRight = ps.MarginTopBottom = 500;
+        QCOMPARE(PrintCopies(pages, p->Image, ps, parts), 1);
+        QVERIFY(parts.Grids[0].width() >= 1);
+        QVERIFY(parts.Grids[0].height() >= 1);
+    }
+};
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    TestPrintLayout t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "test_PrintLayout.moc"

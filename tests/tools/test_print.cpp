@@ -1,0 +1,158 @@
+// The tool's print command, read back from the PDF with the poppler tools.
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+QString Example(const char* name) {
+    return qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".puz";
+}
+
+QString OutPdf(const QString& name) {
+    const QString out = QString::fromStdString(TempDir()) + "/" + name;
+    QFile::remove(out);
+    return out;
+}
+
+QByteArray Run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return p.readAllStandardOutput();
+}
+
+struct PdfInfo {
+    int Pages = 0;
+    double Width = 0, Height = 0; // points, of the first page
+};
+
+PdfInfo Info(const QString& pdf) {
+    PdfInfo info;
+    const QString text = QString::fromUtf8(Run("pdfinfo", {pdf}));
+    const auto pages = QRegularExpression(R"(Pages:\s+(\d+))").match(text);
+    if (pages.hasMatch()) info.Pages = pages.captured(1).toInt();
+    const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(text);
+    if (size.hasMatch()) {
+        info.Width = size.captured(1).toDouble();
+        info.Height = size.captured(2).toDouble();
+    }
+    return info;
+}
+
+QString PageText(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    return QString::fromUtf8(Run("pdftotext", {"-f", n, "-l", n, "-layout", pdf, "-"}));
+}
+
+// The first page as an image at a low resolution.
+QImage PageImage(const QString& pdf) {
+    const QString base = pdf + "-page";
+    Run("pdftoppm", {"-r", "40", "-f", "1", "-l", "1", "-png", "-singlefile", pdf, base});
+    return QImage(base + ".png");
+}
+
+int ColouredPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).saturation() > 60) ++n;
+    return n;
+}
+} // namespace
+
+class TestPrint : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        for (const char* tool : {"pdfinfo", "pdftotext", "pdftoppm"})
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP("poppler-utils are not installed (scripts/install-deps.sh)");
+    }
+
+    void sudokuOnOneLandscapePage() {
+        const QString out = OutPdf("sudoku.pdf");
+        const ToolRun run = RunTool({"print", Example("sudoku-9"), "-o", out});
+        QCOMPARE(run.ExitCode, 0);
+        const PdfInfo info = Info(out);
+        QCOMPARE(info.Pages, 1);
+        QVERIFY(info.Width > info.Height);
+        QCOMPARE(qRound(info.Width), 842); // A4
+        QVERIFY(PageText(out, 1).contains(QStringLiteral("Sudoku 9 × 9 (mittelschwer)")));
+    }
+
+    void twoPortraitPagesRepeatTheTitle() {
+        const QString out = OutPdf("kreuz.pdf");
+        const ToolRun run = RunTool({"print", Example("schwedenraetsel-loesungswort"), "-o", out,
+                                     "--two-pages", "--portrait", "--margins", "15,30"});
+        QCOMPARE(run.ExitCode, 0);
+        const PdfInfo info = Info(out);
+        QCOMPARE(info.Pages, 2);
+        QVERIFY(info.Height > info.Width);
+        for (int page = 1; page <= 2; ++page)
+            QVERIFY2(PageText(out, page).contains(QStringLiteral("Rund um Küche und Garten")),
+                     qPrintable(QString("page %1").arg(page)));
+    }
+
+    void linesOnlyHasNoColour() {
+        const QString colour = OutPdf("farbig.pdf");
+        QCOMPARE(RunTool({"print", Example("schwedenraetsel-loesungswort"), "-o", colour}).ExitCode,
+                 0);
+        QVERIFY(ColouredPixels(PageImage(colour)) > 0);
+        const QString lines = OutPdf("linien.pdf");
+        QCOMPARE(RunTool({"print", Example("schwedenraetsel-loesungswort"), "-o", lines, "--mode",
+                          "lines"})
+                     .ExitCode,
+                 0);
+        const QImage page = PageImage(lines);
+        QVERIFY(!page.isNull());
+        QCOMPARE(ColouredPixels(page), 0);
+    }
+
+    void copiesFollowEachOtherInOneFile() {
+        const QString out = OutPdf("kopien.pdf");
+        QCOMPARE(RunTool({"print", Example("sudoku-4"), "-o", out, "--copies", "3", "--stretch"})
+                     .ExitCode,
+                 0);
+        QCOMPARE(Info(out).Pages, 3);
+        const QString two = OutPdf("kopien2.pdf");
+        QCOMPARE(
+            RunTool({"print", Example("fuellraetsel"), "-o", two, "--copies", "2", "--two-pages"})
+                .ExitCode,
+            0);
+        QCOMPARE(Info(two).Pages, 4);
+    }
+
+    void aFailedLoadWritesNothing() {
+        const QString out = OutPdf("nichts.pdf");
+        const QString missing = QString::fromStdString(TempDir()) + "/gibt-es-nicht.puz";
+        const ToolRun run = RunTool({"print", missing, "-o", out});
+        QCOMPARE(run.ExitCode, 1);
+        QVERIFY(!run.Err.isEmpty());
+        QVERIFY(!QFile::exists(out));
+
+        const std::string junk = WriteTemp("kaputt.puz", std::string(300, 'x'));
+        QCOMPARE(RunTool({"print", QString::fromStdString(junk), "-o", out}).ExitCode, 1);
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void badOptionsAreRefused() {
+        const QString out = OutPdf("falsch.pdf");
+        for (const QStringList& extra :
+             {QStringList{"--mode", "bunt"}, QStringList{"--cell-size", "1"},
+              QStringList{"--margins", "20"}, QStringList{"--margins", "5,20"},
+              QStringList{"--copies", "0"}, QStringList{"--unbekannt"}}) {
+            const ToolRun run =
+                RunTool(QStringList{"print", Example("sudoku-9"), "-o", out} + extra);
+            QCOMPARE(run.ExitCode, 2);
+            QVERIFY(!QFile::exists(out));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrint)
+#include "test_print.moc"
