@@ -1,6 +1,11 @@
 # Shared by the install checks: tools that must be there, and failing loudly.
 # Outside CI a missing tool skips the check (exit 77); in CI it fails it.
 
+# The same messages and matching whatever locale the caller has (this one
+# always exists on Debian).
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 need() {
   local missing=()
   for tool in "$@"; do
