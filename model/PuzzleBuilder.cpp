@@ -1,6 +1,7 @@
 #include "PuzzleBuilder.h"
 
 #include "Container.h"
+#include "Cp1252.h"
 #include "TextUtil.h"
 
 #include <algorithm>
@@ -22,10 +23,14 @@ std::string Str(int v) {
     return std::to_string(v);
 }
 std::string Cell(int c, int r) {
-    return "column " + Str(c) + ", row " + Str(r);
+    return "Spalte " + Str(c) + ", Reihe " + Str(r);
 }
 std::string DirName(bool across) {
-    return across ? "across" : "down";
+    return across ? "waagerecht" : "senkrecht";
+}
+// A character of the source (code page 1252) inside a message (UTF-8).
+std::string Char(char ch) {
+    return Cp1252ToUtf8(std::string_view(&ch, 1));
 }
 
 bool IsWordKindWithClues(int kind) {
@@ -145,7 +150,7 @@ public:
     std::vector<BuildMessage> run() {
         ResetPuzzleImage(P);
         if (Kind < 0 || Kind > MaxKind || Kind == 13) {
-            fail(L.Lines.Kind, "unknown puzzle kind " + Str(Kind));
+            fail(L.Lines.Kind, "unbekannte Rätselart " + Str(Kind));
             return Faults;
         }
         Im.PuzzleKind = static_cast<std::uint8_t>(Kind);
@@ -157,7 +162,7 @@ public:
         Im.ColumnCount = static_cast<std::uint8_t>(Cols);
 
         if (!IsSudokuKind(Kind) && !L.Givens.empty())
-            fail(rowLine(L.Givens, 1), "givens apply to Sudoku kinds only");
+            fail(rowLine(L.Givens, 1), "givens gibt es nur bei Sudokus");
         if (IsSudokuKind(Kind))
             sudoku();
         else if (IsWordSearch(Kind))
@@ -198,42 +203,42 @@ private:
     template <std::size_t N>
     void text(ShortString<N>& field, const std::string& value, int line, const char* what) {
         if (value.size() > N)
-            fail(line, std::string(what) + " has " + Str(static_cast<int>(value.size())) +
-                           " characters; at most " + Str(static_cast<int>(N)) + " fit");
+            fail(line, std::string(what) + " hat " + Str(static_cast<int>(value.size())) +
+                           " Zeichen; höchstens " + Str(static_cast<int>(N)) + " passen");
         field.set(value);
     }
 
     void texts() {
-        text(Im.PuzzleTitle, L.Title, L.Lines.Title, "the title");
-        text(Im.PuzzleComment, L.Comment, L.Lines.Comment, "the comment");
-        text(Im.BestTimeHolder, L.Author, L.Lines.Author, "the author");
+        text(Im.PuzzleTitle, L.Title, L.Lines.Title, "der Titel");
+        text(Im.PuzzleComment, L.Comment, L.Lines.Comment, "der Kommentar");
+        text(Im.BestTimeHolder, L.Author, L.Lines.Author, "der Autor");
         // The puzzle file's header holds 13 characters of the version.
         if (L.Version.empty() || L.Version.size() > 13)
-            fail(L.Lines.Version, "the version must have 1 to 13 characters");
+            fail(L.Lines.Version, "die Version muss 1 bis 13 Zeichen haben");
         Im.CreatorVersion.set(L.Version);
         if (L.Difficulty < 0 || L.Difficulty > 3)
-            fail(L.Lines.Difficulty, "difficulty must be 0 to 3");
+            fail(L.Lines.Difficulty, "der Schwierigkeitsgrad muss 0 bis 3 sein");
         Im.Difficulty = static_cast<std::uint8_t>(std::clamp(L.Difficulty, 0, 3));
         Im.AllowedAids = L.AllowedAids;
         Im.PuzzleLanguage = static_cast<std::uint8_t>(std::clamp(L.Language, 0, 4));
         if (L.ReverseDropAllowed && !IsFenceKind(Kind))
-            fail(0, "reverse-drop applies to kinds 6 and 7 only");
+            fail(L.Lines.ReverseDrop, "reverse-drop gilt nur für die Arten 6 und 7");
         Im.ReverseDropAllowed = L.ReverseDropAllowed ? 1 : 0;
         if (IsTimedKind(Kind))
             Im.BestSeconds = L.BestSeconds;
         else if (L.BestSeconds != 0)
-            fail(0, "a best time applies to kind 15 only");
+            fail(L.Lines.BestSeconds, "eine Bestzeit gibt es nur bei Art 15 (Sudoku auf Zeit)");
     }
 
     bool shape(const GridLayer& layer, const char* name, bool main) {
         const int lines = static_cast<int>(layer.Rows.size());
         if (lines == 0) {
-            fail(0, std::string("the ") + name + " is empty");
+            fail(0, std::string("der Block ") + name + " ist leer");
             return false;
         }
         if (!main && lines != Rows) {
-            fail(rowLine(layer, 1), std::string("the ") + name + " has " + Str(lines) +
-                                        " rows, the grid " + Str(Rows));
+            fail(rowLine(layer, 1), std::string("der Block ") + name + " hat " + Str(lines) +
+                                        " Reihen, das Gitter " + Str(Rows));
             return false;
         }
         const int width = static_cast<int>(layer.Rows[0].size());
@@ -241,14 +246,14 @@ private:
             const int n = static_cast<int>(layer.Rows[static_cast<std::size_t>(r - 1)].size());
             const int expected = main ? width : Cols;
             if (n != expected) {
-                fail(rowLine(layer, r), std::string("row ") + Str(r) + " of the " + name + " has " +
-                                            Str(n) + " cells, expected " + Str(expected));
+                fail(rowLine(layer, r), "Reihe " + Str(r) + " des Blocks " + name + " hat " +
+                                            Str(n) + " Felder, erwartet " + Str(expected));
                 return false;
             }
         }
         if (main) {
             if (lines > MaxCells || width > MaxCells || width == 0) {
-                fail(rowLine(layer, 1), "the grid must be 1 to 50 cells wide and high");
+                fail(rowLine(layer, 1), "das Gitter muss 1 bis 50 Felder breit und hoch sein");
                 return false;
             }
             Rows = lines;
@@ -268,8 +273,9 @@ private:
             for (int c = 1; c <= Cols; ++c) {
                 const char ch = at(c, r);
                 if (ch != BlockChar && (ch < 'A' || ch > 'Z'))
-                    fail(rowLine(L.Grid, r), Cell(c, r) + ": '" + std::string(1, ch) +
-                                                 "' is no cell (A to Z, or # for a block)");
+                    fail(rowLine(L.Grid, r),
+                         Cell(c, r) + ": '" + Char(ch) +
+                             "' ist kein Feld (A bis Z, oder # für einen Block)");
             }
         if (!Faults.empty()) return;
 
@@ -280,18 +286,24 @@ private:
                 const bool inWord = std::any_of(slots.begin(), slots.end(),
                                                 [&](const Slot& s) { return s.covers(c, r); });
                 if (!inWord)
-                    fail(rowLine(L.Grid, r), "the letter at " + Cell(c, r) + " is in no word");
+                    fail(rowLine(L.Grid, r),
+                         "der Buchstabe in " + Cell(c, r) + " gehört zu keinem Wort");
             }
         if (!Faults.empty()) return;
 
+        if (slots.empty()) {
+            fail(rowLine(L.Grid, 1), "das Gitter enthält nur Blöcke; es gibt nichts zu lösen");
+            return;
+        }
         matchClues(slots);
-        checkDuplicates(slots);
+        // A word standing twice is one fault, not also a word without a clue.
+        const std::set<const Slot*> repeated = checkDuplicates(slots);
         if (IsWordKindWithClues(Kind)) {
             for (const Slot& s : slots)
-                if (s.Clue < 0)
-                    fail(rowLine(L.Grid, s.Row), "the word " + s.Text + " (" + DirName(s.Across) +
+                if (s.Clue < 0 && !repeated.count(&s))
+                    fail(rowLine(L.Grid, s.Row), "das Wort " + s.Text + " (" + DirName(s.Across) +
                                                      ", " + Cell(s.Column, s.Row) +
-                                                     ") has no clue");
+                                                     ") hat keine Frage");
         }
         if (!Faults.empty()) return;
 
@@ -337,8 +349,8 @@ private:
                     s.Text = text;
                     if (s.length() > MaxWordLetters)
                         fail(rowLine(L.Grid, s.Row),
-                             "the " + DirName(across) + " word at " + Cell(s.Column, s.Row) +
-                                 " has " + Str(s.length()) + " letters; at most 15 fit");
+                             "das " + DirName(across) + "e Wort in " + Cell(s.Column, s.Row) +
+                                 " hat " + Str(s.length()) + " Buchstaben; höchstens 15 passen");
                     slots.push_back(s);
                 }
             }
@@ -352,15 +364,15 @@ private:
             const ClueLine& cl = L.Clues[i];
             const std::string w = NormalizeWord(cl.Word, 255);
             if (w.empty()) {
-                fail(cl.Line, "no word before the clue");
+                fail(cl.Line, "vor der Frage steht kein Wort");
                 continue;
             }
             if (cl.Clue.size() > 102)
-                fail(cl.Line, "the clue for " + w + " has " +
+                fail(cl.Line, "die Frage zu " + w + " hat " +
                                   Str(static_cast<int>(cl.Clue.size())) +
-                                  " characters; at most 102 fit");
+                                  " Zeichen; höchstens 102 passen");
             if (cl.Clue.empty() && IsWordKindWithClues(Kind))
-                fail(cl.Line, "the clue for " + w + " is empty");
+                fail(cl.Line, "die Frage zu " + w + " ist leer");
             // Forward matches first, so that a word that also stands reversed elsewhere
             // in the same direction keeps its plain slot.
             Slot* found = nullptr;
@@ -375,16 +387,16 @@ private:
                 }
             }
             if (!found) {
-                fail(cl.Line, "clue for unknown word " + w);
+                fail(cl.Line, "Frage zu einem unbekannten Wort " + w);
                 continue;
             }
             if (ambiguous) {
-                fail(cl.Line, "the word " + w + " stands across and down; write across " + w +
-                                  " or down " + w);
+                fail(cl.Line, "das Wort " + w + " steht waagerecht und senkrecht; schreiben Sie " +
+                                  "waagerecht " + w + " oder senkrecht " + w);
                 continue;
             }
             if (found->Clue >= 0) {
-                fail(cl.Line, "second clue for the word " + w + " (the first is on line " +
+                fail(cl.Line, "zweite Frage zum Wort " + w + " (die erste steht in Zeile " +
                                   Str(L.Clues[static_cast<std::size_t>(found->Clue)].Line) + ")");
                 continue;
             }
@@ -395,16 +407,20 @@ private:
 
     // The queries find a word by its text within a direction; a text standing
     // twice would make the second slot's letters count as wrong.
-    void checkDuplicates(const std::vector<Slot>& slots) {
+    // Returns the slots that repeat an earlier one.
+    std::set<const Slot*> checkDuplicates(const std::vector<Slot>& slots) {
         std::map<std::pair<bool, std::string>, const Slot*> seen;
+        std::set<const Slot*> repeated;
         for (const Slot& s : slots) {
             auto [it, fresh] = seen.emplace(std::pair{s.Across, s.word()}, &s);
-            if (!fresh)
-                fail(rowLine(L.Grid, s.Row), "the word " + s.word() + " stands twice " +
-                                                 DirName(s.Across) + " (at " +
-                                                 Cell(it->second->Column, it->second->Row) +
-                                                 " and " + Cell(s.Column, s.Row) + ")");
+            if (fresh) continue;
+            repeated.insert(&s);
+            fail(rowLine(L.Grid, s.Row), "das Wort " + s.word() + " steht zweimal " +
+                                             DirName(s.Across) + " (in " +
+                                             Cell(it->second->Column, it->second->Row) + " und " +
+                                             Cell(s.Column, s.Row) + ")");
         }
+        return repeated;
     }
 
     // Numbers in reading order, one per cell where a word starts; words across
@@ -425,8 +441,8 @@ private:
                 }
             }
         if (static_cast<int>(slots.size()) > MaxWords) {
-            fail(0, "the puzzle has " + Str(static_cast<int>(slots.size())) +
-                        " words; at most 201 fit");
+            fail(0, "das Rätsel hat " + Str(static_cast<int>(slots.size())) +
+                        " Wörter; höchstens 201 passen");
             return;
         }
         std::stable_sort(slots.begin(), slots.end(), [](const Slot& a, const Slot& b) {
@@ -476,11 +492,13 @@ private:
             for (int c = 1; c <= Cols; ++c) {
                 const char ch = at(c, r);
                 if (ch < 'A' || ch > 'Z')
-                    fail(rowLine(L.Grid, r), Cell(c, r) + ": '" + std::string(1, ch) +
-                                                 "' is no letter; a word search holds A to Z only");
+                    fail(rowLine(L.Grid, r), Cell(c, r) + ": '" + Char(ch) +
+                                                 "' ist kein Buchstabe; ein Kreuzwortpuzzle "
+                                                 "enthält nur A bis Z");
             }
         if (!Faults.empty()) return;
-        if (L.Clues.empty()) fail(0, "a word search needs a list of words to find");
+        if (L.Clues.empty())
+            fail(0, "ein Kreuzwortpuzzle braucht die Liste der gesuchten Wörter (clues:)");
 
         std::vector<Slot> slots;
         std::set<std::string> listed;
@@ -488,23 +506,23 @@ private:
             const ClueLine& cl = L.Clues[i];
             const std::string w = NormalizeWord(cl.Word, 255);
             if (w.size() < 2 || w.size() > MaxWordLetters) {
-                fail(cl.Line, "a word to find needs 2 to 15 letters");
+                fail(cl.Line, "ein gesuchtes Wort braucht 2 bis 15 Buchstaben");
                 continue;
             }
-            if (cl.Clue.size() > 102) fail(cl.Line, "the clue has more than 102 characters");
+            if (cl.Clue.size() > 102) fail(cl.Line, "die Frage hat mehr als 102 Zeichen");
             if (!listed.insert(w).second) {
-                fail(cl.Line, "the word " + w + " is listed twice");
+                fail(cl.Line, "das Wort " + w + " steht zweimal in der Liste");
                 continue;
             }
             std::optional<Slot> s = findHidden(w, cl.Direction);
             if (!s) {
-                fail(cl.Line, "the word " + w + " is not in the grid");
+                fail(cl.Line, "das Wort " + w + " steht nicht im Gitter");
                 continue;
             }
             for (const Slot& o : slots)
                 if (o.Column == s->Column && o.Row == s->Row && o.Across == s->Across)
-                    fail(cl.Line, "the words " + o.word() + " and " + w + " both start " +
-                                      DirName(o.Across) + " at " + Cell(o.Column, o.Row));
+                    fail(cl.Line, "die Wörter " + o.word() + " und " + w + " beginnen beide " +
+                                      DirName(o.Across) + " in " + Cell(o.Column, o.Row));
             s->Clue = static_cast<int>(i);
             slots.push_back(*s);
         }
@@ -549,7 +567,7 @@ private:
     void sudoku() {
         const int n = Cols;
         if (Rows != Cols || (n != 4 && n != 6 && n != 8 && n != 9 && n != 12)) {
-            fail(rowLine(L.Grid, 1), "a Sudoku is 4, 6, 8, 9 or 12 cells square");
+            fail(rowLine(L.Grid, 1), "ein Sudoku hat 4, 6, 8, 9 oder 12 Felder im Quadrat");
             return;
         }
         const int w = BoxWidthFor(n), h = n / w;
@@ -557,20 +575,20 @@ private:
             for (int c = 1; c <= Cols; ++c) {
                 const int v = SymbolValueOf(at(c, r));
                 if (v < 1 || v > n)
-                    fail(rowLine(L.Grid, r), Cell(c, r) + ": '" + std::string(1, at(c, r)) +
-                                                 "' is no symbol of a " + Str(n) + " x " + Str(n) +
-                                                 " Sudoku");
+                    fail(rowLine(L.Grid, r), Cell(c, r) + ": '" + Char(at(c, r)) +
+                                                 "' ist kein Zeichen eines Sudokus mit " + Str(n) +
+                                                 " × " + Str(n) + " Feldern");
             }
         if (!Faults.empty()) return;
         SudokuCounter check(n, w, h);
         for (int r = 1; r <= Rows; ++r)
             for (int c = 1; c <= Cols; ++c)
                 if (!check.place((r - 1) * n + c - 1, SymbolValueOf(at(c, r))))
-                    fail(rowLine(L.Grid, r), "the symbol " + std::string(1, at(c, r)) + " at " +
-                                                 Cell(c, r) + " repeats in its row, column or box");
+                    fail(rowLine(L.Grid, r), "das Zeichen " + Char(at(c, r)) + " in " + Cell(c, r) +
+                                                 " wiederholt sich in Reihe, Spalte oder Kasten");
         if (!Faults.empty()) return;
         if (L.Givens.empty()) {
-            fail(0, "a Sudoku needs givens");
+            fail(0, "ein Sudoku braucht Vorgaben (givens:)");
             return;
         }
         std::vector<std::string> open(static_cast<std::size_t>(n), std::string());
@@ -579,14 +597,15 @@ private:
                 char g = layerAt(L.Givens, c, r);
                 if (g >= 'a' && g <= 'f') g = static_cast<char>(g - 'a' + 'A');
                 if (g != NoneChar && g != at(c, r))
-                    fail(rowLine(L.Givens, r), "the given at " + Cell(c, r) +
-                                                   " is not the grid's symbol " +
-                                                   std::string(1, at(c, r)));
+                    fail(rowLine(L.Givens, r), "die Vorgabe in " + Cell(c, r) +
+                                                   " ist nicht das Zeichen " + Char(at(c, r)) +
+                                                   " des Gitters");
                 open[static_cast<std::size_t>(r - 1)] += g;
             }
         if (!Faults.empty()) return;
         const int solutions = CountSudokuSolutions(open, 2);
-        if (solutions > 1) fail(rowLine(L.Givens, 1), "the givens leave more than one solution");
+        if (solutions > 1)
+            fail(rowLine(L.Givens, 1), "die Vorgaben lassen mehr als eine Lösung zu");
 
         for (int r = 1; r <= Rows; ++r)
             for (int c = 1; c <= Cols; ++c) {
@@ -613,20 +632,21 @@ private:
                 const CellRecord& cell = Im.cell(c, r);
                 const int line = rowLine(L.Entries, r);
                 if (IsWordSearch(Kind)) {
-                    fail(line, "a word search has no entries to fill");
+                    fail(line, "ein Kreuzwortpuzzle hat keine Einträge (entries:)");
                     return;
                 }
                 if (!cell.has(CellFlag::LetterCell)) {
-                    fail(line, "entry at " + Cell(c, r) + ", which is a block");
+                    fail(line, "der Eintrag in " + Cell(c, r) + " liegt auf einem Block");
                 } else if (IsSudokuKind(Kind)) {
                     if (cell.has(CellFlag::SolutionOrGiven))
-                        fail(line, "entry at " + Cell(c, r) + ", which is given");
+                        fail(line, "der Eintrag in " + Cell(c, r) + " liegt auf einer Vorgabe");
                     else if (SymbolValueOf(e) < 1 || SymbolValueOf(e) > Cols)
-                        fail(line, "entry at " + Cell(c, r) + " is no symbol");
+                        fail(line,
+                             "der Eintrag in " + Cell(c, r) + " ist kein Zeichen des Sudokus");
                     else
                         Im.entry(c, r).set(std::string(1, e));
                 } else if (e < 'A' || e > 'Z') {
-                    fail(line, "entry at " + Cell(c, r) + " is no letter");
+                    fail(line, "der Eintrag in " + Cell(c, r) + " ist kein Buchstabe");
                 } else {
                     Im.entry(c, r).set(std::string(1, e));
                 }
@@ -640,26 +660,27 @@ private:
         if (!has) {
             if (asked)
                 fail(L.Lines.SolutionWord ? L.Lines.SolutionWord : L.Lines.SolutionCells,
-                     "kind " + Str(Kind) + " has no solution word");
+                     "Art " + Str(Kind) + " hat kein Lösungswort");
             return;
         }
-        text(Im.SolutionClue, L.SolutionClue, L.Lines.SolutionClue, "the solution clue");
+        text(Im.SolutionClue, L.SolutionClue, L.Lines.SolutionClue, "die Frage zum Lösungswort");
         std::string fromCells;
         std::set<std::pair<int, int>> used;
         for (std::size_t k = 0; k < L.SolutionCells.size(); ++k) {
             const auto [c, r] = L.SolutionCells[k];
             const int line = L.Lines.SolutionCells;
             if (c < 1 || c > Cols || r < 1 || r > Rows) {
-                fail(line, "solution cell " + Str(c) + "," + Str(r) + " lies outside the grid");
+                fail(line,
+                     "das Lösungsfeld " + Str(c) + "," + Str(r) + " liegt außerhalb des Gitters");
                 continue;
             }
             if (!used.insert({c, r}).second) {
-                fail(line, "solution cell " + Str(c) + "," + Str(r) + " is named twice");
+                fail(line, "das Lösungsfeld " + Str(c) + "," + Str(r) + " ist doppelt genannt");
                 continue;
             }
             CellRecord& cell = Im.cell(c, r);
             if (!cell.has(CellFlag::LetterCell)) {
-                fail(line, "solution cell " + Str(c) + "," + Str(r) + " is a block");
+                fail(line, "das Lösungsfeld " + Str(c) + "," + Str(r) + " ist ein Block");
                 continue;
             }
             cell.CellFlags |= CellFlag::SolutionOrGiven;
@@ -668,25 +689,25 @@ private:
         }
         std::string word = NormalizeWord(L.SolutionWord, 255);
         if (!L.SolutionWord.empty() && word.empty())
-            fail(L.Lines.SolutionWord, "the solution word has no letters");
+            fail(L.Lines.SolutionWord, "das Lösungswort hat keine Buchstaben");
         if (word.empty()) word = fromCells;
         if (word.size() > 20)
-            fail(L.Lines.SolutionWord, "the solution word has " +
-                                           Str(static_cast<int>(word.size())) +
-                                           " letters; at most 20 fit");
+            fail(L.Lines.SolutionWord, "das Lösungswort hat " + Str(static_cast<int>(word.size())) +
+                                           " Buchstaben; höchstens 20 passen");
         if (!L.SolutionCells.empty() && word != fromCells) {
             if (word.size() != fromCells.size()) {
                 fail(L.Lines.SolutionCells,
-                     "the solution word has " + Str(static_cast<int>(word.size())) +
-                         " letters but " + Str(static_cast<int>(fromCells.size())) +
-                         " solution cells are named");
+                     "das Lösungswort hat " + Str(static_cast<int>(word.size())) +
+                         " Buchstaben, aber " + Str(static_cast<int>(fromCells.size())) +
+                         " Lösungsfelder sind genannt");
             } else {
                 for (std::size_t k = 0; k < word.size(); ++k)
                     if (word[k] != fromCells[k]) {
                         const auto [c, r] = L.SolutionCells[k];
-                        fail(L.Lines.SolutionCells,
-                             "solution letter " + Str(static_cast<int>(k + 1)) + " is " + word[k] +
-                                 " but " + Cell(c, r) + " holds " + fromCells[k]);
+                        fail(L.Lines.SolutionCells, "Lösungsbuchstabe " +
+                                                        Str(static_cast<int>(k + 1)) + " ist " +
+                                                        Char(word[k]) + ", aber " + Cell(c, r) +
+                                                        " enthält " + Char(fromCells[k]));
                     }
             }
         }
@@ -700,7 +721,7 @@ private:
     void codes() {
         const bool numberPuzzle = IsNumberKind(Kind);
         if (!numberPuzzle) {
-            if (!L.CodeLetters.empty()) fail(L.Lines.Code, "codes apply to kinds 2 and 3 only");
+            if (!L.CodeLetters.empty()) fail(L.Lines.Code, "code gilt nur für die Arten 2 und 3");
             return;
         }
         std::string letters;
@@ -721,7 +742,7 @@ private:
         std::string sorted = letters;
         std::sort(sorted.begin(), sorted.end());
         if (sorted != "ABCDEFGHIJKLMNOPQRSTUVWXYZ") {
-            fail(L.Lines.Code, "the codes must name each letter A to Z once");
+            fail(L.Lines.Code, "code muss jeden Buchstaben von A bis Z genau einmal nennen");
             return;
         }
         for (int i = 0; i < 26; ++i) {
@@ -736,22 +757,22 @@ private:
         const PictureCells& p = *L.Picture;
         const int line = L.Lines.Picture;
         if (!IsWordKind(Kind)) {
-            fail(line, "kind " + Str(Kind) + " has no blocks to carry a picture");
+            fail(line, "Art " + Str(Kind) + " hat keine Blöcke, die ein Bild tragen könnten");
             return;
         }
         if (!VersionAtLeast(L.Version, PictureMinVersion)) {
-            fail(line, "a picture needs version 7.40 or later");
+            fail(line, "ein Bild braucht die Version 7.40 oder neuer");
             return;
         }
         if (p.Left < 1 || p.Top < 1 || p.Right > Cols || p.Bottom > Rows || p.Left > p.Right ||
             p.Top > p.Bottom) {
-            fail(line, "the picture area lies outside the grid");
+            fail(line, "der Bildbereich liegt außerhalb des Gitters");
             return;
         }
         for (int c = p.Left; c <= p.Right; ++c)
             for (int r = p.Top; r <= p.Bottom; ++r) {
                 if (!block(c, r)) {
-                    fail(line, "the picture area covers the letter at " + Cell(c, r));
+                    fail(line, "der Bildbereich überdeckt den Buchstaben in " + Cell(c, r));
                     return;
                 }
             }

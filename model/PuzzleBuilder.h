@@ -43,6 +43,7 @@ constexpr std::uint8_t Stretch = 12;
 struct LayoutLines {
     int Kind = 0, Title = 0, Author = 0, Comment = 0, Version = 0, Difficulty = 0;
     int SolutionWord = 0, SolutionClue = 0, SolutionCells = 0, Picture = 0, Code = 0;
+    int ReverseDrop = 0, BestSeconds = 0;
 };
 
 // Everything a puzzle is made of. Texts are code page 1252.
@@ -78,8 +79,8 @@ struct PuzzleLayout {
 };
 
 struct BuildMessage {
-    int Line = 0; // 0 when the fault has no line of its own
-    std::string Text;
+    int Line = 0;     // 0 when the fault has no line of its own
+    std::string Text; // German, UTF-8
 };
 
 // Fills the puzzle from the layout (after resetting it). Returns the faults

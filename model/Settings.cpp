@@ -2,18 +2,49 @@
 
 #include "PuzzleImage.h"
 
+#include <algorithm>
 #include <cstring>
 #include <variant>
 
+const SystemColourSlot SystemColourSlots[30] = {
+    {0, &SystemColours::ScrollBar},
+    {1, &SystemColours::Background},
+    {2, &SystemColours::ActiveCaption},
+    {3, &SystemColours::InactiveCaption},
+    {4, &SystemColours::Menu},
+    {5, &SystemColours::Window},
+    {6, &SystemColours::WindowFrame},
+    {7, &SystemColours::MenuText},
+    {8, &SystemColours::WindowText},
+    {9, &SystemColours::CaptionText},
+    {10, &SystemColours::ActiveBorder},
+    {11, &SystemColours::InactiveBorder},
+    {12, &SystemColours::AppWorkspace},
+    {13, &SystemColours::Highlight},
+    {14, &SystemColours::HighlightText},
+    {15, &SystemColours::ButtonFace},
+    {16, &SystemColours::ButtonShadow},
+    {17, &SystemColours::GrayText},
+    {18, &SystemColours::ButtonText},
+    {19, &SystemColours::InactiveCaptionText},
+    {20, &SystemColours::ButtonHighlight},
+    {21, &SystemColours::DarkShadow},
+    {22, &SystemColours::Light},
+    {23, &SystemColours::InfoText},
+    {24, &SystemColours::InfoBackground},
+    {26, &SystemColours::HotLight},
+    {27, &SystemColours::GradientActiveCaption},
+    {28, &SystemColours::GradientInactiveCaption},
+    {29, &SystemColours::MenuHighlight},
+    {30, &SystemColours::MenuBar},
+};
+
 Colour SystemColours::Resolve(Colour c) const {
     if ((c & 0x80000000u) == 0) return c & 0xFFFFFFu;
-    switch (c & 0xFFu) {
-    case 5: return Window;
-    case 8: return WindowText;
-    case 13: return Highlight;
-    case 15: return ButtonFace;
-    default: return 0;
-    }
+    const int index = static_cast<int>(c & 0xFFu);
+    for (const SystemColourSlot& slot : SystemColourSlots)
+        if (slot.Index == index) return this->*slot.Member & 0xFFFFFFu;
+    return WindowText & 0xFFFFFFu;
 }
 
 Colour BlendColours(Colour a, Colour b, const SystemColours& system) {
@@ -56,8 +87,7 @@ const KeyBinding Bindings[25] = {
     {{"Raetsel_Layout", "Feldgroesse", SettingKey::Int}, &Settings::Feldgroesse},
     {{"Raetsel_Layout", "FarbeMarkierung", SettingKey::Colour}, &Settings::FarbeMarkierung},
     {{"Raetsel_Layout", "FarbeBuchstaben", SettingKey::Colour}, &Settings::FarbeBuchstaben},
-    {{"Raetsel_Layout", "FarbeBuchstabenfeld", SettingKey::Colour},
-     &Settings::FarbeBuchstabenfeld},
+    {{"Raetsel_Layout", "FarbeBuchstabenfeld", SettingKey::Colour}, &Settings::FarbeBuchstabenfeld},
     {{"Raetsel_Layout", "FarbeLoesungswort", SettingKey::Colour}, &Settings::FarbeLoesungswort},
     {{"Raetsel_Layout", "FarbeLoesungfeld", SettingKey::Colour}, &Settings::FarbeLoesungfeld},
     {{"Raetsel_Layout", "FarbeLeerfeld1", SettingKey::Colour}, &Settings::FarbeLeerfeld1},
@@ -71,9 +101,7 @@ const KeyBinding Bindings[25] = {
     {{"Legende", "AutomatischMarkieren", SettingKey::Bool}, &Settings::AutomatischMarkieren},
 };
 
-template <class... F> struct Overload : F... {
-    using F::operator()...;
-};
+template <class... F> struct Overload : F... { using F::operator()...; };
 template <class... F> Overload(F...) -> Overload<F...>;
 
 void ReadKey(Settings& s, const TIniList& ini, const KeyBinding& b) {
@@ -107,6 +135,12 @@ void DeriveAfter(Settings& s, const char* key) {
 }
 } // namespace
 
+void ClampSizes(Settings& s) {
+    s.Feldgroesse = std::clamp(s.Feldgroesse, SizeLimit::MinCell, SizeLimit::MaxCell);
+    s.Schriftgroesse = std::clamp(s.Schriftgroesse, SizeLimit::MinFont, SizeLimit::MaxFont);
+    s.Zahlengroesse = std::clamp(s.Zahlengroesse, SizeLimit::MinFont, SizeLimit::MaxFont);
+}
+
 const SettingKey SettingKeys[25] = {
 #define K(i) Bindings[i].Key
     K(0),  K(1),  K(2),  K(3),  K(4),  K(5),  K(6),  K(7),  K(8),  K(9),  K(10), K(11), K(12),
@@ -132,6 +166,7 @@ void LoadSettings(Settings& s, const TIniList& ini, const PuzzleImage& image) {
         ReadKey(s, ini, b);
         DeriveAfter(s, b.Key.Key);
     }
+    ClampSizes(s);
 }
 
 std::int64_t SettingNumber(const Settings& s, const char* key) {

@@ -16,16 +16,52 @@ constexpr Colour Highlight = 0x8000000D;
 constexpr Colour ButtonFace = 0x8000000F;
 } // namespace SystemColour
 
-// The current values of the system colours; the UI fills them from its palette.
+// The current values of the system colours, by their index (the low byte of a
+// system colour value). The UI fills them from its palette; the defaults are
+// the usual light scheme, for tools that run without one.
 struct SystemColours {
-    Colour Highlight = 0xD77800;  // index 13
-    Colour ButtonFace = 0xF0F0F0; // index 15
-    Colour Window = 0xFFFFFF;     // index 5
-    Colour WindowText = 0x000000; // index 8
+    Colour ScrollBar = 0xC8C8C8;               // 0
+    Colour Background = 0x000000;              // 1, the desktop
+    Colour ActiveCaption = 0xD1B499;           // 2
+    Colour InactiveCaption = 0xDBCDBF;         // 3
+    Colour Menu = 0xF0F0F0;                    // 4
+    Colour Window = 0xFFFFFF;                  // 5
+    Colour WindowFrame = 0x646464;             // 6
+    Colour MenuText = 0x000000;                // 7
+    Colour WindowText = 0x000000;              // 8
+    Colour CaptionText = 0x000000;             // 9
+    Colour ActiveBorder = 0xB4B4B4;            // 10
+    Colour InactiveBorder = 0xFCF7F4;          // 11
+    Colour AppWorkspace = 0xABABAB;            // 12
+    Colour Highlight = 0xD77800;               // 13
+    Colour HighlightText = 0xFFFFFF;           // 14
+    Colour ButtonFace = 0xF0F0F0;              // 15
+    Colour ButtonShadow = 0xA0A0A0;            // 16
+    Colour GrayText = 0x6D6D6D;                // 17
+    Colour ButtonText = 0x000000;              // 18
+    Colour InactiveCaptionText = 0x000000;     // 19
+    Colour ButtonHighlight = 0xFFFFFF;         // 20
+    Colour DarkShadow = 0x696969;              // 21
+    Colour Light = 0xE3E3E3;                   // 22
+    Colour InfoText = 0x000000;                // 23
+    Colour InfoBackground = 0xE1FFFF;          // 24
+    Colour HotLight = 0xCC6600;                // 26
+    Colour GradientActiveCaption = 0xEAD1B9;   // 27
+    Colour GradientInactiveCaption = 0xF2E4D7; // 28
+    Colour MenuHighlight = 0xFF9933;           // 29
+    Colour MenuBar = 0xF0F0F0;                 // 30
 
-    // A plain RGB value for any colour; unknown system indexes give black.
+    // A plain RGB value for any colour. A system index without a colour (25, or
+    // above 30) gives the window text colour, so that nothing turns invisible.
     Colour Resolve(Colour c) const;
 };
+
+// Every system colour by its index; index 25 has none.
+struct SystemColourSlot {
+    int Index;
+    Colour SystemColours::*Member;
+};
+extern const SystemColourSlot SystemColourSlots[30];
 
 Colour BlendColours(Colour a, Colour b, const SystemColours& system);
 
@@ -88,8 +124,10 @@ struct Settings {
 
 // Every default, the print settings included. FehlerZeigen follows the image's AllowedAids.
 void SetDefaultSettings(Settings& s, const PuzzleImage& image);
-// The defaults, then every key of the block in its fixed order.
+// The defaults, then every key of the block in its fixed order; sizes clamped.
 void LoadSettings(Settings& s, const TIniList& ini, const PuzzleImage& image);
+// Holds the cell and font sizes to SizeLimit's ranges.
+void ClampSizes(Settings& s);
 
 // One setting of the block, for tools that list them all.
 struct SettingKey {
@@ -98,5 +136,12 @@ struct SettingKey {
     enum Type { Bool, Int, Colour, Text } KeyType;
 };
 extern const SettingKey SettingKeys[25];
+
+// Sizes from a settings block are held to these ranges, so that a damaged or
+// hostile block can neither overflow the board's geometry nor hide the board.
+namespace SizeLimit {
+constexpr std::int32_t MinCell = 8, MaxCell = 200; // Feldgroesse, pixels
+constexpr std::int32_t MinFont = 4, MaxFont = 200; // Schriftgroesse, Zahlengroesse, points
+} // namespace SizeLimit
 // The current value of a key as a number (bools 0/1); Schriftart is not a number.
 std::int64_t SettingNumber(const Settings& s, const char* key);

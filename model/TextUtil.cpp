@@ -156,3 +156,33 @@ std::string ProperCase(std::string_view text) {
     }
     return out;
 }
+
+std::string EscapeControlChars(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    const auto hex = [&out](unsigned code, bool wide) {
+        char escape[8];
+        std::snprintf(escape, sizeof escape, wide ? "\\u%04X" : "\\x%02X", code);
+        out += escape;
+    };
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b == '\n') {
+            out += "\\n";
+        } else if (b == '\r') {
+            out += "\\r";
+        } else if (b == '\t') {
+            out += "\\t";
+        } else if (b < 0x20 || b == 0x7F) {
+            hex(b, false);
+        } else if (b == 0xC2 && i + 1 < utf8.size() &&
+                   static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
+            // U+0080..U+009F: the C1 controls, CSI among them.
+            hex(static_cast<unsigned char>(utf8[++i]), true);
+        } else {
+            out += static_cast<char>(b);
+        }
+    }
+    return out;
+}

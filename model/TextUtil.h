@@ -14,6 +14,9 @@ std::string ReverseText(std::string_view text);
 std::string ProperCase(std::string_view text);
 std::string FormatSolveTime(std::uint16_t seconds, bool withUnit);
 int CompareVersionTexts(std::string_view a, std::string_view b); // -1 or 1
+// A UTF-8 text safe to print on a terminal: control characters (C0, DEL and C1)
+// are written as escapes such as \n or \x1B, so a puzzle cannot forge output.
+std::string EscapeControlChars(std::string_view utf8);
 
 // 24/32-bit picture turned grey in place.
 void MakeGreyscale(QImage& picture);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the whole test suite: the Release
-# build with warnings as errors (size check and the window checks under Xvfb
-# included), the same tests under ASan+UBSan, and a short fuzz run of every
-# reader of untrusted bytes.
+# build with warnings as errors (size check, the window checks under Xvfb, and
+# the checks of a staged install and of the Debian package included), the same
+# tests under ASan+UBSan, and a short fuzz run of every reader of untrusted bytes.
 #   scripts/test.sh            everything
 #   scripts/test.sh --quick    the Release build and its tests only
 set -euo pipefail

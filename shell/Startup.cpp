@@ -7,6 +7,7 @@
 #include "Loading.h"
 #include "RaetselInfoDialog.h"
 #include "Session.h"
+#include "TextUtil.h"
 
 #include <QImage>
 
@@ -52,6 +53,7 @@ int ReportWithoutDisplay(const std::vector<std::string>& parameters) {
     const PuzzleImage& image = session->image();
     std::fprintf(stderr, "Geladen: %s (%d \xC3\x97 %d, %d Begriffe) \"%s\"\n",
                  Cp1252ToUtf8(KindName(image.PuzzleKind)).c_str(), image.ColumnCount,
-                 image.RowCount, image.WordCount, Cp1252ToUtf8(image.PuzzleTitle.view()).c_str());
+                 image.RowCount, image.WordCount,
+                 EscapeControlChars(Cp1252ToUtf8(image.PuzzleTitle.view())).c_str());
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "ContainerWriter.h"
 #include "Cp1252.h"
 #include "FileUtil.h"
+#include "Loading.h"
 #include "Picture.h"
 #include "PuzzleBuilder.h"
 #include "PuzzleSource.h"
@@ -12,18 +13,17 @@
 #include <QImage>
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <memory>
 
 namespace {
 void Report(const std::string& source, const std::vector<BuildMessage>& faults) {
     for (const BuildMessage& f : faults) {
-        // Messages quote the source's words in the record's code page.
-        const std::string text = Cp1252ToUtf8(f.Text);
         if (f.Line > 0)
-            std::fprintf(stderr, "%s: line %d: %s\n", source.c_str(), f.Line, text.c_str());
+            std::fprintf(stderr, "%s: Zeile %d: %s\n", source.c_str(), f.Line, f.Text.c_str());
         else
-            std::fprintf(stderr, "%s: %s\n", source.c_str(), text.c_str());
+            std::fprintf(stderr, "%s: %s\n", source.c_str(), f.Text.c_str());
     }
 }
 
@@ -41,16 +41,16 @@ int CompileCommand(const Args& args) {
         else if (source.empty())
             source = args[i];
         else
-            return Fail("unexpected argument " + args[i]);
+            return Fail("unerwartetes Argument \"" + args[i] + "\"");
     }
     if (source.empty() || out.empty()) {
-        std::fprintf(stderr, "usage: zoruvidedid-tool compile SOURCE -o OUT\n");
+        std::fprintf(stderr, "Aufruf: zoruvidedid-tool compile QUELLE -o AUSGABE\n");
         return 2;
     }
-    const auto text = ReadWholeFile(source);
-    if (!text) return Fail("cannot read " + source);
+    const FileRead text = ReadInputFile(source, ReadLimit::SourceText);
+    if (!text.ok()) return Fail(text.Error);
 
-    PuzzleSource parsed = ParsePuzzleSource(*text);
+    PuzzleSource parsed = ParsePuzzleSource(text.Bytes);
     if (!parsed.Faults.empty()) {
         Report(source, parsed.Faults);
         return 1;
@@ -59,17 +59,18 @@ int CompileCommand(const Args& args) {
     std::optional<StoredPicture> picture;
     if (!parsed.PicturePath.empty()) {
         namespace fs = std::filesystem;
-        const fs::path path = fs::path(source).parent_path() / parsed.PicturePath;
-        const auto data = ReadWholeFile(path.string());
+        const std::string path = (fs::path(source).parent_path() / parsed.PicturePath).string();
+        const FileRead data = ReadInputFile(path, ReadLimit::Picture);
         const int line = parsed.Layout.Lines.Picture;
-        if (!data) {
-            Report(source, {{line, "cannot read the picture " + path.string()}});
+        if (!data.ok()) {
+            Report(source, {{line, data.Error}});
             return 1;
         }
-        picture = StoredPicture{PictureKindOf(*data), *data};
+        picture = StoredPicture{PictureKindOf(data.Bytes), data.Bytes};
         QImage check;
         if (!DecodePicture(picture->Kind, picture->Data, check)) {
-            Report(source, {{line, "the picture " + path.string() + " is no JPEG or BMP file"}});
+            Report(source,
+                   {{line, "das Bild \"" + path + "\" ist keine lesbare JPEG- oder BMP-Datei"}});
             return 1;
         }
     }
@@ -90,12 +91,11 @@ int CompileCommand(const Args& args) {
     QImage decoded;
     try {
         const std::uint8_t result = LoadPuzzleFile(*check, decoded, out);
-        if (result != LoadResult::Loaded)
-            return Fail(out + " does not load (result " + std::to_string(result) + ")");
-    } catch (const LoadError& e) {
+        if (result != LoadResult::Loaded) return Fail(LoadFailureMessage(result, out));
+    } catch (const std::exception& e) {
         return Fail(e.what());
     }
-    std::printf("%s: %s, %d x %d, %d words\n", out.c_str(),
+    std::printf("%s: %s, %d × %d Felder, %d Begriffe\n", out.c_str(),
                 Cp1252ToUtf8(KindName(image.PuzzleKind)).c_str(), image.ColumnCount, image.RowCount,
                 image.WordCount);
     return 0;

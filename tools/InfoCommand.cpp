@@ -4,11 +4,12 @@
 #include "Container.h"
 #include "Cp1252.h"
 #include "Evaluation.h"
-#include "Queries.h"
 #include "LoadInput.h"
 #include "Loading.h"
 #include "PuzzleImage.h"
+#include "Queries.h"
 #include "Settings.h"
+#include "TextUtil.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -20,7 +21,9 @@
 #include <memory>
 
 namespace {
-QString Text(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString Text(std::string_view cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
 
 using Loaded = LoadedInput;
 
@@ -28,9 +31,15 @@ QJsonValue SettingsJson(const Settings& s) {
     QJsonObject o;
     for (const SettingKey& k : SettingKeys) {
         switch (k.KeyType) {
-        case SettingKey::Bool: o[k.Key] = SettingNumber(s, k.Key) != 0; break;
-        case SettingKey::Text: o[k.Key] = Text(s.Schriftart); break;
-        default: o[k.Key] = static_cast<qint64>(SettingNumber(s, k.Key)); break;
+        case SettingKey::Bool:
+            o[k.Key] = SettingNumber(s, k.Key) != 0;
+            break;
+        case SettingKey::Text:
+            o[k.Key] = Text(s.Schriftart);
+            break;
+        default:
+            o[k.Key] = static_cast<qint64>(SettingNumber(s, k.Key));
+            break;
         }
     }
     return o;
@@ -60,8 +69,8 @@ QJsonObject Json(const Loaded& l, const std::string& path) {
     QJsonObject o;
     o["result"] = l.Result;
     if (l.Result != LoadResult::Loaded) {
-        o["message"] = QString::fromStdString(
-            l.Error.empty() ? LoadFailureMessage(l.Result, path) : l.Error);
+        o["message"] =
+            QString::fromStdString(l.Error.empty() ? LoadFailureMessage(l.Result, path) : l.Error);
         return o;
     }
     const PuzzleImage& im = l.P->Image;
@@ -125,29 +134,46 @@ QJsonObject Json(const Loaded& l, const std::string& path) {
     return o;
 }
 
-// What the board would find on opening: the entries' check states, and the
-// outcome of one evaluation with the puzzle's settings.
-void AddJudgement(QJsonObject& o, Loaded& l) {
-    Puzzle& puzzle = *l.P;
-    RecheckEntries(puzzle);
+// What the board finds on opening: the entries' check states and one evaluation
+// with the puzzle's settings. It runs before anything is reported, so that every
+// field describes the same state (the evaluation may stop the clock, keep a best
+// time and raise the level).
+CompletionNotice Judge(Loaded& l) {
+    RecheckEntries(*l.P);
+    return EvaluateCompletion(*l.P, l.S);
+}
+
+void AddJudgement(QJsonObject& o, const Loaded& l, const CompletionNotice& notice) {
+    const Puzzle& puzzle = *l.P;
     const PuzzleImage& im = puzzle.Image;
     o["checkState"] = GridRows(im, [&](int c, int r) { return puzzle.CheckState.at(c, r); });
-    const CompletionNotice notice = EvaluateCompletion(puzzle, l.S);
     o["evaluation"] = QJsonObject{
         {"level", im.SolvedLevel},
         {"message", notice.ShowMessage ? QJsonValue(QString::fromStdString(notice.Message))
                                        : QJsonValue(QJsonValue::Null)}};
 }
 
+// Puzzle texts may hold control characters; a terminal must not obey them.
+QByteArray Printable(const QString& text) {
+    return QByteArray::fromStdString(EscapeControlChars(text.toStdString()));
+}
+
 void PrintHuman(const QJsonObject& o) {
     const auto line = [](const char* label, const QJsonValue& v) {
         QString text;
-        if (v.isString()) text = v.toString();
-        else if (v.isBool()) text = v.toBool() ? "ja" : "nein";
-        else if (v.isDouble()) text = QString::number(v.toInteger());
-        else if (v.isNull()) text = "-";
-        else text = QString::fromUtf8(QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact));
-        std::printf("%-18s %s\n", label, text.toUtf8().constData());
+        if (v.isString())
+            text = v.toString();
+        else if (v.isBool())
+            text = v.toBool() ? "ja" : "nein";
+        else if (v.isDouble())
+            text = QString::number(v.toInteger());
+        else if (v.isNull())
+            text = "-";
+        else
+            text = QString::fromUtf8(QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact));
+        // Padded by characters, not bytes: labels hold umlauts.
+        const QString padded = QString::fromUtf8(label).leftJustified(18);
+        std::printf("%s %s\n", padded.toUtf8().constData(), Printable(text).constData());
     };
     line("Ergebnis:", o["result"]);
     if (o.contains("message")) {
@@ -169,17 +195,19 @@ void PrintHuman(const QJsonObject& o) {
     line("Bildflags:", o["imageFlags"]);
     line("Bild:", o["picture"]);
     line("Stand:", o["solvedLevel"]);
-    line("Auswertung:", o["evaluation"].toObject()["level"]);
+    line("Bestzeit:", o["bestSeconds"]);
+    line("Uhr läuft:", o["clockRunning"]);
+    line("Auswertung:", o["evaluation"].toObject()["message"]);
     std::printf("Lösung:\n");
     for (const QJsonValue& row : o["solutionLetters"].toArray())
-        std::printf("  %s\n", row.toString().toUtf8().constData());
+        std::printf("  %s\n", Printable(row.toString()).constData());
     std::printf("Begriffe:\n");
     for (const QJsonValue& w : o["words"].toArray()) {
         const QJsonObject wo = w.toObject();
-        std::printf("  %3d %-6s %-16s %s\n", wo["number"].toInt(),
+        std::printf("  %3d %-6s %s %s\n", wo["number"].toInt(),
                     wo["direction"].toString() == "across" ? "waag." : "senk.",
-                    wo["text"].toString().toUtf8().constData(),
-                    wo["clue"].toString().toUtf8().constData());
+                    Printable(wo["text"].toString().leftJustified(16)).constData(),
+                    Printable(wo["clue"].toString()).constData());
     }
 }
 } // namespace
@@ -188,21 +216,27 @@ int InfoCommand(const Args& args) {
     bool json = false;
     std::string path;
     for (const std::string& a : args) {
-        if (a == "--json") json = true;
-        else if (path.empty()) path = a;
+        if (a == "--json")
+            json = true;
+        else if (path.empty())
+            path = a;
         else {
-            std::fprintf(stderr, "info: one file only\n");
+            std::fprintf(stderr, "info: bitte nur eine Datei angeben\n");
             return 2;
         }
     }
     if (path.empty()) {
-        std::fprintf(stderr, "usage: zoruvidedid-tool info [--json] FILE\n");
+        std::fprintf(stderr, "Aufruf: zoruvidedid-tool info [--json] DATEI\n");
         return 2;
     }
     Loaded l = LoadInput(path);
+    const bool loaded = l.Result == LoadResult::Loaded;
+    const CompletionNotice notice = loaded ? Judge(l) : CompletionNotice{};
     QJsonObject o = Json(l, path);
-    if (l.Result == LoadResult::Loaded) AddJudgement(o, l);
-    if (json) std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
-    else PrintHuman(o);
+    if (loaded) AddJudgement(o, l, notice);
+    if (json)
+        std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    else
+        PrintHuman(o);
     return l.Result == LoadResult::Loaded ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #include "Container.h"
 #include "Loading.h"
 
+#include <exception>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -20,6 +22,12 @@ LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     l.S.System = system;
     SetDefaultSettings(l.S, l.P->Image);
     char header[HeaderSize];
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        l.Result = LoadResult::ReadError;
+        l.Error = "\"" + path + "\" ist ein Verzeichnis, keine Datei.";
+        return l;
+    }
     try {
         if (!HeaderAt(path, 0, header) && HeaderAt(path, ModuleOffset, header)) {
             l.Module = true;
@@ -33,6 +41,10 @@ LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     } catch (const LoadError& e) {
         l.Result = LoadResult::ReadError;
         l.Error = e.what();
+    } catch (const std::exception&) {
+        // The library's own texts are English and say little; ours names the file.
+        l.Result = LoadResult::ReadError;
+        l.Error = LoadFailureMessage(LoadResult::ReadError, path);
     }
     return l;
 }

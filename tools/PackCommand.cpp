@@ -5,12 +5,15 @@
 #include "Container.h"
 #include "ContainerWriter.h"
 #include "FileUtil.h"
+#include "Loading.h"
 #include "Picture.h"
+#include "SettingsText.h"
 
 #include <QImage>
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
 
 namespace {
@@ -18,6 +21,13 @@ int Fail(const std::string& message) {
     std::fprintf(stderr, "pack: %s\n", message.c_str());
     return 1;
 }
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+// Largest puzzle file: header, image, kind byte and the largest picture.
+constexpr std::size_t PuzzleFileLimit = HeaderSize + sizeof(PuzzleImage) + 1 + ReadLimit::Picture;
 } // namespace
 
 int PackCommand(const Args& args) {
@@ -25,71 +35,78 @@ int PackCommand(const Args& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "-o" && hasValue) out = args[++i];
-        else if (a == "--settings" && hasValue) settingsFile = args[++i];
-        else if (a == "--picture" && hasValue) pictureFile = args[++i];
-        else if (player.empty()) player = a;
-        else if (puzzleFile.empty()) puzzleFile = a;
-        else return Fail("unexpected argument " + a);
+        if (a == "-o" && hasValue)
+            out = args[++i];
+        else if (a == "--settings" && hasValue)
+            settingsFile = args[++i];
+        else if (a == "--picture" && hasValue)
+            pictureFile = args[++i];
+        else if (player.empty())
+            player = a;
+        else if (puzzleFile.empty())
+            puzzleFile = a;
+        else
+            return Fail("unerwartetes Argument " + Quoted(a));
     }
     if (player.empty() || puzzleFile.empty() || out.empty()) {
-        std::fprintf(stderr, "usage: zoruvidedid-tool pack PLAYER PUZZLEFILE [--settings INI] "
-                             "[--picture FILE] -o OUT\n");
+        std::fprintf(stderr, "Aufruf: zoruvidedid-tool pack PROGRAMM RAETSELDATEI "
+                             "[--settings INI] [--picture BILD] -o AUSGABE\n");
         return 2;
     }
-    auto playerBytes = ReadWholeFile(player);
-    if (!playerBytes) return Fail("cannot read player " + player);
-    if (static_cast<std::int64_t>(playerBytes->size()) >= ModuleOffset)
-        return Fail("player " + player + " has " + std::to_string(playerBytes->size()) +
-                    " bytes; it must end before byte " + std::to_string(ModuleOffset));
+    const auto limit = static_cast<std::size_t>(ModuleOffset) - 1;
+    FileRead playerBytes = ReadInputFile(player, limit);
+    if (playerBytes.TooLarge)
+        return Fail("das Programm " + Quoted(player) + " ist zu groß; es muss vor Byte " +
+                    std::to_string(ModuleOffset) + " enden");
+    if (!playerBytes.ok()) return Fail(playerBytes.Error);
 
+    const FileRead fileBytes = ReadInputFile(puzzleFile, PuzzleFileLimit);
+    if (!fileBytes.ok()) return Fail(fileBytes.Error);
     // The puzzle file must load as the player would load it.
     auto puzzle = std::make_unique<Puzzle>();
     QImage decoded;
     std::uint8_t result = 0;
     try {
         result = LoadPuzzleFile(*puzzle, decoded, puzzleFile);
-    } catch (const LoadError& e) {
+    } catch (const std::exception& e) {
         return Fail(e.what());
     }
-    if (result != LoadResult::Loaded)
-        return Fail("puzzle file " + puzzleFile + " does not load (result " +
-                    std::to_string(result) + ")");
-    auto fileBytes = ReadWholeFile(puzzleFile);
-    if (!fileBytes) return Fail("cannot read " + puzzleFile);
+    if (result != LoadResult::Loaded) return Fail(LoadFailureMessage(result, puzzleFile));
     const PuzzleImage& image = puzzle->Image;
 
     std::string settings;
     if (!settingsFile.empty()) {
-        auto text = ReadWholeFile(settingsFile);
-        if (!text) return Fail("cannot read settings " + settingsFile);
-        settings = WithCrLf(*text);
+        const FileRead text = ReadInputFile(settingsFile, ReadLimit::SettingsText);
+        if (!text.ok()) return Fail(text.Error);
+        std::string error;
+        if (!SettingsBlockFromUtf8(text.Bytes, settings, error))
+            return Fail(Quoted(settingsFile) + ": " + error);
     }
 
     std::optional<StoredPicture> picture;
     if (!pictureFile.empty()) {
-        auto data = ReadWholeFile(pictureFile);
-        if (!data) return Fail("cannot read picture " + pictureFile);
-        picture = StoredPicture{PictureKindOf(*data), *data};
+        const FileRead data = ReadInputFile(pictureFile, ReadLimit::Picture);
+        if (!data.ok()) return Fail(data.Error);
+        picture = StoredPicture{PictureKindOf(data.Bytes), data.Bytes};
     } else {
         const std::size_t behind = HeaderSize + sizeof(PuzzleImage);
-        if (fileBytes->size() > behind + 1) {
-            picture = StoredPicture{static_cast<unsigned char>((*fileBytes)[behind]),
-                                    fileBytes->substr(behind + 1)};
+        if (fileBytes.Bytes.size() > behind + 1) {
+            picture = StoredPicture{static_cast<unsigned char>(fileBytes.Bytes[behind]),
+                                    fileBytes.Bytes.substr(behind + 1)};
         }
     }
     // In a module the generator's version inside the image decides.
     if (PictureFollows(image.CreatorVersion.view(), image)) {
-        if (!picture) return Fail("the puzzle asks for a picture; give one with --picture");
+        if (!picture) return Fail("das Rätsel verlangt ein Bild; bitte mit --picture angeben");
         QImage check;
         if (!DecodePicture(picture->Kind, picture->Data, check))
-            return Fail("the picture cannot be decoded");
+            return Fail("das Bild ist keine lesbare JPEG- oder BMP-Datei");
     } else if (picture) {
-        std::fprintf(stderr, "pack: the puzzle shows no picture; the picture is left out\n");
+        std::fprintf(stderr, "pack: das Rätsel zeigt kein Bild; das Bild wird weggelassen\n");
         picture.reset();
     }
 
-    std::string bytes = std::move(*playerBytes);
+    std::string bytes = std::move(playerBytes.Bytes);
     bytes.resize(static_cast<std::size_t>(ModuleOffset), '\0');
     bytes += ModuleBytes(image, settings, picture);
     std::string error;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QPdfWriter>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,30 +23,61 @@ struct PrintOptions {
     PrintSettings Print; // the player's defaults until an option says otherwise
 };
 
-int Usage() {
-    std::fputs("Aufruf: zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages]\n"
-               "        [--legend-below] [--mode lines|grey|colour] [--stretch]\n"
-               "        [--cell-size MM] [--margins LR,TB] [--copies N]\n",
-               stderr);
-    return 2;
-}
+constexpr const char* UsageText =
+    "Aufruf: zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages]\n"
+    "        [--legend-below] [--mode lines|grey|colour] [--stretch] [--cell-size MM]\n"
+    "        [--margins LR,TB] [--copies N]\n";
 
 bool Number(const std::string& text, int min, int max, int& out) {
     char* end = nullptr;
+    errno = 0;
     const long n = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || n < min || n > max) return false;
+    if (text.empty() || *end != '\0' || errno != 0 || n < min || n > max) return false;
     out = static_cast<int>(n);
     return true;
 }
 
-bool ParseArgs(const Args& args, PrintOptions& o) {
+// Empty when the arguments are complete, else what is wrong with them.
+std::string ParseArgs(const Args& args, PrintOptions& o) {
     PrintSettings& ps = o.Print;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        int n = 0;
-        if (a == "-o" && hasValue) {
-            o.Output = args[++i];
+        if (a == "-o" || a == "--mode" || a == "--cell-size" || a == "--margins" ||
+            a == "--copies") {
+            if (i + 1 >= args.size()) return a + " braucht einen Wert";
+            const std::string& v = args[++i];
+            int n = 0;
+            if (a == "-o") {
+                o.Output = v;
+            } else if (a == "--mode") {
+                if (v == "lines")
+                    ps.ColourMode = 0;
+                else if (v == "grey")
+                    ps.ColourMode = 1;
+                else if (v == "colour")
+                    ps.ColourMode = 2;
+                else
+                    return "--mode verlangt lines, grey oder colour, nicht \"" + v + "\"";
+            } else if (a == "--cell-size") {
+                // The range of the print dialog's cell size.
+                if (!Number(v, 2, 50, n))
+                    return "--cell-size verlangt eine ganze Zahl von 2 bis 50, nicht \"" + v + "\"";
+                ps.GridCellSize = n * 10;
+            } else if (a == "--margins") {
+                const std::size_t comma = v.find(',');
+                int lr = 0, tb = 0;
+                if (comma == std::string::npos || !Number(v.substr(0, comma), 10, 50, lr) ||
+                    !Number(v.substr(comma + 1), 10, 50, tb))
+                    return "--margins verlangt zwei ganze Zahlen von 10 bis 50 wie 20,20, nicht "
+                           "\"" +
+                           v + "\"";
+                ps.MarginLeftRight = lr * 10;
+                ps.MarginTopBottom = tb * 10;
+            } else {
+                if (!Number(v, 1, 100, n))
+                    return "--copies verlangt eine ganze Zahl von 1 bis 100, nicht \"" + v + "\"";
+                ps.Copies = n;
+            }
         } else if (a == "--portrait") {
             ps.Portrait = true;
         } else if (a == "--two-pages") {
@@ -54,45 +86,24 @@ bool ParseArgs(const Args& args, PrintOptions& o) {
             ps.LegendRight = false;
         } else if (a == "--stretch") {
             ps.StretchToPage = true;
-        } else if (a == "--mode" && hasValue) {
-            const std::string& m = args[++i];
-            if (m == "lines")
-                ps.ColourMode = 0;
-            else if (m == "grey")
-                ps.ColourMode = 1;
-            else if (m == "colour")
-                ps.ColourMode = 2;
-            else
-                return false;
-        } else if (a == "--cell-size" && hasValue) {
-            // The range of the print dialog's cell size.
-            if (!Number(args[++i], 2, 50, n)) return false;
-            ps.GridCellSize = n * 10;
-        } else if (a == "--margins" && hasValue) {
-            const std::string& m = args[++i];
-            const std::size_t comma = m.find(',');
-            int lr = 0, tb = 0;
-            if (comma == std::string::npos || !Number(m.substr(0, comma), 10, 50, lr) ||
-                !Number(m.substr(comma + 1), 10, 50, tb))
-                return false;
-            ps.MarginLeftRight = lr * 10;
-            ps.MarginTopBottom = tb * 10;
-        } else if (a == "--copies" && hasValue) {
-            if (!Number(args[++i], 1, 100, n)) return false;
-            ps.Copies = n;
         } else if (o.Input.empty() && !a.empty() && a[0] != '-') {
             o.Input = a;
         } else {
-            return false;
+            return "unbekannte Angabe \"" + a + "\"";
         }
     }
-    return !o.Input.empty() && !o.Output.empty();
+    if (o.Input.empty()) return "die Rätseldatei fehlt";
+    if (o.Output.empty()) return "die Ausgabedatei (-o) fehlt";
+    return {};
 }
 } // namespace
 
 int PrintCommand(const Args& args) {
     PrintOptions o;
-    if (!ParseArgs(args, o)) return Usage();
+    if (const std::string wrong = ParseArgs(args, o); !wrong.empty()) {
+        std::fprintf(stderr, "print: %s\n%s", wrong.c_str(), UsageText);
+        return 2;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "zoruvidedid-tool";
@@ -124,7 +135,8 @@ int PrintCommand(const Args& args) {
     }
     if (!ok) {
         QFile::remove(output);
-        std::fprintf(stderr, "print: %s kann nicht geschrieben werden\n", o.Output.c_str());
+        std::fprintf(stderr, "print: Die Datei \"%s\" kann nicht geschrieben werden.\n",
+                     o.Output.c_str());
         return 1;
     }
     return 0;

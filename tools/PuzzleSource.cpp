@@ -120,6 +120,24 @@ std::optional<std::pair<std::string, std::string_view>> Header(std::string_view 
     return std::pair{std::string(key), Trim(line.substr(colon + 1))};
 }
 
+// The key of a line that has the form "key: value" but names no key of ours:
+// one word before the colon, starting with a letter.
+std::optional<std::string_view> UnknownKey(std::string_view line) {
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const std::string_view key = Trim(line.substr(0, colon));
+    if (key.empty() || IsKey(key)) return std::nullopt;
+    const auto letter = [](unsigned char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80;
+    };
+    if (!letter(static_cast<unsigned char>(key.front()))) return std::nullopt;
+    for (const char ch : key) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (!letter(c) && !(c >= '0' && c <= '9') && c != '-' && c != '_') return std::nullopt;
+    }
+    return key;
+}
+
 class Parser {
 public:
     PuzzleSource run(std::string_view text) {
@@ -132,12 +150,14 @@ public:
             line(++n, text.substr(pos, end - pos));
             pos = end + 1;
         }
-        if (!Seen.count("kind")) fail(0, "no kind given (kind: ...)");
-        if (Out.Layout.Grid.empty()) fail(0, "no grid given (grid: followed by its rows)");
+        if (!Seen.count("kind")) fail(0, "keine Rätselart angegeben (kind: ...)");
+        if (Out.Layout.Grid.empty())
+            fail(0, "kein Gitter angegeben (grid: und darunter seine Reihen)");
         if (!Out.PicturePath.empty() && !Out.Layout.Picture)
-            fail(Out.Layout.Lines.Picture, "the picture needs picture-area: LEFT,TOP RIGHT,BOTTOM");
+            fail(Out.Layout.Lines.Picture,
+                 "das Bild braucht picture-area: LINKS,OBEN RECHTS,UNTEN");
         if (Out.PicturePath.empty() && Out.Layout.Picture)
-            fail(Seen["picture-area"], "picture-area without picture");
+            fail(Seen["picture-area"], "picture-area ohne picture");
         return std::move(Out);
     }
 
@@ -152,7 +172,7 @@ private:
     std::string cp1252(int line, std::string_view utf8) {
         std::string out = Utf8ToCp1252(utf8);
         if (Cp1252ToUtf8(out) != utf8)
-            fail(line, "the text holds characters that a puzzle cannot store");
+            fail(line, "der Text enthält Zeichen, die ein Rätsel nicht speichern kann");
         return out;
     }
 
@@ -174,7 +194,9 @@ private:
         const std::string_view t = Trim(raw);
         const bool comment = !t.empty() && t.front() == ';';
         const auto header = Header(t);
-        if (GridLayer* grid = layer(); grid && !header) {
+        // In the clue list "WORD: clue" has the same form as a key line.
+        const auto unknownKey = header || Current == Block::Clues ? std::nullopt : UnknownKey(t);
+        if (GridLayer* grid = layer(); grid && !header && !unknownKey) {
             if (t.empty()) {
                 Current = Block::None; // a blank line ends the rows
                 return;
@@ -192,17 +214,26 @@ private:
             clue(n, t);
             return;
         }
+        if (unknownKey) {
+            Current = Block::None;
+            std::string text = "unbekannter Schlüssel " + Quoted(*unknownKey);
+            if (IsKey(Lower(*unknownKey))) text += " (Schlüssel werden klein geschrieben)";
+            fail(n, text);
+            return;
+        }
         if (!header) {
-            fail(n, "expected \"key: value\", found " + Quoted(t));
+            fail(n, "erwartet \"Schlüssel: Wert\", gefunden " + Quoted(t));
             return;
         }
         const auto& [key, value] = *header;
         if (auto [it, fresh] = Seen.emplace(key, n); !fresh) {
-            fail(n, key + " given twice (first on line " + std::to_string(it->second) + ")");
+            fail(n, key + " ist doppelt angegeben (zuerst in Zeile " + std::to_string(it->second) +
+                        ")");
             return;
         }
         if (auto b = BlockKeys.find(key); b != BlockKeys.end()) {
-            if (!value.empty()) fail(n, key + ": starts a block; its lines follow below");
+            if (!value.empty())
+                fail(n, key + ": beginnt einen Block; seine Zeilen folgen darunter");
             Current = b->second;
             return;
         }
@@ -234,7 +265,7 @@ private:
         const std::string v = NameKey(value);
         if (v == "yes" || v == "ja" || v == "1" || v == "true" || v == "on") return true;
         if (v == "no" || v == "nein" || v == "0" || v == "false" || v == "off") return false;
-        fail(n, "expected yes or no, found " + Quoted(value));
+        fail(n, "erwartet ja oder nein, gefunden " + Quoted(value));
         return false;
     }
 
@@ -243,7 +274,7 @@ private:
         if (key == "kind") {
             L.Lines.Kind = n;
             L.Kind = KindFromName(value);
-            if (L.Kind < 0) fail(n, "unknown puzzle kind " + Quoted(value));
+            if (L.Kind < 0) fail(n, "unbekannte Rätselart " + Quoted(value));
         } else if (key == "title") {
             L.Lines.Title = n;
             L.Title = cp1252(n, value);
@@ -269,7 +300,7 @@ private:
             else if (auto num = Number(value))
                 L.Difficulty = static_cast<int>(*num);
             else
-                fail(n, "unknown difficulty " + Quoted(value));
+                fail(n, "unbekannter Schwierigkeitsgrad " + Quoted(value));
         } else if (key == "aids") {
             aids(n, value);
         } else if (key == "language") {
@@ -283,7 +314,7 @@ private:
             else if (auto num = Number(value); num && *num >= 0 && *num <= 4)
                 L.Language = static_cast<int>(*num);
             else
-                fail(n, "unknown language " + Quoted(value));
+                fail(n, "unbekannte Sprache " + Quoted(value));
         } else if (key == "solution") {
             L.Lines.SolutionWord = n;
             L.SolutionWord = cp1252(n, value);
@@ -295,18 +326,19 @@ private:
             for (std::string_view token : Tokens(value, " \t")) {
                 auto cell = CellRef(token);
                 if (!cell)
-                    fail(n, Quoted(token) + " is no cell (column,row)");
+                    fail(n, Quoted(token) + " ist kein Feld (Spalte,Reihe)");
                 else
                     L.SolutionCells.push_back(*cell);
             }
         } else if (key == "show-positions") {
             L.ShowSolutionPositions = yesNo(n, value);
         } else if (key == "reverse-drop") {
+            L.Lines.ReverseDrop = n;
             L.ReverseDropAllowed = yesNo(n, value);
         } else if (key == "picture") {
             L.Lines.Picture = n;
             Out.PicturePath = std::string(value);
-            if (value.empty()) fail(n, "picture: names no file");
+            if (value.empty()) fail(n, "picture: nennt keine Datei");
         } else if (key == "picture-area") {
             const auto tokens = Tokens(value, " \t");
             std::optional<std::pair<int, int>> a, b;
@@ -315,7 +347,7 @@ private:
                 b = CellRef(tokens[1]);
             }
             if (!a || !b)
-                fail(n, "picture-area needs two cells: LEFT,TOP RIGHT,BOTTOM");
+                fail(n, "picture-area braucht zwei Felder: LINKS,OBEN RECHTS,UNTEN");
             else
                 L.Picture = PictureCells{a->first, a->second, b->first, b->second};
         } else if (key == "picture-fit") {
@@ -329,14 +361,15 @@ private:
             else if (v == "stretch")
                 L.PictureFitFlags = PictureFit::Stretch;
             else
-                fail(n, "picture-fit is none, width, height or stretch");
+                fail(n, "picture-fit ist none, width, height oder stretch");
         } else if (key == "code") {
             L.Lines.Code = n;
             L.CodeLetters = cp1252(n, value);
         } else if (key == "best-seconds") {
+            L.Lines.BestSeconds = n;
             const auto v = Number(value);
             if (!v || *v < 0 || *v > 65535)
-                fail(n, "best-seconds must be 0 to 65535");
+                fail(n, "best-seconds muss zwischen 0 und 65535 liegen");
             else
                 L.BestSeconds = static_cast<std::uint16_t>(*v);
         }
@@ -359,8 +392,8 @@ private:
             else if (auto num = Number(token); num && *num >= 0 && *num <= 255)
                 bits |= static_cast<int>(*num);
             else
-                fail(n, "unknown aid " + Quoted(token) +
-                            " (wrong, letter, solution, edit, none or a number)");
+                fail(n, "unbekannte Hilfe " + Quoted(token) +
+                            " (wrong, letter, solution, edit, none oder eine Zahl)");
         }
         Out.Layout.AllowedAids = static_cast<std::uint8_t>(bits);
     }

@@ -1,4 +1,4 @@
-// render: the board's grid as the player shows it right after loading, as PNG.
+// render: the board's grid as the player shows it right after loading, as PNG, JPEG or BMP.
 #include "Commands.h"
 
 #include "CellPainter.h"
@@ -12,9 +12,11 @@
 #include "SystemPalette.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,30 +28,49 @@ struct RenderOptions {
     int Scale = 1;
 };
 
-int Usage() {
-    std::fputs("usage: zoruvidedid-tool render FILE -o OUT.png [--solution] [--scale N]\n", stderr);
-    return 2;
-}
+constexpr const char* UsageText =
+    "Aufruf: zoruvidedid-tool render DATEI -o AUSGABE.png|.jpg|.bmp [--solution] [--scale N]\n";
 
-bool ParseArgs(const Args& args, RenderOptions& o) {
+// Empty when the arguments are complete, else what is wrong with them.
+std::string ParseArgs(const Args& args, RenderOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "-o" && i + 1 < args.size()) {
-            o.Output = args[++i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "-o" || a == "--scale") {
+            if (!hasValue) return a + " braucht einen Wert";
+            const std::string& value = args[++i];
+            if (a == "-o") {
+                o.Output = value;
+                continue;
+            }
+            char* end = nullptr;
+            errno = 0;
+            const long n = std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || errno != 0 || n < 1 || n > 8)
+                return "--scale verlangt eine ganze Zahl von 1 bis 8, nicht \"" + value + "\"";
+            o.Scale = static_cast<int>(n);
         } else if (a == "--solution") {
             o.Solution = true;
-        } else if (a == "--scale" && i + 1 < args.size()) {
-            char* end = nullptr;
-            const long n = std::strtol(args[++i].c_str(), &end, 10);
-            if (*end != '\0' || n < 1 || n > 8) return false;
-            o.Scale = static_cast<int>(n);
-        } else if (o.Input.empty() && !a.empty() && a[0] != '-') {
+        } else if (!a.empty() && a[0] == '-') {
+            return "unbekannte Option \"" + a + "\"";
+        } else if (o.Input.empty()) {
             o.Input = a;
         } else {
-            return false;
+            return "unerwartetes Argument \"" + a + "\"";
         }
     }
-    return !o.Input.empty() && !o.Output.empty();
+    if (o.Input.empty()) return "keine Rätseldatei angegeben";
+    if (o.Output.empty()) return "keine Ausgabedatei angegeben (-o)";
+    return {};
+}
+
+// The image format the output's extension names; empty for one we do not write.
+const char* FormatOf(const std::string& path) {
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    if (suffix == "png") return "PNG";
+    if (suffix == "jpg" || suffix == "jpeg") return "JPEG";
+    if (suffix == "bmp") return "BMP";
+    return nullptr;
 }
 
 // The grid as the board paints it: same layout, same painter, no input position.
@@ -102,7 +123,18 @@ QImage RenderGrid(LoadedInput& l, const RenderOptions& o) {
 
 int RenderCommand(const Args& args) {
     RenderOptions o;
-    if (!ParseArgs(args, o)) return Usage();
+    if (const std::string wrong = ParseArgs(args, o); !wrong.empty()) {
+        std::fprintf(stderr, "render: %s\n%s", wrong.c_str(), UsageText);
+        return 2;
+    }
+    const char* format = FormatOf(o.Output);
+    if (!format) {
+        std::fprintf(stderr,
+                     "render: \"%s\": geschrieben werden nur PNG (.png), JPEG (.jpg, .jpeg) "
+                     "und BMP (.bmp)\n",
+                     o.Output.c_str());
+        return 2;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "zoruvidedid-tool";
@@ -118,8 +150,9 @@ int RenderCommand(const Args& args) {
         return 1;
     }
     const QImage image = RenderGrid(l, o);
-    if (!image.save(QString::fromStdString(o.Output), "PNG")) {
-        std::fprintf(stderr, "render: cannot write %s\n", o.Output.c_str());
+    if (!image.save(QString::fromStdString(o.Output), format)) {
+        std::fprintf(stderr, "render: Die Datei \"%s\" kann nicht geschrieben werden.\n",
+                     o.Output.c_str());
         return 1;
     }
     return 0;

@@ -1,31 +1,26 @@
 // zoruvidedid-tool: the command-line companion of the player.
 #include "Commands.h"
 
-
 #include <cstdio>
-#include <cstring>
+#include <exception>
+#include <new>
 
 namespace {
 void Usage() {
-    std::fputs("usage:\n"
-               "  zoruvidedid-tool info [--json] FILE\n"
-               "  zoruvidedid-tool pack PLAYER PUZZLEFILE [--settings INI] [--picture FILE] -o OUT\n"
-               "  zoruvidedid-tool compile SOURCE -o OUT\n"
-               "  zoruvidedid-tool render FILE -o OUT.png [--solution] [--scale N]\n"
-               "  zoruvidedid-tool print FILE -o OUT.pdf [--portrait] [--two-pages] [--legend-below]\n"
-               "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB]\n"
-               "      [--copies N]\n",
+    std::fputs("Aufruf:\n"
+               "  zoruvidedid-tool info [--json] DATEI\n"
+               "  zoruvidedid-tool pack PROGRAMM RAETSELDATEI [--settings INI] [--picture BILD] "
+               "-o AUSGABE\n"
+               "  zoruvidedid-tool compile QUELLE -o AUSGABE\n"
+               "  zoruvidedid-tool render DATEI -o AUSGABE.png|.jpg|.bmp [--solution] [--scale N]\n"
+               "  zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages] "
+               "[--legend-below]\n"
+               "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB] "
+               "[--copies N]\n",
                stderr);
 }
-} // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        Usage();
-        return 2;
-    }
-    const std::string command = argv[1];
-    Args args(argv + 2, argv + argc);
+int Run(const std::string& command, const Args& args) {
     if (command == "info") return InfoCommand(args);
     if (command == "pack") return PackCommand(args);
     if (command == "compile") return CompileCommand(args);
@@ -35,7 +30,27 @@ int main(int argc, char** argv) {
         Usage();
         return 0;
     }
-    std::fprintf(stderr, "unknown command: %s\n", command.c_str());
+    std::fprintf(stderr, "unbekannter Befehl: %s\n", command.c_str());
     Usage();
     return 2;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        Usage();
+        return 2;
+    }
+    const std::string command = argv[1];
+    const Args args(argv + 2, argv + argc);
+    // The last safety net: the commands report their own errors by file, but
+    // nothing may end in an abort.
+    try {
+        return Run(command, args);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s: nicht genug Speicher\n", command.c_str());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: unerwarteter Fehler: %s\n", command.c_str(), e.what());
+    }
+    return 1;
 }

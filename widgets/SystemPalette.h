@@ -4,7 +4,10 @@
 #include "Settings.h"
 
 #include <QColor>
+#include <QPalette>
 
 Colour ToColour(const QColor& c);
 // Needs a QApplication: the widgets' palette is what the player shows.
 SystemColours SystemColoursFromPalette();
+// Every system colour index from the given palette.
+SystemColours SystemColoursFrom(const QPalette& palette);

@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <set>
 #include <sstream>
 
 namespace {
@@ -111,6 +112,67 @@ private slots:
                  std::string("Times New Roman"));
         // Only the low 32 bits of a number are kept.
         QCOMPARE(Loaded("[Raetsel_Layout]\nFeldgroesse=$100000028\n").Feldgroesse, 40);
+    }
+
+    void sizesAreHeldToASaneRange_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("font");
+        QTest::newRow("largest") << "2147483647" << 200 << 200;
+        QTest::newRow("smallest") << "-2147483648" << 8 << 4;
+        QTest::newRow("2^31 wraps") << "2147483648" << 8 << 4;
+        QTest::newRow("zero") << "0" << 8 << 4;
+        QTest::newRow("negative") << "-30" << 8 << 4;
+        QTest::newRow("hex wrap") << "$FFFFFFFF" << 8 << 4;
+        QTest::newRow("2^32 + 30") << "4294967326" << 30 << 30;
+        QTest::newRow("just below") << "7" << 8 << 7;
+        QTest::newRow("lowest font") << "4" << 8 << 4;
+        QTest::newRow("below font") << "3" << 8 << 4;
+        QTest::newRow("top") << "200" << 200 << 200;
+        QTest::newRow("above") << "201" << 200 << 200;
+    }
+
+    void sizesAreHeldToASaneRange() {
+        QFETCH(QString, value);
+        QFETCH(int, cell);
+        QFETCH(int, font);
+        const std::string v = value.toStdString();
+        const Settings s = Loaded("[Raetsel_Layout]\nSchriftgroesse=" + v + "\nZahlengroesse=" + v +
+                                  "\nFeldgroesse=" + v + "\n");
+        QCOMPARE(s.Feldgroesse, cell);
+        QCOMPARE(s.Schriftgroesse, font);
+        QCOMPARE(s.Zahlengroesse, font);
+    }
+
+    void everySystemColourResolves() {
+        // Each system colour its own value: an index read from the wrong slot,
+        // or from none, shows.
+        SystemColours sys;
+        for (const SystemColourSlot& slot : SystemColourSlots)
+            sys.*slot.Member = 0x010101u * static_cast<Colour>(slot.Index + 1);
+        std::set<int> seen;
+        for (const SystemColourSlot& slot : SystemColourSlots) {
+            const Colour own = 0x010101u * static_cast<Colour>(slot.Index + 1);
+            QCOMPARE(sys.Resolve(0x80000000u | static_cast<Colour>(slot.Index)), own);
+            seen.insert(slot.Index);
+        }
+        QCOMPARE(int(seen.size()), 30);
+        QVERIFY(!seen.count(25));
+        QCOMPARE(*seen.rbegin(), 30);
+        // The button family, as the settings name it.
+        sys.ButtonShadow = 0x808080;
+        sys.ButtonHighlight = 0xFFFFFF;
+        QCOMPARE(BlendColours(0x80000010, 0, sys), Colour(0x404040));
+        QCOMPARE(BlendColours(0x80000014, 0x80000010, sys), Colour(0xBFBFBF));
+        // Without a colour of its own an index takes the text colour, never black on black.
+        sys.WindowText = 0x123456;
+        QCOMPARE(sys.Resolve(0x80000019), Colour(0x123456));
+        QCOMPARE(sys.Resolve(0x800000FF), Colour(0x123456));
+        // The defaults give the button family the usual light-scheme greys.
+        const SystemColours plain;
+        QVERIFY(plain.Resolve(0x80000010) != 0); // button shadow
+        QVERIFY(plain.Resolve(0x80000014) != 0); // button highlight
+        QVERIFY(plain.Resolve(0x80000016) != 0); // light
     }
 
     void blendedColours() {

@@ -111,6 +111,7 @@ class CompileTest : public QObject {
 private slots:
     void faultsNameTheLine_data();
     void faultsNameTheLine();
+    void repeatedWordIsOneFault();
     void crosswordNumberingAndWords();
     void reversedWordInWordGrid();
     void wordSearchHidesWordsAmongFillers();
@@ -134,41 +135,53 @@ void CompileTest::faultsNameTheLine_data() {
             .arg(kind);
     };
     QTest::newRow("unknown word") << head(0) + "IS: ist\nBAUM: Pflanze\n"
-                                  << "line 15: clue for unknown word BAUM";
+                                  << "Zeile 15: Frage zu einem unbekannten Wort BAUM";
     QTest::newRow("word without clue")
-        << head(0) << "line 5: the word IS (down, column 5, row 2) has no clue";
+        << head(0) << "Zeile 5: das Wort IS (senkrecht, Spalte 5, Reihe 2) hat keine Frage";
     QTest::newRow("second clue")
         << head(0) + "IS: ist\nHAUS: noch einmal\n"
-        << "line 15: second clue for the word HAUS (the first is on line 9)";
+        << "Zeile 15: zweite Frage zum Wort HAUS (die erste steht in Zeile 9)";
     QTest::newRow("solution letter")
         << head(1) + "IS: ist\nsolution: HUT\nsolution-cells: 1,1 3,1 3,3\n"
-        << "line 16: solution letter 3 is T but column 3, row 3 holds E";
+        << "Zeile 16: Lösungsbuchstabe 3 ist T, aber Spalte 3, Reihe 3 enthält E";
     QTest::newRow("solution on even kind") << head(0) + "IS: ist\nsolution: HUT\n"
-                                           << "line 15: kind 0 has no solution word";
+                                           << "Zeile 15: Art 0 hat kein Lösungswort";
     QTest::newRow("ragged row") << "kind: 4\ngrid:\nHAUS\nAB\n"
-                                << "line 4: row 2 of the grid has 2 cells, expected 4";
+                                << "Zeile 4: Reihe 2 des Blocks grid hat 2 Felder, erwartet 4";
     QTest::newRow("unknown kind") << "kind: Rätselkiste\ngrid:\nAB\n"
-                                  << "line 1: unknown puzzle kind";
+                                  << "Zeile 1: unbekannte Rätselart \"Rätselkiste\"";
     QTest::newRow("bad cell") << "kind: 0\ngrid:\nAB\nC*\n"
-                              << "line 4: column 2, row 2: '*' is no cell";
+                              << "Zeile 4: Spalte 2, Reihe 2: '*' ist kein Feld";
     QTest::newRow("twice across") << "kind: 4\ngrid:\nAB#AB\n"
-                                  << "line 3: the word AB stands twice across";
+                                  << "Zeile 3: das Wort AB steht zweimal waagerecht";
     QTest::newRow("duplicate key") << "kind: 0\ntitle: a\ntitle: b\n"
-                                   << "line 3: title given twice (first on line 2)";
+                                   << "Zeile 3: title ist doppelt angegeben (zuerst in Zeile 2)";
     QTest::newRow("not key value") << "kind: 0\nwhatever\n"
-                                   << "line 2: expected \"key: value\"";
+                                   << "Zeile 2: erwartet \"Schlüssel: Wert\"";
     QTest::newRow("missing picture")
         << "kind: 4\nversion: 7.46\npicture: none.jpg\npicture-area: 1,1 2,1\ngrid:\nAB\n"
-        << "line 3: cannot read the picture";
-    QTest::newRow("sudoku repeats") << "kind: 14\ngrid:\n1234\n3412\n2143\n4312\n"
-                                    << "line 6: the symbol 1 at column 3, row 4 repeats";
+        << "Zeile 3: Die Datei \"";
+    QTest::newRow("sudoku repeats")
+        << "kind: 14\ngrid:\n1234\n3412\n2143\n4312\n"
+        << "Zeile 6: das Zeichen 1 in Spalte 3, Reihe 4 wiederholt sich";
     QTest::newRow("sudoku open")
         << "kind: sudoku\ngrid:\n1234\n3412\n2143\n4321\ngivens:\n1...\n....\n....\n....\n"
-        << "line 8: the givens leave more than one solution";
+        << "Zeile 8: die Vorgaben lassen mehr als eine Lösung zu";
     QTest::newRow("word search miss") << "kind: kreuzwortpuzzle\ngrid:\nHAUS\nXYZQ\nclues:\nBAUM\n"
-                                      << "line 6: the word BAUM is not in the grid";
+                                      << "Zeile 6: das Wort BAUM steht nicht im Gitter";
+    QTest::newRow("unknown key") << "kind: 0\ntitel: T\ngrid:\nAB\n"
+                                 << "Zeile 2: unbekannter Schlüssel \"titel\"";
+    QTest::newRow("unknown key in grid") << "kind: 4\ngrid:\nAB\nsolutoin: AB\n"
+                                         << "Zeile 4: unbekannter Schlüssel \"solutoin\"";
+    QTest::newRow("best time untimed") << "kind: 4\nbest-seconds: 5\ngrid:\nAB\n\nclues:\nAB: weg\n"
+                                       << "Zeile 2: eine Bestzeit gibt es nur bei Art 15";
+    QTest::newRow("reverse drop elsewhere")
+        << "kind: 4\nreverse-drop: ja\ngrid:\nAB\n\nclues:\nAB: weg\n"
+        << "Zeile 2: reverse-drop gilt nur für die Arten 6 und 7";
+    QTest::newRow("blocks only") << "kind: 6\ngrid:\n##\n##\n"
+                                 << "Zeile 3: das Gitter enthält nur Blöcke";
     QTest::newRow("outside cp1252") << "kind: 0\ntitle: Rätsel ☃\ngrid:\nAB\n"
-                                    << "line 2: the text holds characters that a puzzle cannot";
+                                    << "Zeile 2: der Text enthält Zeichen, die ein Rätsel nicht";
 }
 
 void CompileTest::faultsNameTheLine() {
@@ -180,6 +193,17 @@ void CompileTest::faultsNameTheLine() {
     QCOMPARE(run.ExitCode, 1);
     const QString err = QString::fromUtf8(run.Err);
     QVERIFY2(err.contains(expected), qPrintable(err));
+}
+
+void CompileTest::repeatedWordIsOneFault() {
+    // The second AB gets no clue of its own, but that is the same fault.
+    const std::string path = WriteTemp("twice.txt", "kind: 0\ngrid:\nAB#AB\n\nclues:\nAB: x\n");
+    const ToolRun run = RunTool({"compile", QString::fromStdString(path), "-o",
+                                 QString::fromStdString(TempDir() + "/twice.puz")});
+    QCOMPARE(run.ExitCode, 1);
+    const QString err = QString::fromUtf8(run.Err).trimmed();
+    QCOMPARE(err.count('\n'), 0);
+    QVERIFY2(err.contains("Zeile 3: das Wort AB steht zweimal waagerecht"), qPrintable(err));
 }
 
 void CompileTest::crosswordNumberingAndWords() {
@@ -373,7 +397,7 @@ void CompileTest::solutionWordAndCodes() {
     auto q = NewPuzzle();
     const auto bad = BuildPuzzle(l, *q);
     QCOMPARE(int(bad.size()), 1);
-    QVERIFY(bad[0].Text.find("each letter A to Z once") != std::string::npos);
+    QVERIFY(bad[0].Text.find("jeden Buchstaben von A bis Z genau einmal") != std::string::npos);
     QCOMPARE(q->Image.SolutionWord.str(), std::string("@@@"));
 }
 
@@ -424,17 +448,18 @@ void CompileTest::pictureRules() {
 
     const ToolRun letters = compile("kind: 0\npicture: tiny.bmp\npicture-area: 1,1 3,1\n");
     QCOMPARE(letters.ExitCode, 1);
-    QVERIFY(letters.Err.contains("line 2: the picture area covers the letter at column 3, row 1"));
+    QVERIFY(letters.Err.contains(
+        "Zeile 2: der Bildbereich überdeckt den Buchstaben in Spalte 3, Reihe 1"));
     const ToolRun old =
         compile("kind: 0\nversion: 7.30\npicture: tiny.bmp\npicture-area: 1,1 2,2\n");
     QCOMPARE(old.ExitCode, 1);
-    QVERIFY(old.Err.contains("line 3: a picture needs version 7.40 or later"));
+    QVERIFY(old.Err.contains("Zeile 3: ein Bild braucht die Version 7.40 oder neuer"));
     const ToolRun garbage = [&] {
         WriteTemp("junk.jpg", "not a picture");
         return compile("kind: 0\npicture: junk.jpg\npicture-area: 1,1 2,2\n");
     }();
     QCOMPARE(garbage.ExitCode, 1);
-    QVERIFY(garbage.Err.contains("line 2: the picture"));
+    QVERIFY(garbage.Err.contains("Zeile 2: das Bild"));
 }
 
 void CompileTest::examplesCoverEveryKind() {

@@ -19,7 +19,10 @@ QJsonObject InfoJson(const std::string& path, int* exitCode = nullptr) {
 }
 
 std::unique_ptr<Puzzle> Crossword() {
-    auto p = GridPuzzle(1, {"H\xC4US", "A#\xDF" "E", "USER"});
+    auto p = GridPuzzle(1, {"H\xC4US",
+                            "A#\xDF"
+                            "E",
+                            "USER"});
     PuzzleImage& im = p->Image;
     im.cell(1, 1).CellNumber = 1;
     im.cell(1, 1).StartsAcrossWord = im.cell(1, 1).StartsDownWord = 1;
@@ -36,7 +39,8 @@ std::unique_ptr<Puzzle> Crossword() {
     im.Words[1].WordReversed = 1;
     im.Words[1].WordText.set("HAU");
     im.SolutionWord.set("\xC4");
-    im.PuzzleTitle.set("Gr\xFC\xDF" "e");
+    im.PuzzleTitle.set("Gr\xFC\xDF"
+                       "e");
     im.BestTimeHolder.set("M\xFCller");
     im.entry(1, 1).set("h");
     return p;
@@ -66,7 +70,8 @@ private slots:
         QVERIFY(o["picture"].isNull());
         QCOMPARE(o["clockRunning"].toBool(), true);
         QCOMPARE(o["solutionLetters"].toArray()[1].toString(), QString("A.ßE"));
-        QCOMPARE(o["enteredLetters"].toArray()[0].toString(), QString("h   "));
+        // Entries as the board holds them after opening: checked and upper case.
+        QCOMPARE(o["enteredLetters"].toArray()[0].toString(), QString("H   "));
         QCOMPARE(o["cellFlags"].toArray()[0].toArray()[1].toInt(), 6);
         QCOMPARE(o["cellFlags"].toArray()[1].toArray()[1].toInt(), 1);
         QCOMPARE(o["cellNumbers"].toArray()[1].toArray()[2].toInt(), -2);
@@ -132,12 +137,13 @@ private slots:
         // A file whose header has no version carries no picture, yet its image asks for one.
         const std::string puz = WriteTemp("bild.puz", PuzzleFileBytes(p->Image, ""));
         const std::string bmpPath = WriteTemp("bild.bmp", bmp.toStdString());
-        const std::string ini = WriteTemp("s.ini", "; NoTitle\n\n[Raetsel_Layout]\nFeldgroesse=41\n\n");
+        const std::string ini =
+            WriteTemp("s.ini", "; NoTitle\n\n[Raetsel_Layout]\nFeldgroesse=41\n\n");
         const std::string player = WriteTemp("player", std::string(5000, 'P'));
         const QString out = QString::fromStdString(TempDir() + "/packed");
         // The picture the puzzle asks for must be given.
-        ToolRun run = RunTool({"pack", QString::fromStdString(player), QString::fromStdString(puz),
-                               "-o", out});
+        ToolRun run = RunTool(
+            {"pack", QString::fromStdString(player), QString::fromStdString(puz), "-o", out});
         QCOMPARE(run.ExitCode, 1);
         run = RunTool({"pack", QString::fromStdString(player), QString::fromStdString(puz),
                        "--settings", QString::fromStdString(ini), "--picture",
@@ -171,18 +177,75 @@ private slots:
     void packRefusesAnOversizedPlayer() {
         auto p = Crossword();
         const std::string puz = WriteTemp("k.puz", PuzzleFileBytes(p->Image, "7.46"));
-        const std::string big = WriteTemp("big", std::string(static_cast<std::size_t>(ModuleOffset), 'B'));
-        const ToolRun run = RunTool({"pack", QString::fromStdString(big),
-                                     QString::fromStdString(puz), "-o",
-                                     QString::fromStdString(TempDir() + "/x")});
+        const std::string big =
+            WriteTemp("big", std::string(static_cast<std::size_t>(ModuleOffset), 'B'));
+        const ToolRun run =
+            RunTool({"pack", QString::fromStdString(big), QString::fromStdString(puz), "-o",
+                     QString::fromStdString(TempDir() + "/x")});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY(run.Err.contains("1360000"));
     }
 
+    void infoReportsTheStateAfterOpening() {
+        // A timed Sudoku entered completely and correctly, its clock still running:
+        // opening it stops the clock and keeps the better time.
+        auto p = SudokuOfSize(4, 15);
+        PuzzleImage& im = p->Image;
+        for (int c = 1; c <= 4; ++c)
+            for (int r = 1; r <= 4; ++r) im.entry(c, r).set(im.cell(c, r).SolutionLetter.view());
+        im.ClockRunning = 1;
+        im.ElapsedSeconds = 50;
+        im.BestSeconds = 90;
+        const std::string path = WriteTemp("zeit.puz", PuzzleFileBytes(im, "7.46"));
+        const QJsonObject o = InfoJson(path);
+        QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 3);
+        QCOMPARE(o["solvedLevel"].toInt(), 3);
+        QCOMPARE(o["clockRunning"].toBool(), false);
+        QCOMPARE(o["bestSeconds"].toInt(), 50);
+        QCOMPARE(o["elapsedSeconds"].toInt(), 50);
+    }
+
+    void plainInfoAlignsLabelsByCharacters() {
+        auto p = Crossword();
+        const ToolRun run = RunTool({"info", QString::fromStdString(WriteTemp(
+                                                 "a.puz", PuzzleFileBytes(p->Image, "7.46")))});
+        QCOMPARE(run.ExitCode, 0);
+        const QStringList lines = QString::fromUtf8(run.Out).split('\n');
+        int checked = 0;
+        for (const QString& line : lines) {
+            if (line.startsWith("Lösung:")) break; // the label lines end here
+            // Label, padding to 18 characters, one blank, the value (possibly empty).
+            QVERIFY2(line.size() >= 19 && line[18] == ' ' &&
+                         (line.size() == 19 || line[19] != ' ') &&
+                         line.left(18).trimmed().endsWith(':'),
+                     qPrintable(line));
+            ++checked;
+        }
+        QVERIFY(checked > 10);
+        QVERIFY(run.Out.contains("Behälter:"));
+        QVERIFY(run.Out.contains("Größe:"));
+    }
+
+    void terminalOutputEscapesControlCharacters() {
+        auto p = Crossword();
+        p->Image.PuzzleTitle.set("Neu\x1B[2J\nGel\xF6st\x81");
+        p->Image.Words[0].ClueText.set("Haus\rX");
+        const std::string path = WriteTemp("esc.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const ToolRun run = RunTool({"info", QString::fromStdString(path)});
+        QCOMPARE(run.ExitCode, 0);
+        QVERIFY(!run.Out.contains('\x1B'));
+        QVERIFY(!run.Out.contains('\r'));
+        QVERIFY(!run.Out.contains("\xC2\x81"));
+        QVERIFY2(run.Out.contains("Neu\\x1B[2J\\nGelöst\\u0081"), run.Out.constData());
+        QVERIFY(run.Out.contains("Haus\\rX"));
+        // JSON escapes by itself; its texts stay as stored.
+        QCOMPARE(InfoJson(path)["title"].toString(), QString("Neu\x1B[2J\nGelöst\u0081"));
+    }
+
     void humanReadableInfo() {
         auto p = Crossword();
-        const ToolRun run = RunTool(
-            {"info", QString::fromStdString(WriteTemp("h.puz", PuzzleFileBytes(p->Image, "7.46")))});
+        const ToolRun run = RunTool({"info", QString::fromStdString(WriteTemp(
+                                                 "h.puz", PuzzleFileBytes(p->Image, "7.46")))});
         QCOMPARE(run.ExitCode, 0);
         QVERIFY(run.Out.contains("Schwedenrätsel"));
         QVERIFY(run.Out.contains("HAEUS"));
