@@ -160,10 +160,11 @@ int PrintTitle(QPainter& painter, const PuzzleImage& image, int left, int top) {
     const QFont font = TitleFont();
     painter.setFont(font);
     painter.setPen(Qt::black);
+    const Qt::BGMode mode = painter.backgroundMode();
     painter.setBackgroundMode(Qt::TransparentMode);
     const QFontMetrics fm(font);
     painter.drawText(QPoint(left, top + fm.ascent()), PrintTitleText(image));
-    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackgroundMode(mode);
     painter.setBrush(Qt::SolidPattern);
     return fm.height();
 }

@@ -145,3 +145,7 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
     }
     return done;
 }
+
+TPrintMsgDlg* PuzzlePrinter::ProgressWindow() const {
+    return progress_.data();
+}

@@ -29,7 +29,7 @@ public:
     void SelectPrinter(int index);
     bool PdfChosen() const { return pdfChosen_; }
     bool Printing() const { return printing_; }
-    TPrintMsgDlg* ProgressWindow() const { return progress_; }
+    TPrintMsgDlg* ProgressWindow() const;
 
 private:
     // The file to print into, asked with a save dialog; empty when cancelled.

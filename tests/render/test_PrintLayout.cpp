@@ -79,7 +79,7 @@ struct RecordingParts : PrintParts {
     std::vector<Measure> Measures;
     std::vector<std::pair<QRect, bool>> Legends;
 
-    int PrintGrid(QPainter& p, const QRect& area) override {
+    int PrintGrid(QPainter&, const QRect& area) override {
         Grids.push_back(area);
         return Cell;
     }
