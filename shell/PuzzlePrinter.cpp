@@ -37,8 +37,7 @@ QString FileNameFor(const QString& title) {
 }
 } // namespace
 
-PuzzlePrinter::PuzzlePrinter(TRMMainForm& frame)
-    : frame_(frame), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+PuzzlePrinter::PuzzlePrinter(TRMMainForm& frame) : frame_(frame) {}
 
 PuzzlePrinter::~PuzzlePrinter() {
     if (progress_) progress_->close();
@@ -52,19 +51,22 @@ QStringList PuzzlePrinter::PrinterNames() {
 }
 
 void PuzzlePrinter::SelectPrinter(int index) {
-    if (index < 0 || index >= names_.size()) return;
+    if (!printer_ || index < 0 || index >= names_.size()) return;
     pdfChosen_ = names_[index] == PdfEntry && index == names_.size() - 1;
     if (pdfChosen_) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setPageLayout(
             PdfPageLayout(printer_->pageLayout().orientation() == QPageLayout::Portrait));
     } else {
+        // A file name left from a PDF print would send the job into that file.
+        printer_->setOutputFileName(QString());
         printer_->setOutputFormat(QPrinter::NativeFormat);
         printer_->setPrinterName(names_[index]);
     }
 }
 
 void PuzzlePrinter::SetupPrinter() {
+    if (!printer_) return;
     QPageSetupDialog dialog(printer_.get(), frame_.DialogParent());
     RunModal(dialog);
 }
@@ -98,6 +100,8 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
     TRaetselForm* board = frame_.Board();
     if (!board) return 0;
     PrintSettings& ps = frame_.Session().settings.Print;
+    // The printers are asked for only now: start-up stays free of the print system.
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     names_ = PrinterNames();
     {
         TPrintSettingsDlg dialog(frame_.Session().image().PuzzleKind, names_,

@@ -76,11 +76,13 @@ struct RecordingParts : PrintParts {
         bool Bold;
     };
     std::vector<QRect> Grids;
+    std::vector<Qt::BGMode> GridBackgrounds;
     std::vector<Measure> Measures;
     std::vector<std::pair<QRect, bool>> Legends;
 
-    int PrintGrid(QPainter&, const QRect& area) override {
+    int PrintGrid(QPainter& p, const QRect& area) override {
         Grids.push_back(area);
+        GridBackgrounds.push_back(p.backgroundMode());
         return Cell;
     }
     QSize MeasureLegend(QPainter& p, int cellUsed, bool tall) override {
@@ -153,6 +155,8 @@ private slots:
         QVERIFY(parts.Legends.empty());
         const int th = TitleHeight();
         QCOMPARE(parts.Grids, std::vector<QRect>{QRect(200, 200 + th + 30, 720, 720)});
+        // The title leaves the background mode alone: cell letters print transparent.
+        QCOMPARE(parts.GridBackgrounds[0], Qt::TransparentMode);
         // The title's ink starts at the margins, within the font's own leading.
         const QRect ink = pages.Ink(0, QRect(0, 0, 2970, 200 + th));
         QVERIFY2(ink.left() >= 198 && ink.left() < 220, qPrintable(QString::number(ink.left())));

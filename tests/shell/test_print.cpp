@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -117,13 +118,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         auto* margin = Child<RangeSpinBox>(dlg, "SpinLMargin");
         margin->setFocus();
-        margin->lineEdit()->selectAll();
+        margin->findChild<QLineEdit*>()->selectAll();
         QTest::keyClicks(margin, "75");
-        QCOMPARE(margin->lineEdit()->text(), QStringLiteral("75"));
+        QCOMPARE(margin->findChild<QLineEdit*>()->text(), QStringLiteral("75"));
         auto* copies = Child<RangeSpinBox>(dlg, "SENumCopies");
-        copies->lineEdit()->setText("drei");
+        copies->findChild<QLineEdit*>()->setText("drei");
         auto* font = Child<RangeSpinBox>(dlg, "SELegFontSize");
-        font->lineEdit()->setText("1");
+        font->findChild<QLineEdit*>()->setText("1");
         PrintSettings stored;
         dlg.Store(stored);
         QCOMPARE(stored.MarginLeftRight, 500);
