@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 QPixmap PrinterFrame(int frame) {
@@ -71,6 +72,9 @@ TPrintMsgDlg::TPrintMsgDlg(std::function<bool()> printing, QWidget* parent)
 }
 
 void TPrintMsgDlg::showEvent(QShowEvent* event) {
+    // Centred on the screen the window opens on.
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     timer_->start();
     QWidget::showEvent(event);
 }
