@@ -1,17 +1,14 @@
 #include "LoadInput.h"
 
 #include "Container.h"
+#include "FileRead.h"
 #include "Loading.h"
 
-#include <fstream>
-
 namespace {
-bool HeaderAt(const std::string& path, std::int64_t offset, char (&header)[HeaderSize]) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    in.seekg(offset);
-    in.read(header, HeaderSize);
-    return in.gcount() == HeaderSize && IsPuzzleHeader(header);
+bool HeaderAt(std::string_view bytes, std::int64_t offset, char (&header)[HeaderSize]) {
+    if (static_cast<std::int64_t>(bytes.size()) < offset + HeaderSize) return false;
+    bytes.copy(header, HeaderSize, static_cast<std::size_t>(offset));
+    return IsPuzzleHeader(header);
 }
 } // namespace
 
@@ -19,20 +16,40 @@ LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     LoadedInput l;
     l.S.System = system;
     SetDefaultSettings(l.S, l.P->Image);
-    char header[HeaderSize];
-    try {
-        if (!HeaderAt(path, 0, header) && HeaderAt(path, ModuleOffset, header)) {
-            l.Module = true;
-            l.HeaderVersion = HeaderVersionText(header);
-            l.Result = LoadModule(*l.P, l.S, l.Picture, path);
-        } else {
-            l.Result = LoadPuzzleFile(*l.P, l.Picture, path);
-            if (l.Result == LoadResult::Loaded) l.HeaderVersion = HeaderVersionText(header);
-            SetDefaultSettings(l.S, l.P->Image);
-        }
-    } catch (const LoadError& e) {
+    // Read once: a pipe cannot be asked twice for where the puzzle starts.
+    FileReadLimits limits;
+    limits.MaxBytes = ModuleOffset + MaxModuleBytes;
+    limits.KeepPrefix = true;
+    const FileReadResult read = ReadFileBounded(path, limits);
+    switch (read.Status) {
+    case FileReadStatus::Ok:
+    case FileReadStatus::TooLarge:
+        break;
+    case FileReadStatus::Missing:
+        l.Result = LoadResult::FileMissing;
+        return l;
+    case FileReadStatus::CannotOpen:
         l.Result = LoadResult::ReadError;
-        l.Error = e.what();
+        l.Error = FileReadMessage(read, path, limits);
+        return l;
+    default:
+        l.Result = LoadResult::ReadError;
+        return l;
+    }
+    const std::string_view bytes = read.Bytes;
+    const bool more = read.Status == FileReadStatus::TooLarge;
+    char header[HeaderSize];
+    if (!HeaderAt(bytes, 0, header) && HeaderAt(bytes, ModuleOffset, header)) {
+        l.Module = true;
+        l.HeaderVersion = HeaderVersionText(header);
+        l.Result = LoadModuleFromBytes(*l.P, l.S, l.Picture,
+                                       bytes.substr(static_cast<std::size_t>(ModuleOffset)), more);
+    } else {
+        const bool cut = more || static_cast<std::int64_t>(bytes.size()) > MaxPuzzleFileBytes;
+        l.Result = LoadPuzzleFileFromBytes(
+            *l.P, l.Picture, bytes.substr(0, static_cast<std::size_t>(MaxPuzzleFileBytes)), cut);
+        if (l.Result == LoadResult::Loaded) l.HeaderVersion = HeaderVersionText(header);
+        SetDefaultSettings(l.S, l.P->Image);
     }
     return l;
 }
