@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
 // After jpeglib.h, which it needs.
 #include <jerror.h>
@@ -22,6 +23,7 @@ bool WithinPixelBudget(std::int64_t width, std::int64_t height) {
 // instead. The error manager comes first: libjpeg hands it back as info->err.
 struct JpegControl {
     jpeg_error_mgr Manager;
+    jpeg_progress_mgr Progress;
     std::jmp_buf Jump;
 };
 
@@ -56,7 +58,8 @@ constexpr J_COLOR_SPACE Rgb32Layout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_
 bool DecodeJpegInto(jpeg_decompress_struct& info, JpegControl& control, std::string_view data,
                     QImage& image) {
     if (setjmp(control.Jump)) return false;
-    jpeg_create_decompress(&info);
+    jpeg_create_decompress(&info); // clears everything but the error manager
+    info.progress = &control.Progress;
     info.mem->max_memory_to_use = MaxJpegWorkBytes;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
@@ -150,9 +153,7 @@ bool DecodeJpeg(std::string_view data, QImage& target) {
     info.err = jpeg_std_error(&control.Manager);
     control.Manager.error_exit = OnJpegError;
     control.Manager.emit_message = OnJpegMessage;
-    jpeg_progress_mgr progress{};
-    progress.progress_monitor = OnJpegProgress;
-    info.progress = &progress;
+    control.Progress.progress_monitor = OnJpegProgress;
     QImage decoded;
     const bool ok = DecodeJpegInto(info, control, data, decoded);
     jpeg_destroy_decompress(&info);
@@ -166,8 +167,9 @@ bool DecodeBmp(std::string_view data, QImage& target) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
+    // Rows stored top down give a negative height.
     const QSize size = reader.size();
-    if (!size.isValid() || !WithinPixelBudget(size.width(), size.height())) return false;
+    if (!WithinPixelBudget(size.width(), std::abs(size.height()))) return false;
     QImage image;
     if (!reader.read(&image) || image.isNull()) return false;
     // In place where the layout allows: no second copy of a large picture.
