@@ -76,6 +76,20 @@ void ReadSettingsBlock(Reader& reader, Settings& settings, const PuzzleImage& im
     LoadSettings(settings, ini, image);
 }
 
+// The image in the state ResetPuzzleImage leaves, overwritten by as much of it
+// as the data holds. A whole image overwrites every byte the reset would
+// write, so only the check state is left to clear.
+bool ReadImage(Reader& reader, Puzzle& puzzle) {
+    if (reader.Remaining() < sizeof(PuzzleImage)) {
+        ResetPuzzleImage(puzzle);
+        reader.Read(&puzzle.Image, sizeof(PuzzleImage));
+        return false;
+    }
+    reader.Read(&puzzle.Image, sizeof(PuzzleImage));
+    puzzle.CheckState = CellCheckState{};
+    return true;
+}
+
 FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0) {
     FileReadLimits limits;
     limits.MaxBytes = maxBytes;
@@ -111,14 +125,19 @@ bool ImageWithinBounds(const PuzzleImage& image) {
 
 std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& picture,
                                  std::string_view module, bool cutShort) {
-    ResetPuzzleImage(puzzle);
     Reader reader(module, cutShort);
-    char header[HeaderSize];
-    if (!reader.Read(header, HeaderSize)) return LoadResult::ReadError;
-    if (!IsPuzzleHeader(header)) return LoadResult::NotAPuzzle;
+    char header[HeaderSize] = {};
+    const bool headerRead = reader.Read(header, HeaderSize);
+    if (headerRead && !IsPuzzleHeader(header)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::NotAPuzzle;
+    }
     std::uint32_t imageSize = 0;
-    if (!reader.ReadU32(imageSize)) return LoadResult::ReadError;
-    if (!reader.Read(&puzzle.Image, sizeof(PuzzleImage))) return LoadResult::ReadError;
+    if (!headerRead || !reader.ReadU32(imageSize)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::ReadError;
+    }
+    if (!ReadImage(reader, puzzle)) return LoadResult::ReadError;
     if (!ImageWithinBounds(puzzle.Image)) return LoadResult::ReadError;
     // A damaged settings block costs only the settings.
     ReadSettingsBlock(reader, settings, puzzle.Image);
@@ -130,13 +149,18 @@ std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& pic
 
 std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
                                      bool cutShort) {
-    ResetPuzzleImage(puzzle);
     Reader reader(file, cutShort);
-    char header[HeaderSize];
-    if (!reader.Read(header, HeaderSize)) return LoadResult::ReadError;
-    if (!IsPuzzleHeader(header)) return LoadResult::NotAPuzzle;
+    char header[HeaderSize] = {};
+    if (!reader.Read(header, HeaderSize)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::ReadError;
+    }
+    if (!IsPuzzleHeader(header)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::NotAPuzzle;
+    }
     const std::string version = HeaderVersionText(header);
-    if (!reader.Read(&puzzle.Image, sizeof(PuzzleImage))) return LoadResult::ReadError;
+    if (!ReadImage(reader, puzzle)) return LoadResult::ReadError;
     if (!ImageWithinBounds(puzzle.Image)) return LoadResult::ReadError;
     if (PictureFollows(version, puzzle.Image) && !ReadPicture(reader, picture))
         return LoadResult::ReadError;
@@ -145,24 +169,24 @@ std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::strin
 
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
                         const std::string& executablePath) {
-    ResetPuzzleImage(puzzle);
     // Read-only: other processes may go on reading and writing the file.
     const FileReadResult read =
         ReadFileBounded(executablePath, LoaderLimits(MaxModuleBytes, ModuleOffset));
-    if (read.Status != FileReadStatus::Ok && read.Status != FileReadStatus::TooLarge)
+    if (read.Status != FileReadStatus::Ok && read.Status != FileReadStatus::TooLarge) {
+        ResetPuzzleImage(puzzle);
         return LoadResult::ReadError;
+    }
     return LoadModuleFromBytes(puzzle, settings, picture, read.Bytes,
                                read.Status == FileReadStatus::TooLarge);
 }
 
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName) {
-    ResetPuzzleImage(puzzle);
     const FileReadResult read = ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes));
-    switch (read.Status) {
-    case FileReadStatus::Ok:
-    case FileReadStatus::TooLarge:
+    if (read.Status == FileReadStatus::Ok || read.Status == FileReadStatus::TooLarge)
         return LoadPuzzleFileFromBytes(puzzle, picture, read.Bytes,
                                        read.Status == FileReadStatus::TooLarge);
+    ResetPuzzleImage(puzzle);
+    switch (read.Status) {
     case FileReadStatus::Missing:
         return LoadResult::FileMissing;
     case FileReadStatus::CannotOpen:
