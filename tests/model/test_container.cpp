@@ -294,14 +294,19 @@ private slots:
         Settings s;
         SetDefaultSettings(s, p->Image);
         const std::string module = ModuleBytes(src->Image, GeneratorSettings(), bmp);
+        p->CheckState.at(3, 3) = CheckState::Wrong; // left from an earlier puzzle
         QCOMPARE(LoadModuleFromBytes(*p, s, picture, module), LoadResult::Loaded);
+        QCOMPARE(p->CheckState.at(3, 3), CheckState::Blank);
         QCOMPARE(s.Feldgroesse, 56);
         QCOMPARE(picture.size(), QSize(6, 4));
         // A source that went on beyond the limit: its picture is not complete.
         QCOMPARE(LoadModuleFromBytes(*p, s, picture, module, true), LoadResult::ReadError);
         const std::string file = PuzzleFileBytes(src->Image, "7.46", bmp);
         QCOMPARE(LoadPuzzleFileFromBytes(*p, picture, file), LoadResult::Loaded);
+        p->CheckState.at(3, 3) = CheckState::Wrong;
         QCOMPARE(LoadPuzzleFileFromBytes(*p, picture, file.substr(0, 30)), LoadResult::ReadError);
+        QCOMPARE(p->CheckState.at(3, 3), CheckState::Blank);
+        QCOMPARE(p->Image.ColumnCount, 5); // the reset state
         QCOMPARE(LoadPuzzleFileFromBytes(*p, picture, "x" + file), LoadResult::NotAPuzzle);
         // Without a picture the excess is never looked at.
         src->Image.ImageFlags = 0;
