@@ -91,8 +91,8 @@ FileReadResult ReadFileBounded(const std::string& path, const FileReadLimits& li
         if (waitError != 0) return Fail(FileReadStatus::Failed, waitError);
         // One byte beyond the limit tells a file of exactly MaxBytes from a larger one.
         const std::int64_t room =
-            skip > 0 ? skip : limits.MaxBytes + 1 - static_cast<std::int64_t>(r.Bytes.size());
-        const auto want = static_cast<std::size_t>(std::min<std::int64_t>(room, Chunk));
+            skip > 0 ? skip - 1 : limits.MaxBytes - static_cast<std::int64_t>(r.Bytes.size());
+        const auto want = static_cast<std::size_t>(std::min<std::int64_t>(room, Chunk - 1) + 1);
         const ssize_t got = ::read(fd.get(), buffer, want);
         if (got < 0) {
             if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
