@@ -254,8 +254,7 @@ void BoardCommands::MItemPlayUmschreibungClick() {
     const PuzzleImage& im = board_.Session().image();
     std::string pattern = board_.CurrentWordLetters(true);
     std::replace(pattern.begin(), pattern.end(), ' ', '?');
-    const int index =
-        FindWord(im, board_.CurrentWordNumber(), board_.Cursor().InputDirection != 2);
+    const int index = FindWord(im, board_.CurrentWordNumber(), board_.Cursor().InputDirection != 2);
     if (index < 0) return;
     const WordRecord& word = im.Words[index];
     if (word.WordReversed) pattern = ReverseText(pattern);

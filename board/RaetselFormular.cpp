@@ -291,8 +291,7 @@ void TRaetselForm::LayoutBoard() {
     int widthNeeded = std::max(grid.width(), toolbar_->RightmostEdge());
     QMdiSubWindow* sub = SubWindow();
     const QMargins frame = sub ? sub->contentsMargins() : QMargins();
-    const int heightNeeded =
-        frame.top() + frame.bottom() + grid.height() + BoardToolbar::Height;
+    const int heightNeeded = frame.top() + frame.bottom() + grid.height() + BoardToolbar::Height;
     const int room = host_.ClientAreaHeight() - 6;
     int clientHeight = grid.height() + BoardToolbar::Height;
     if (room < heightNeeded) {

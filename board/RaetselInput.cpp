@@ -85,7 +85,7 @@ bool TRaetselForm::RaetselSelectCell(int col, int row, bool fromGrid) {
     RepaintCell(col, row);
     const QRect cell = CellRect(col, row);
     scrollBox_->ensureVisible(cell.center().x(), cell.center().y(), session_.settings.Feldgroesse,
-                             session_.settings.Feldgroesse);
+                              session_.settings.Feldgroesse);
     UpdateToolbar(col, row);
     return true;
 }
@@ -94,12 +94,13 @@ void TRaetselForm::MoveHighlight(int col, int row) {
     // The painter decides the highlight when the cells are drawn; here only the
     // cells whose highlight changes are invalidated. RepaintRun stops at blocked
     // cells (the player's blank marks in kinds 10 and 11) and skips a blocked start.
-    if (cursor_.PrevInputDirection == cursor_.InputDirection && cursor_.InputDirection != 0 && !Blocked(cursor_.PrevCol, cursor_.PrevRow) &&
-        !Blocked(col, row)) {
+    if (cursor_.PrevInputDirection == cursor_.InputDirection && cursor_.InputDirection != 0 &&
+        !Blocked(cursor_.PrevCol, cursor_.PrevRow) && !Blocked(col, row)) {
         // Moving inside the highlighted run (typing along a word) changes no highlight.
         const bool across = cursor_.InputDirection == 1;
         if (across ? cursor_.PrevRow == row : cursor_.PrevCol == col) {
-            const int from = std::min(across ? cursor_.PrevCol : cursor_.PrevRow, across ? col : row);
+            const int from =
+                std::min(across ? cursor_.PrevCol : cursor_.PrevRow, across ? col : row);
             const int to = std::max(across ? cursor_.PrevCol : cursor_.PrevRow, across ? col : row);
             bool open = true;
             for (int i = from; i <= to && open; ++i)
@@ -139,7 +140,8 @@ void TRaetselForm::DecideDirection(int col, int row, bool sameCell) {
     cursor_.CurrentWord = WordAt(im, col, row, {true, false, d != 2});
     if (IsCrosswordKind(im.PuzzleKind)) {
         ClueListLink* clues = ClueList();
-        if (clues && clues->ClueListVisible() && cursor_.CurrentWord.Number > 0 && cursor_.CurrentWord.Number < 200)
+        if (clues && clues->ClueListVisible() && cursor_.CurrentWord.Number > 0 &&
+            cursor_.CurrentWord.Number < 200)
             clues->FocusEntryByNumber(cursor_.CurrentWord.Number, d == 1);
     }
     if (session_.settings.AktuellenBegriffMarkieren) {
@@ -289,13 +291,12 @@ void TRaetselForm::RaetselMouseUp(QMouseEvent* event) {
         return out;
     });
     if (ClueListLink* clues = ClueList()) {
-        const int entry = clues->FindEntryByNumber(im.cell(line.Left, line.Top).number(),
-                                                   line.Across);
+        const int entry =
+            clues->FindEntryByNumber(im.cell(line.Left, line.Top).number(), line.Across);
         ClearSelection();
         if (session_.settings.AutomatischMarkieren && entry >= 0) {
             const int wordLength = static_cast<int>(clues->EntryWord(entry, line.Across).size());
-            if (line.Length == wordLength || ctrl)
-                clues->SetEntrySolved(entry, line.Across, !ctrl);
+            if (line.Length == wordLength || ctrl) clues->SetEntrySolved(entry, line.Across, !ctrl);
         }
     }
     RunEvaluation();

@@ -1,49 +1,34 @@
 #include "Container.h"
 
+#include "FileRead.h"
 #include "IniList.h"
 #include "Picture.h"
 #include "Settings.h"
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <limits>
 
 namespace {
-// Pictures beyond this are not a puzzle's picture but damage.
-constexpr std::int64_t MaxPictureBytes = 64 * 1024 * 1024;
-
 std::string_view HeaderText(const char (&header)[HeaderSize]) {
     std::size_t n = 0;
     while (n < HeaderSize && header[n] != '\0') ++n;
     return {header, n};
 }
 
+// The container's bytes, read front to back as the file would be.
 class Reader {
 public:
-    explicit Reader(std::ifstream& in) : in_(in) {
-        const auto here = in_.tellg();
-        in_.seekg(0, std::ios::end);
-        size_ = static_cast<std::int64_t>(in_.tellg());
-        in_.seekg(here);
-    }
-    std::int64_t Remaining() {
-        const std::int64_t pos = in_.tellg();
-        return pos < 0 ? 0 : size_ - pos;
-    }
-    bool Seek(std::int64_t pos) {
-        if (pos > size_) return false;
-        in_.seekg(pos);
-        return static_cast<bool>(in_);
-    }
-    // Reads as much as there is; false when the file ended early.
-    bool Read(void* target, std::int64_t count) {
-        in_.read(static_cast<char*>(target), static_cast<std::streamsize>(count));
-        const bool ok = in_.gcount() == count;
-        if (!ok) in_.clear();
-        return ok;
+    Reader(std::string_view data, bool cutShort) : data_(data), cutShort_(cutShort) {}
+    std::size_t Remaining() const { return data_.size() - pos_; }
+    // Copies as much as there is; false when the data ended early.
+    bool Read(void* target, std::size_t count) {
+        const std::size_t n = std::min(count, Remaining());
+        if (n > 0) std::memcpy(target, data_.data() + pos_, n);
+        pos_ += n;
+        return n == count;
     }
     bool ReadU32(std::uint32_t& value) {
         unsigned char b[4];
@@ -52,36 +37,66 @@ public:
                 static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
         return true;
     }
-    void SeekEnd() { in_.seekg(0, std::ios::end); }
+    std::string_view Take(std::size_t count) {
+        const std::string_view part = data_.substr(pos_, count);
+        pos_ += part.size();
+        return part;
+    }
+    void SkipToEnd() { pos_ = data_.size(); }
+    // Whether the source went on beyond these bytes.
+    bool CutShort() const { return cutShort_; }
 
 private:
-    std::ifstream& in_;
-    std::int64_t size_ = 0;
+    std::string_view data_;
+    std::size_t pos_ = 0;
+    bool cutShort_;
 };
 
 // The kind byte and the picture that runs to the end of the file.
 bool ReadPicture(Reader& reader, QImage& picture) {
     unsigned char kind = 0;
     if (!reader.Read(&kind, 1)) return false;
-    const std::int64_t rest = reader.Remaining();
-    if (rest <= 0 || rest > MaxPictureBytes) return false;
-    std::string data(static_cast<std::size_t>(rest), '\0');
-    if (!reader.Read(data.data(), rest)) return false;
-    return DecodePicture(kind, data, picture);
+    const std::size_t rest = reader.Remaining();
+    if (rest == 0 || reader.CutShort() || static_cast<std::int64_t>(rest) > MaxPictureBytes)
+        return false;
+    return DecodePicture(kind, reader.Take(rest), picture);
 }
 
 void ReadSettingsBlock(Reader& reader, Settings& settings, const PuzzleImage& image) {
     std::uint32_t length = 0;
     if (!reader.ReadU32(length) || length == 0) return;
-    if (length > reader.Remaining()) {
-        reader.SeekEnd(); // the copy fails at the end of the file
+    // Past the end of the file or beyond any real settings text: damaged. The
+    // copy would fail at the end of the file, where reading then goes on.
+    if (length > reader.Remaining() || length > MaxSettingsBytes) {
+        reader.SkipToEnd();
         return;
     }
-    std::string text(length, '\0');
-    if (!reader.Read(text.data(), length)) return;
     TIniList ini;
-    ini.LoadFromText(text);
+    ini.LoadFromText(reader.Take(length));
     LoadSettings(settings, ini, image);
+}
+
+// The image in the state ResetPuzzleImage leaves, overwritten by as much of it
+// as the data holds. A whole image overwrites every byte the reset would
+// write, so only the check state is left to clear.
+bool ReadImage(Reader& reader, Puzzle& puzzle) {
+    if (reader.Remaining() < sizeof(PuzzleImage)) {
+        ResetPuzzleImage(puzzle);
+        reader.Read(&puzzle.Image, sizeof(PuzzleImage));
+        return false;
+    }
+    reader.Read(&puzzle.Image, sizeof(PuzzleImage));
+    puzzle.CheckState = CellCheckState{};
+    return true;
+}
+
+FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0) {
+    FileReadLimits limits;
+    limits.MaxBytes = maxBytes;
+    limits.Skip = skip;
+    // A file beyond the limit may still hold a puzzle whose settings are damaged.
+    limits.KeepPrefix = true;
+    return limits;
 }
 } // namespace
 
@@ -105,24 +120,24 @@ bool PictureFollows(std::string_view version, const PuzzleImage& image) {
 
 bool ImageWithinBounds(const PuzzleImage& image) {
     return image.ColumnCount >= 1 && image.ColumnCount <= MaxCells && image.RowCount >= 1 &&
-           image.RowCount <= MaxCells && image.WordCount <= MaxWords &&
-           image.PuzzleKind <= MaxKind;
+           image.RowCount <= MaxCells && image.WordCount <= MaxWords && image.PuzzleKind <= MaxKind;
 }
 
-std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
-                        const std::string& executablePath) {
-    ResetPuzzleImage(puzzle);
-    // Read-only: other processes may go on reading and writing the file.
-    std::ifstream in(executablePath, std::ios::binary);
-    if (!in) return LoadResult::ReadError;
-    Reader reader(in);
-    char header[HeaderSize];
-    if (!reader.Seek(ModuleOffset) || !reader.Read(header, HeaderSize))
-        return LoadResult::ReadError;
-    if (!IsPuzzleHeader(header)) return LoadResult::NotAPuzzle;
+std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& picture,
+                                 std::string_view module, bool cutShort) {
+    Reader reader(module, cutShort);
+    char header[HeaderSize] = {};
+    const bool headerRead = reader.Read(header, HeaderSize);
+    if (headerRead && !IsPuzzleHeader(header)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::NotAPuzzle;
+    }
     std::uint32_t imageSize = 0;
-    if (!reader.ReadU32(imageSize)) return LoadResult::ReadError;
-    if (!reader.Read(&puzzle.Image, sizeof(PuzzleImage))) return LoadResult::ReadError;
+    if (!headerRead || !reader.ReadU32(imageSize)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::ReadError;
+    }
+    if (!ReadImage(reader, puzzle)) return LoadResult::ReadError;
     if (!ImageWithinBounds(puzzle.Image)) return LoadResult::ReadError;
     // A damaged settings block costs only the settings.
     ReadSettingsBlock(reader, settings, puzzle.Image);
@@ -132,23 +147,53 @@ std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
     return LoadResult::Loaded;
 }
 
-std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName) {
-    ResetPuzzleImage(puzzle);
-    std::error_code ec;
-    if (!std::filesystem::exists(fileName, ec)) return LoadResult::FileMissing;
-    if (std::filesystem::is_directory(fileName, ec)) return LoadResult::ReadError;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) throw LoadError("Die Datei \"" + fileName + "\" kann nicht ge\xC3\xB6" "ffnet werden.");
-    Reader reader(in);
-    char header[HeaderSize];
-    if (!reader.Read(header, HeaderSize)) return LoadResult::ReadError;
-    if (!IsPuzzleHeader(header)) return LoadResult::NotAPuzzle;
+std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
+                                     bool cutShort) {
+    Reader reader(file, cutShort);
+    char header[HeaderSize] = {};
+    if (!reader.Read(header, HeaderSize)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::ReadError;
+    }
+    if (!IsPuzzleHeader(header)) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::NotAPuzzle;
+    }
     const std::string version = HeaderVersionText(header);
-    if (!reader.Read(&puzzle.Image, sizeof(PuzzleImage))) return LoadResult::ReadError;
+    if (!ReadImage(reader, puzzle)) return LoadResult::ReadError;
     if (!ImageWithinBounds(puzzle.Image)) return LoadResult::ReadError;
     if (PictureFollows(version, puzzle.Image) && !ReadPicture(reader, picture))
         return LoadResult::ReadError;
     return LoadResult::Loaded;
+}
+
+std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
+                        const std::string& executablePath) {
+    // Read-only: other processes may go on reading and writing the file.
+    const FileReadResult read =
+        ReadFileBounded(executablePath, LoaderLimits(MaxModuleBytes, ModuleOffset));
+    if (read.Status != FileReadStatus::Ok && read.Status != FileReadStatus::TooLarge) {
+        ResetPuzzleImage(puzzle);
+        return LoadResult::ReadError;
+    }
+    return LoadModuleFromBytes(puzzle, settings, picture, read.Bytes,
+                               read.Status == FileReadStatus::TooLarge);
+}
+
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName) {
+    const FileReadResult read = ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes));
+    if (read.Status == FileReadStatus::Ok || read.Status == FileReadStatus::TooLarge)
+        return LoadPuzzleFileFromBytes(puzzle, picture, read.Bytes,
+                                       read.Status == FileReadStatus::TooLarge);
+    ResetPuzzleImage(puzzle);
+    switch (read.Status) {
+    case FileReadStatus::Missing:
+        return LoadResult::FileMissing;
+    case FileReadStatus::CannotOpen:
+        throw LoadError("Die Datei \"" + fileName + "\" kann nicht geöffnet werden.");
+    default:
+        return LoadResult::ReadError;
+    }
 }
 
 std::string OwnExecutablePath() {

@@ -2,6 +2,7 @@
 // player's own executable, and the separate puzzle file.
 #pragma once
 
+#include "Picture.h"
 #include "PuzzleImage.h"
 
 #include <cstdint>
@@ -51,13 +52,32 @@ bool PictureFollows(std::string_view version, const PuzzleImage& image);
 // The counts every grid walk relies on: an image that breaks them is unreadable.
 bool ImageWithinBounds(const PuzzleImage& image);
 
+// A settings block beyond this is damage, not settings: it is skipped as one
+// that runs past the end of the file.
+constexpr std::int64_t MaxSettingsBytes = 1024 * 1024;
+// The most a loader reads: a puzzle file, and the module block from its offset.
+// Anything beyond cannot be part of a puzzle within the limits.
+constexpr std::int64_t ImageBytesSize = static_cast<std::int64_t>(sizeof(PuzzleImage));
+constexpr std::int64_t MaxPuzzleFileBytes = HeaderSize + ImageBytesSize + 1 + MaxPictureBytes;
+constexpr std::int64_t MaxModuleBytes =
+    HeaderSize + 4 + ImageBytesSize + 4 + MaxSettingsBytes + 1 + MaxPictureBytes;
+
 // Reads the module block of an executable (the player passes its own path).
 // Settings are applied only when the block carries a readable settings text.
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
                         const std::string& executablePath);
 // Reads a puzzle file; the settings are the caller's business. Throws LoadError
-// when the file exists but cannot be opened.
+// when the file exists but cannot be opened. Pipes and named pipes are read to
+// their end; one nobody writes to fails (result 7) after a short wait.
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName);
+
+// The same from bytes in memory: `module` starts at the module offset. `cutShort`
+// tells that the source held more than these bytes (the read stopped at the
+// limit above), so a picture running to the end is incomplete.
+std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& picture,
+                                 std::string_view module, bool cutShort = false);
+std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
+                                     bool cutShort = false);
 
 // The path of the running program's executable.
 std::string OwnExecutablePath();

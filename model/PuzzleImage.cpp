@@ -43,12 +43,20 @@ void ClearWord(PuzzleImage& image, int i) {
 
 void ClearPuzzleContent(Puzzle& puzzle) {
     PuzzleImage& image = puzzle.Image;
-    for (int c = 0; c < GridSize; ++c) {
-        for (int r = 0; r < GridSize; ++r) {
-            ClearCell(image, c, r, true);
-            SetEnteredLetter(puzzle, c, r, " ");
+    // ClearCell on every cell and what SetEnteredLetter does for a blank, in
+    // plain loops: every load starts here, so it is kept cheap.
+    for (auto& column : image.Cells) {
+        for (CellRecord& cell : column) {
+            cell.SolutionLetter.clear();
+            cell.CellFlags = 0;
+            cell.StartsAcrossWord = 0;
+            cell.StartsDownWord = 0;
+            cell.CellNumber = 0;
         }
     }
+    for (auto& column : image.EnteredLetters)
+        for (Letter& entry : column) SetBlank(entry);
+    puzzle.CheckState = CellCheckState{};
     for (int i = 0; i < MaxWords; ++i) ClearWord(image, i);
     image.WordCount = 0;
     image.ElapsedSeconds = 0;

@@ -18,7 +18,6 @@ struct ClueEntryWord {
 
 class ClueListLink : public CompanionWindow {
 public:
-
     virtual bool ClueListVisible() const = 0;
     // Shows the word with that number in the list of the direction.
     virtual void FocusEntryByNumber(int number, bool across) = 0;

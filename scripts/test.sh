@@ -2,7 +2,8 @@
 # Installs what is missing, builds and runs the whole test suite: the Release
 # build with warnings as errors (size check, the window checks under Xvfb, and
 # the checks of a staged install and of the Debian package included), the same
-# tests under ASan+UBSan, and a short fuzz run of every reader of untrusted bytes.
+# tests under ASan+UBSan, and a short fuzz run of every reader and interpreter
+# of untrusted bytes (scripts/fuzz.sh).
 #   scripts/test.sh            everything
 #   scripts/test.sh --quick    the Release build and its tests only
 set -euo pipefail
@@ -27,20 +28,5 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-asan --output-on-failure -j "$jobs" -E player_size
 
 echo "== Fuzz smoke"
-CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORU_FUZZ=ON \
-  -DZORU_SANITIZE=ON -DBUILD_TESTING=OFF -DZORU_BENCH=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_loader fuzz_ini fuzz_picture
-seconds=${FUZZ_SECONDS:-30}
-for target in loader ini picture; do
-  work=$(mktemp -d)
-  seeds=fuzz/corpus/$target
-  if [ "$target" = loader ]; then
-    seeds=$(mktemp -d)
-    cp build-ci/examples/*.puz "$seeds"/ 2>/dev/null || true
-  fi
-  echo "-- fuzz_$target for ${seconds}s"
-  build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -rss_limit_mb=4096 -print_final_stats=0 \
-    "$work" "$seeds" 2>&1 | tail -n 2
-  rm -rf "$work"
-done
+scripts/fuzz.sh --seconds "${FUZZ_SECONDS:-30}"
 echo "== All checks passed"

@@ -179,14 +179,11 @@ void TRMMainForm::BuildMenu() {
         QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* b = ui_->Bearbeiten = submenu(nullptr, "MItemBearbeiten", "&Bearbeiten");
-    add(b, "MItemBeaRueckgaengig", "&Rückgängig",
-        "Die letzte Änderung am Rätsel zurücknehmen",
+    add(b, "MItemBeaRueckgaengig", "&Rückgängig", "Die letzte Änderung am Rätsel zurücknehmen",
         QKeySequence(Qt::ALT | Qt::Key_Backspace));
-    add(b, "MItemBeaZuruecksetzen", "&Zurücksetzen",
-        "Alle Begriffe aus dem Rätsel löschen");
+    add(b, "MItemBeaZuruecksetzen", "&Zurücksetzen", "Alle Begriffe aus dem Rätsel löschen");
     separator(b, "MItemBeaN1");
-    add(b, "MItemBeaLeerfeld", "&Leerfeld",
-        "Das markierte Feld im Rätsel als Leerfeld festlegen")
+    add(b, "MItemBeaLeerfeld", "&Leerfeld", "Das markierte Feld im Rätsel als Leerfeld festlegen")
         ->setCheckable(true);
     add(b, "MItemBeaBegriff", "&Begriff eintragen..", "Den markierten Begriff eingeben",
         QKeySequence(Qt::CTRL | Qt::Key_Return));
@@ -228,22 +225,19 @@ void TRMMainForm::BuildMenu() {
         add(s, snapNames[tag - 1], QString::number(tag), QString())->setData(tag);
 
     QMenu* v = ui_->Ansicht = submenu(nullptr, "MItemAnsicht", "&Ansicht");
-    QAction* solution = add(v, "MItemAnsLoesung", "&Lösung zeigen",
-                            "Die Lösung des kompletten Rätsels zeigen");
+    QAction* solution =
+        add(v, "MItemAnsLoesung", "&Lösung zeigen", "Die Lösung des kompletten Rätsels zeigen");
     solution->setCheckable(true);
     solution->setEnabled(false);
     separator(v, "MItemAnsN1");
-    add(v, "MItemAnsVergroessern", "&Vergrößern",
-        "Die Gitter des Rätsels vergrößern")
-        ->setData(1);
+    add(v, "MItemAnsVergroessern", "&Vergrößern", "Die Gitter des Rätsels vergrößern")->setData(1);
     add(v, "MItemAnsVerkleinern", "Ver&kleinern", "Die Gitter des Rätsels verkleinern")
         ->setData(-1);
     separator(v, "MItemAnsN3");
     add(v, "MItemAnsFehleintraege", "&Fehleinträge markieren",
         "Fehlerhafte Buchstaben im Rätsel farblich absetzen")
         ->setCheckable(true);
-    add(v, "MItemAnsBegriffLaengen", "&Begrifflängen anzeigen",
-        "Die Längen der Begriffe anzeigen")
+    add(v, "MItemAnsBegriffLaengen", "&Begrifflängen anzeigen", "Die Längen der Begriffe anzeigen")
         ->setCheckable(true);
     add(v, "MItemAnsTooltips", "&Tooltips anzeigen",
         "Nummern und Umschreibungen als Tooltip anzeigen")
@@ -278,8 +272,9 @@ void TRMMainForm::RegisterCommands() {
     reset.SetRules({}, board);
     UiCommand& solution = commands_->Get(CommandId::ShowSolution);
     solution.SetHandler([this] { edit_->MItemAnsLoesungClick(); });
-    solution.SetRules({}, [this] { return BoardOpen() && AidAllowed(AidFlag::ShowSolution); },
-                      [this] { return session_.flags.ShowSolution; });
+    solution.SetRules(
+        {}, [this] { return BoardOpen() && AidAllowed(AidFlag::ShowSolution); },
+        [this] { return session_.flags.ShowSolution; });
 }
 
 void TRMMainForm::BindMenu() {
@@ -326,8 +321,8 @@ void TRMMainForm::BuildToolBar() {
          CommandId::Print},
         {"TBRaeInfos", 62, ToolGlyph::PuzzleInfo, "Informationen zum aktuellen Rätsel anzeigen",
          CommandId::PuzzleInfo},
-        {"TBBeaRueckgaengig", 96, ToolGlyph::Undo,
-         "Die letzte Änderung am Rätsel zurücknehmen", CommandId::Undo},
+        {"TBBeaRueckgaengig", 96, ToolGlyph::Undo, "Die letzte Änderung am Rätsel zurücknehmen",
+         CommandId::Undo},
         {"TBBeaZuruecksetzen", 121, ToolGlyph::Reset, "Alle Begriffe aus dem Rätsel löschen",
          CommandId::Reset},
         {"TBHlfInfo", 154, ToolGlyph::ProgramInfo, "Informationen zum Programm anzeigen",

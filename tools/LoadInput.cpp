@@ -1,19 +1,16 @@
 #include "LoadInput.h"
 
 #include "Container.h"
+#include "FileRead.h"
 #include "Loading.h"
 
 #include <exception>
-#include <filesystem>
-#include <fstream>
 
 namespace {
-bool HeaderAt(const std::string& path, std::int64_t offset, char (&header)[HeaderSize]) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    in.seekg(offset);
-    in.read(header, HeaderSize);
-    return in.gcount() == HeaderSize && IsPuzzleHeader(header);
+bool HeaderAt(std::string_view bytes, std::int64_t offset, char (&header)[HeaderSize]) {
+    if (static_cast<std::int64_t>(bytes.size()) < offset + HeaderSize) return false;
+    bytes.copy(header, HeaderSize, static_cast<std::size_t>(offset));
+    return IsPuzzleHeader(header);
 }
 } // namespace
 
@@ -21,26 +18,47 @@ LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     LoadedInput l;
     l.S.System = system;
     SetDefaultSettings(l.S, l.P->Image);
-    char header[HeaderSize];
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    // Read once: a pipe cannot be asked twice for where the puzzle starts.
+    FileReadLimits limits;
+    limits.MaxBytes = ModuleOffset + MaxModuleBytes;
+    limits.KeepPrefix = true;
+    const FileReadResult read = ReadFileBounded(path, limits);
+    switch (read.Status) {
+    case FileReadStatus::Ok:
+    case FileReadStatus::TooLarge:
+        break;
+    case FileReadStatus::Missing:
+        l.Result = LoadResult::FileMissing;
+        return l;
+    case FileReadStatus::IsDirectory:
         l.Result = LoadResult::ReadError;
         l.Error = "\"" + path + "\" ist ein Verzeichnis, keine Datei.";
         return l;
+    case FileReadStatus::CannotOpen:
+        l.Result = LoadResult::ReadError;
+        l.Error = FileReadMessage(read, path, limits);
+        return l;
+    default:
+        l.Result = LoadResult::ReadError;
+        return l;
     }
+    const std::string_view bytes = read.Bytes;
+    const bool more = read.Status == FileReadStatus::TooLarge;
+    char header[HeaderSize];
     try {
-        if (!HeaderAt(path, 0, header) && HeaderAt(path, ModuleOffset, header)) {
+        if (!HeaderAt(bytes, 0, header) && HeaderAt(bytes, ModuleOffset, header)) {
             l.Module = true;
             l.HeaderVersion = HeaderVersionText(header);
-            l.Result = LoadModule(*l.P, l.S, l.Picture, path);
+            l.Result = LoadModuleFromBytes(
+                *l.P, l.S, l.Picture, bytes.substr(static_cast<std::size_t>(ModuleOffset)), more);
         } else {
-            l.Result = LoadPuzzleFile(*l.P, l.Picture, path);
+            const bool cut = more || static_cast<std::int64_t>(bytes.size()) > MaxPuzzleFileBytes;
+            l.Result = LoadPuzzleFileFromBytes(
+                *l.P, l.Picture, bytes.substr(0, static_cast<std::size_t>(MaxPuzzleFileBytes)),
+                cut);
             if (l.Result == LoadResult::Loaded) l.HeaderVersion = HeaderVersionText(header);
             SetDefaultSettings(l.S, l.P->Image);
         }
-    } catch (const LoadError& e) {
-        l.Result = LoadResult::ReadError;
-        l.Error = e.what();
     } catch (const std::exception&) {
         // The library's own texts are English and say little; ours names the file.
         l.Result = LoadResult::ReadError;

@@ -106,7 +106,8 @@ private slots:
         // One undo point per key, the word reported once it is full.
         QCOMPARE(host.undoPoints, 2);
         QCOMPARE(host.clues->calls.filter("mark"),
-                 QStringList{QStringLiteral("mark %1 1 1").arg(FindWord(host.session.image(), 1, true))});
+                 QStringList{
+                     QStringLiteral("mark %1 1 1").arg(FindWord(host.session.image(), 1, true))});
         grid->SelectCell(1, 2);
         QTest::keyClicks(grid, "c");
         // The last letter solves the puzzle; the host is told once.

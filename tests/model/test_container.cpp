@@ -97,6 +97,7 @@ private slots:
         auto p = NewPuzzle();
         QImage picture;
         QCOMPARE(LoadPuzzleFile(*p, picture, TempDir() + "/missing.puz"), LoadResult::FileMissing);
+        QCOMPARE(LoadPuzzleFile(*p, picture, TempDir()), LoadResult::ReadError);
         const std::string full = PuzzleFileBytes(src->Image, "7.46");
         // Truncated anywhere: in the header, just after it, inside the image.
         for (std::size_t cut : {std::size_t(0), std::size_t(30), std::size_t(31), std::size_t(1000),
@@ -248,6 +249,69 @@ private slots:
                                                                    std::string("\0\xFF[x", 4))))),
                  LoadResult::Loaded);
         QCOMPARE(s.Feldgroesse, 30);
+    }
+
+    // A settings block beyond the size limit is damage: the settings stay the
+    // defaults, as for a block that runs past the end of the file.
+    void oversizedSettingsBlockIsSkipped() {
+        auto src = Sudoku9();
+        src->Image.CreatorVersion.set("7.46");
+        auto p = NewPuzzle();
+        QImage picture;
+        Settings s;
+        std::string text = WithCrLf("[Raetsel_Layout]\nFeldgroesse=56\n");
+        const std::string atTheLimit = text + std::string(MaxSettingsBytes - text.size(), '\n');
+        SetDefaultSettings(s, p->Image);
+        QCOMPARE(LoadModuleFromBytes(*p, s, picture, ModuleBytes(src->Image, atTheLimit)),
+                 LoadResult::Loaded);
+        QCOMPARE(s.Feldgroesse, 56);
+        SetDefaultSettings(s, p->Image);
+        QCOMPARE(LoadModuleFromBytes(*p, s, picture, ModuleBytes(src->Image, atTheLimit + "\n")),
+                 LoadResult::Loaded);
+        QCOMPARE(s.Feldgroesse, 30);
+        // Through the file as well; a picture behind such a block is lost with it.
+        SetDefaultSettings(s, p->Image);
+        QCOMPARE(LoadModule(*p, s, picture,
+                            WriteTemp("big-settings",
+                                      Executable(ModuleBytes(src->Image, atTheLimit + "\n")))),
+                 LoadResult::Loaded);
+        QCOMPARE(s.Feldgroesse, 30);
+        src->Image.ImageFlags = ImageFlag::HasPicture;
+        QCOMPARE(LoadModuleFromBytes(*p, s, picture,
+                                     ModuleBytes(src->Image, atTheLimit + "\n",
+                                                 StoredPicture{0, TinyPicture("BMP")})),
+                 LoadResult::ReadError);
+    }
+
+    // The memory loaders read what the file loaders read.
+    void bytesLoadLikeFiles() {
+        auto src = Sudoku9();
+        src->Image.CreatorVersion.set("7.46");
+        src->Image.ImageFlags = ImageFlag::HasPicture;
+        const StoredPicture bmp{0, TinyPicture("BMP")};
+        auto p = NewPuzzle();
+        QImage picture;
+        Settings s;
+        SetDefaultSettings(s, p->Image);
+        const std::string module = ModuleBytes(src->Image, GeneratorSettings(), bmp);
+        p->CheckState.at(3, 3) = CheckState::Wrong; // left from an earlier puzzle
+        QCOMPARE(LoadModuleFromBytes(*p, s, picture, module), LoadResult::Loaded);
+        QCOMPARE(p->CheckState.at(3, 3), CheckState::Blank);
+        QCOMPARE(s.Feldgroesse, 56);
+        QCOMPARE(picture.size(), QSize(6, 4));
+        // A source that went on beyond the limit: its picture is not complete.
+        QCOMPARE(LoadModuleFromBytes(*p, s, picture, module, true), LoadResult::ReadError);
+        const std::string file = PuzzleFileBytes(src->Image, "7.46", bmp);
+        QCOMPARE(LoadPuzzleFileFromBytes(*p, picture, file), LoadResult::Loaded);
+        p->CheckState.at(3, 3) = CheckState::Wrong;
+        QCOMPARE(LoadPuzzleFileFromBytes(*p, picture, file.substr(0, 30)), LoadResult::ReadError);
+        QCOMPARE(p->CheckState.at(3, 3), CheckState::Blank);
+        QCOMPARE(p->Image.ColumnCount, 5); // the reset state
+        QCOMPARE(LoadPuzzleFileFromBytes(*p, picture, "x" + file), LoadResult::NotAPuzzle);
+        // Without a picture the excess is never looked at.
+        src->Image.ImageFlags = 0;
+        QCOMPARE(LoadPuzzleFileFromBytes(*p, picture, PuzzleFileBytes(src->Image, "7.46"), true),
+                 LoadResult::Loaded);
     }
 
     void moduleFailures() {

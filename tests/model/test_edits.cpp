@@ -18,7 +18,8 @@ std::unique_ptr<Puzzle> SmallCrossword(int kind = 0) {
 
 std::string Entries(const PuzzleImage& im, int row, int from, int to) {
     std::string s;
-    for (int c = from; c <= to; ++c) s += IsBlank(im.entry(c, row)) ? '.' : im.entry(c, row).Chars[0];
+    for (int c = from; c <= to; ++c)
+        s += IsBlank(im.entry(c, row)) ? '.' : im.entry(c, row).Chars[0];
     return s;
 }
 } // namespace
