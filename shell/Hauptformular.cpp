@@ -471,7 +471,7 @@ void TRMMainForm::OpenCompanions(BoardLink& board) {
         ShowCompanion(Stopwatch(), [&] { return new TStopuhrForm(*this); }, noButtons);
     if (HasNumberLegend(kind) && s.LegendeZeigen)
         ShowCompanion(NumberLegend(), [&] { return new TNumLegendForm(*this, board); },
-                      noButtons | Qt::WindowCloseButtonHint);
+                      noButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 void TRMMainForm::OpenSolutionWord(bool showIfOpen) {

@@ -187,8 +187,10 @@ echo "number legend at $lx,$ly (${lw}x$lh)"
 # beside number 0; Down walks the numbers and wraps from 12 to 13.
 click_at $((lx + lw / 2)) $((ly + 6))
 info=$("$tool" info --json "$numbers")
-mapfile -t letters < <(jq -r '.words[0:26][] | .codeLetter | [.] | implode' <<<"$info")
-[[ ${#letters[@]} -eq 26 ]] || fail "the number puzzle has no code table"
+table=$(jq -r '.codeLetters // ""' <<<"$info")
+[[ ${#table} -eq 26 ]] || fail "the number puzzle has no code table"
+letters=()
+for ((i = 0; i < 26; i++)); do letters+=("${table:$i:1}"); done
 grid_letters=$(jq -r '.solutionLetters | join("")' <<<"$info")
 # Only numbers that stand in the grid are given a letter; the last of them finishes it.
 final=-1
