@@ -14,8 +14,8 @@
 #include "GradientBar.h"
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
-#include "LoesungDialog.h"
 #include "Loading.h"
+#include "LoesungDialog.h"
 #include "MessageDialog.h"
 #include "ModalRunner.h"
 #include "PuzzleEvents.h"
@@ -463,15 +463,17 @@ void TRMMainForm::OpenCompanions(BoardLink& board) {
     // and with LegendeZeigen the number legend.
     const int kind = session_.image().PuzzleKind;
     const Settings& s = session_.settings;
-    const Qt::WindowFlags noButtons =
-        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    const Qt::WindowFlags noButtons = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (HasSolutionWord(kind) && s.LoesungswortZeigen)
-        ShowCompanion(SolutionWord(), [&] { return new TLoesungForm(*this, board); }, noButtons);
+        ShowCompanion(
+            SolutionWord(), [&] { return new TLoesungForm(*this, board); }, noButtons);
     if (IsTimedKind(kind))
-        ShowCompanion(Stopwatch(), [&] { return new TStopuhrForm(*this); }, noButtons);
+        ShowCompanion(
+            Stopwatch(), [&] { return new TStopuhrForm(*this); }, noButtons);
     if (HasNumberLegend(kind) && s.LegendeZeigen)
-        ShowCompanion(NumberLegend(), [&] { return new TNumLegendForm(*this, board); },
-                      noButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        ShowCompanion(
+            NumberLegend(), [&] { return new TNumLegendForm(*this, board); },
+            noButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 void TRMMainForm::OpenSolutionWord(bool showIfOpen) {
@@ -481,8 +483,9 @@ void TRMMainForm::OpenSolutionWord(bool showIfOpen) {
         return;
     SolutionWordLink* open = SolutionWord();
     if (open && !showIfOpen) return;
-    ShowCompanion(open, [&] { return new TLoesungForm(*this, *board); },
-                  Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    ShowCompanion(
+        open, [&] { return new TLoesungForm(*this, *board); },
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
 void TRMMainForm::ShowCompanion(CompanionWindow* open, const std::function<QWidget*()>& create,
