@@ -11,6 +11,7 @@
 #include "HinweisDialog.h"
 #include "PuzzleEvents.h"
 #include "Session.h"
+#include "SidePainter.h"
 #include "StringGrid.h"
 #include "Sudoku.h"
 #include "UiCommand.h"
@@ -342,6 +343,18 @@ int TRaetselForm::PrintGrid(QPainter& painter, const QRect& area) {
     input.Context.ColourMode = session_.settings.Print.ColourMode;
     input.PuzzlePicture = &host_.PuzzlePicture();
     input.LegendFontHeight = session_.settings.Print.LegendFontHeight;
+    // The solution row is printed while its window is open.
+    if (host_.SolutionWord()) {
+        SidePaintContext side;
+        side.Image = input.Context.Image;
+        side.Config = input.Context.Config;
+        side.ShowSolution = input.Context.ShowSolution;
+        side.Target = PaintTarget::Printer;
+        side.ColourMode = input.Context.ColourMode;
+        input.PrintSolutionRow = [side](QPainter& p, const QRect& row) {
+            ::PrintSolutionRow(p, side, row);
+        };
+    }
     return ::PrintGrid(painter, area, input);
 }
 

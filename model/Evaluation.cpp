@@ -1,6 +1,7 @@
 #include "Evaluation.h"
 
 #include "Settings.h"
+#include "SolutionEntry.h"
 #include "Sudoku.h"
 
 #include <algorithm>
@@ -80,7 +81,7 @@ CompletionNotice EvaluateCompletion(Puzzle& puzzle, const Settings& settings) {
         !settings.LoesungswortVorgeben) {
         // The entered word is read by position: the player fills it out of order.
         for (std::size_t k = 0; k < im.SolutionWord.size(); ++k) {
-            const char e = im.EnteredSolutionWord.Chars[k];
+            const char e = EnteredSolutionLetter(im, static_cast<int>(k));
             if (e == ' ')
                 complete = false;
             else if (e != im.SolutionWord.Chars[k])
@@ -101,7 +102,10 @@ CompletionNotice EvaluateCompletion(Puzzle& puzzle, const Settings& settings) {
         if (IsTimedKind(kind)) {
             im.ClockRunning = 0;
             notice.RefreshStopwatch = true;
-            if (im.BestSeconds == 0 || im.ElapsedSeconds < im.BestSeconds) {
+            // A time of 0 seconds was never measured: it is no best time, and
+            // as BestSeconds it would read as "no best time" anyway.
+            if (im.ElapsedSeconds > 0 &&
+                (im.BestSeconds == 0 || im.ElapsedSeconds < im.BestSeconds)) {
                 im.BestSeconds = im.ElapsedSeconds;
                 notice.MessageKind = 2;
                 notice.Message = BestTimeText;

@@ -13,6 +13,9 @@ quick=0
 jobs=$(nproc)
 scripts/install-deps.sh
 
+echo "== Source format"
+scripts/check-format.sh
+
 echo "== Release build and tests"
 cmake -S . -B build-ci -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORU_WERROR=ON
 cmake --build build-ci -j "$jobs"

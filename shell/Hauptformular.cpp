@@ -15,13 +15,16 @@
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
 #include "Loading.h"
+#include "LoesungDialog.h"
 #include "MessageDialog.h"
 #include "ModalRunner.h"
 #include "PuzzleEvents.h"
 #include "PuzzlePrinter.h"
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
+#include "StopuhrDialog.h"
 #include "UiCommand.h"
+#include "ZahlenDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,6 +121,11 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
     RegisterCommands();
     BindMenu();
     FormCreate();
+    // A solution word closed by the player comes back when its entries change
+    // wholesale; an open one refreshes itself.
+    for (auto signal : {&PuzzleEvents::PuzzleReset, &PuzzleEvents::UndoApplied})
+        connect(events_, signal, this, [this] { OpenSolutionWord(false); });
+    connect(events_, &PuzzleEvents::SolutionShown, this, [this] { OpenSolutionWord(false); });
 }
 
 TRMMainForm::~TRMMainForm() {
@@ -448,11 +456,46 @@ StopwatchLink* TRMMainForm::Stopwatch() const {
 }
 
 void TRMMainForm::OpenCompanions(BoardLink& board) {
-    // The side windows open here with the board, each shown again if it is
-    // open: the solution word (LoesungswortZeigen), the stopwatch of the timed
-    // Sudoku, and below kind 14 the clue list or the number legend
-    // (LegendeZeigen). None of them is built into the player yet.
-    (void)board;
+    // Each side window is shown again if it is open, else created: the
+    // solution word (LoesungswortZeigen), the stopwatch of the timed Sudoku,
+    // and with LegendeZeigen the number legend.
+    const int kind = session_.image().PuzzleKind;
+    const Settings& s = session_.settings;
+    const Qt::WindowFlags noButtons = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (HasSolutionWord(kind) && s.LoesungswortZeigen)
+        ShowCompanion(
+            SolutionWord(), [&] { return new TLoesungForm(*this, board); }, noButtons);
+    if (IsTimedKind(kind))
+        ShowCompanion(
+            Stopwatch(), [&] { return new TStopuhrForm(*this); }, noButtons);
+    if (HasNumberLegend(kind) && s.LegendeZeigen)
+        ShowCompanion(
+            NumberLegend(), [&] { return new TNumLegendForm(*this, board); },
+            noButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void TRMMainForm::OpenSolutionWord(bool showIfOpen) {
+    TRaetselForm* board = Board();
+    if (!board || !HasSolutionWord(session_.image().PuzzleKind) ||
+        !session_.settings.LoesungswortZeigen)
+        return;
+    SolutionWordLink* open = SolutionWord();
+    if (open && !showIfOpen) return;
+    ShowCompanion(
+        open, [&] { return new TLoesungForm(*this, *board); },
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+void TRMMainForm::ShowCompanion(CompanionWindow* open, const std::function<QWidget*()>& create,
+                                Qt::WindowFlags buttons) {
+    if (open) {
+        open->FormShow();
+        return;
+    }
+    QMdiSubWindow* sub = AddChild(create());
+    sub->setWindowFlags(buttons);
+    // Showing runs the window's FormShow, which sizes and places it.
+    sub->show();
 }
 
 void TRMMainForm::RememberUndo() {

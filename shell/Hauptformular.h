@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BoardHost.h"
+#include "CompanionFrame.h"
 #include "PuzzleImage.h"
 #include "Session.h"
 
@@ -28,7 +29,7 @@ class QAction;
 class TInfoDlg;
 class TRaetselForm;
 
-class TRMMainForm : public QMainWindow, public BoardHost {
+class TRMMainForm : public QMainWindow, public BoardHost, public CompanionFrame {
     Q_OBJECT
 public:
     // Posted to itself when first shown; loading starts only when it is handled.
@@ -53,7 +54,7 @@ public:
     void UpdateCommandStates();
     // Client height minus tool bar, status bar and menu bar.
     int ClientAreaHeight() const override;
-    int ClientAreaWidth() const;
+    int ClientAreaWidth() const override;
     // "Velmar " followed by the application title.
     void SetStandardCaption() override;
     // Puts a child window into the MDI area (freed when closed).
@@ -84,6 +85,9 @@ public:
     SolutionWordLink* SolutionWord() const override;
     StopwatchLink* Stopwatch() const override;
     void OpenCompanions(BoardLink& board) override;
+    // The solution-word window shown again if open, else created (with a board
+    // and LoesungswortZeigen, for kinds with a solution word).
+    void OpenSolutionWord(bool showIfOpen);
     void RememberUndo() override;
     void ShowCompletionNotice(const CompletionNotice& notice) override;
     bool AidAllowed(int bits) const override;
@@ -112,6 +116,10 @@ private:
     void HandleStartupMessage();
     void ModifierKey(int key, bool down);
     void RefreshDragCursor();
+    // Shows an open companion again, or creates it into the MDI area with
+    // the given title-bar buttons.
+    void ShowCompanion(CompanionWindow* open, const std::function<QWidget*()>& create,
+                       Qt::WindowFlags buttons);
     // Visibility rules of the menus, recomputed whenever a menu opens.
     void MItemBearbeitenOpen();
     void MItemAnsichtOpen();

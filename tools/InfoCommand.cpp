@@ -131,6 +131,12 @@ QJsonObject Json(const Loaded& l, const std::string& path) {
         words.append(wo);
     }
     o["words"] = words;
+    if (codes) {
+        // The code table is the first 26 entries, however many words there are.
+        std::string table;
+        for (int i = 0; i < 26; ++i) table += static_cast<char>(im.Words[i].CodeLetter & 0xFF);
+        o["codeLetters"] = Text(table);
+    }
     return o;
 }
 

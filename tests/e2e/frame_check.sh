@@ -8,7 +8,7 @@ player=$1 tool=$2 writer=$3 examples=$4 out=$5 strip=${6:-strip}
 mkdir -p "$out"
 
 if [[ -z "${ZORU_E2E_INNER:-}" ]]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+    exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" \
         env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY ZORU_E2E_INNER=1 bash "$0" "$@"
 fi
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 const std::string Solved = "Sie haben das Rätsel gelöst!";
 const std::string BestTime = "Sie haben das Rätsel in Bestzeit gelöst!";
@@ -134,6 +136,19 @@ private slots:
         ExpectMessage(EvaluateCompletion(*p, settings), 1, Solved);
     }
 
+    void solutionWordNeverFilledIsMissingNotWrong() {
+        // A record whose entered word was never written holds zero bytes:
+        // they are missing letters, not a wrong word.
+        auto p = Crossword(1);
+        FillCorrectly(*p);
+        p->Image.SolutionWord.set("OBI");
+        std::fill(std::begin(p->Image.EnteredSolutionWord.Chars),
+                  std::end(p->Image.EnteredSolutionWord.Chars), '\0');
+        p->Image.EnteredSolutionWord.Length = 0;
+        ExpectSilent(EvaluateCompletion(*p, settings));
+        QCOMPARE(p->Image.SolvedLevel, std::uint8_t(0));
+    }
+
     void solutionWordIgnored() {
         // "@@@": there is no solution word to check.
         auto p = Crossword(1);
@@ -248,6 +263,9 @@ private slots:
         QTest::newRow("faster") << 95 << 120 << 95 << true;
         QTest::newRow("slower") << 130 << 120 << 120 << false;
         QTest::newRow("first time") << 130 << 0 << 130 << true;
+        // A clock that never counted has measured nothing: no best time.
+        QTest::newRow("zero, stored best kept") << 0 << 120 << 120 << false;
+        QTest::newRow("zero, no best yet") << 0 << 0 << 0 << false;
     }
 
     void timedSudokuBestTimes() {

@@ -83,6 +83,16 @@ private slots:
         QVERIFY(!words[0].toObject().contains("codeLetter"));
     }
 
+    void codeTableOfANumberPuzzle() {
+        // The table has 26 codes even when the puzzle has fewer words.
+        auto p = GridPuzzle(2, {"AB"});
+        for (int i = 0; i < 26; ++i) p->Image.Words[i].CodeLetter = 'Z' - i;
+        p->Image.WordCount = 2;
+        const QJsonObject o = InfoJson(WriteTemp("codes.puz", PuzzleFileBytes(p->Image, "7.46")));
+        QCOMPARE(o["words"].toArray().size(), 2);
+        QCOMPARE(o["codeLetters"].toString(), QString("ZYXWVUTSRQPONMLKJIHGFEDCBA"));
+    }
+
     void judgementOnOpening() {
         // Every symbol given: complete and correct; then one entry that repeats a symbol.
         auto p = Sudoku9(std::string(81, '1'));

@@ -1,0 +1,27 @@
+// What a companion window asks of the frame that holds it: the puzzle, the
+// events it refreshes itself on, and the room it places itself in.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+class PuzzleEvents;
+class QWidget;
+struct PuzzleSession;
+
+class CompanionFrame {
+public:
+    virtual ~CompanionFrame() = default;
+    virtual PuzzleSession& Session() = 0;
+    virtual PuzzleEvents& Events() = 0;
+    // The frame's client width, and the height it offers its children.
+    virtual int ClientAreaWidth() const = 0;
+    virtual int ClientAreaHeight() const = 0;
+};
+
+// A child's outer window: its MDI frame when it has one, else itself.
+QWidget* OuterWindow(QWidget* content);
+// Gives the child that client size; its outer window follows.
+void SetClientSize(QWidget* content, QSize client);
+// Moves the outer window to a place in the frame's client area.
+void MoveOuterWindow(QWidget* content, QPoint topLeft);
