@@ -50,11 +50,15 @@ void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
     if (ps.LegendRight) {
         int aw = 0;
         if (number) {
-            const int cell = (W - 2 * Lm - 30) / (C + 4);
-            aw = C * cell;
+            int cell = (W - 2 * Lm - 30) / (C + 4);
             const int gh = HasSolutionWord(K) ? H - 2 * Tm : H - 2 * Tm - 2 * cell;
             const int rowsNeeded = std::max(R, parts.NumberLegendRows() + 2);
-            if (cell * rowsNeeded > gh) aw = gh;
+            // The code table beside the grid takes the grid's cell size: when
+            // its rows do not fit the page at this size, the cells shrink
+            // until they do (the whole height as width would still let the
+            // table run off the page).
+            if (cell * rowsNeeded > gh) cell = std::max(1, gh / rowsNeeded);
+            aw = C * cell;
         } else {
             SetLegendFont(p, ps.LegendFontHeight);
             const QSize legend = parts.MeasureLegend(p, 0, true);
@@ -64,7 +68,10 @@ void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
     } else {
         int ah = 0;
         if (number) {
-            const int cell = (H - 2 * Tm - 30 - 2 * Th) / (HasSolutionWord(K) ? C + 6 : C + 4);
+            // The rows of the grid and of the table under it share the height;
+            // the table's 13 columns must fit the width as well.
+            int cell = (H - 2 * Tm - 30 - 2 * Th) / (HasSolutionWord(K) ? R + 6 : R + 4);
+            cell = std::min(cell, (W - 2 * Lm) / (parts.NumberLegendRows() + 1));
             ah = R * cell;
         } else {
             SetLegendFont(p, ps.LegendFontHeight);

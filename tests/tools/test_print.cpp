@@ -98,6 +98,24 @@ private slots:
                      qPrintable(QString("page %1").arg(page)));
     }
 
+    void numberPuzzleCarriesItsCodeTable() {
+        const QString one = OutPdf("zahlen.pdf");
+        QCOMPARE(RunTool({"print", Example("zahlenraetsel"), "-o", one}).ExitCode, 0);
+        QCOMPARE(Info(one).Pages, 1);
+        const QString text = PageText(one, 1);
+        QVERIFY(text.contains(QStringLiteral("Legende:")));
+        // Every code number of the table is printed, the last one too.
+        QVERIFY(text.contains(QStringLiteral("25")));
+        const QString two = OutPdf("zahlen2.pdf");
+        QCOMPARE(
+            RunTool({"print", Example("zahlenraetsel"), "-o", two, "--two-pages", "--legend-below"})
+                .ExitCode,
+            0);
+        QCOMPARE(Info(two).Pages, 2);
+        QVERIFY(!PageText(two, 1).contains(QStringLiteral("Legende:")));
+        QVERIFY(PageText(two, 2).contains(QStringLiteral("Legende:")));
+    }
+
     void linesOnlyHasNoColour() {
         const QString colour = OutPdf("farbig.pdf");
         QCOMPARE(RunTool({"print", Example("schwedenraetsel-loesungswort"), "-o", colour}).ExitCode,
