@@ -53,13 +53,13 @@ void UiCommand::Refresh() {
     const bool checked = Checked();
     for (const ActionView& v : actions_) {
         if (!v.Action) continue;
-        v.Action->setVisible(visible && (!v.AlsoVisible || v.AlsoVisible()));
+        v.Action->setVisible(v.AlsoVisible ? v.AlsoVisible() : visible);
         v.Action->setEnabled(enabled);
         if (v.Action->isCheckable()) v.Action->setChecked(checked);
     }
     for (const ButtonView& v : buttons_) {
         if (!v.Button) continue;
-        v.Button->setVisible(visible && (!v.AlsoVisible || v.AlsoVisible()));
+        v.Button->setVisible(v.AlsoVisible ? v.AlsoVisible() : visible);
         v.Button->setEnabled(enabled);
         if (v.Button->isCheckable()) v.Button->setChecked(checked);
     }

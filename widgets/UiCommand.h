@@ -40,8 +40,9 @@ public:
     // Reads the rules again and shows the result in every bound view.
     void Refresh();
 
-    // A view of the command; `alsoVisible` narrows where this view appears
-    // (two buttons that share a place on a tool bar).
+    // A view of the command; `alsoVisible`, when given, decides instead of the
+    // command's visible rule where this view appears (two buttons that share a
+    // place on a tool bar, an entry that is always there).
     void Bind(QAction* action, Rule alsoVisible = {});
     void Bind(QAbstractButton* button, Rule alsoVisible = {});
 
