@@ -151,8 +151,17 @@ void TRaetselForm::RecomputeCandidates() {
 }
 
 void TRaetselForm::SetMarkTag(int tag) {
+    // The mark bit means "found" in a word search; only Sudokus are marked.
+    if (!IsSudokuKind(session_.image().PuzzleKind)) return;
     paint_.MarkTag = tag;
     RecomputeCandidates();
+}
+
+void TRaetselForm::RestoreSnapshot(int n) {
+    if (!HasSnapshots(session_.image().PuzzleKind)) return;
+    if (!snapshots_.Restore(n, session_.puzzle)) return;
+    RecomputeCandidates();
+    UpdateToolbar();
 }
 
 bool TRaetselForm::Blocked(int col, int row) const {
@@ -291,8 +300,7 @@ void TRaetselForm::LayoutBoard() {
     int widthNeeded = std::max(grid.width(), toolbar_->RightmostEdge());
     QMdiSubWindow* sub = SubWindow();
     const QMargins frame = sub ? sub->contentsMargins() : QMargins();
-    const int heightNeeded =
-        frame.top() + frame.bottom() + grid.height() + BoardToolbar::Height;
+    const int heightNeeded = frame.top() + frame.bottom() + grid.height() + BoardToolbar::Height;
     const int room = host_.ClientAreaHeight() - 6;
     int clientHeight = grid.height() + BoardToolbar::Height;
     if (room < heightNeeded) {
