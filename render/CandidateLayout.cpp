@@ -26,16 +26,36 @@ QSize LargestInk(const QFont& font, int symbols) {
     return largest;
 }
 
-// Puts the ink of symbol i centred into `slot`, then inside `inside`.
-void Place(CandidateLayout& l, int i, const QRect& slot, const QRect& inside) {
+// The ink all symbols share between them, relative to the baseline origin:
+// placing this box keeps the symbols of one row on one baseline.
+QRect CommonInk(const QFont& font, int symbols) {
+    QRect common;
+    for (int i = 0; i < symbols; ++i) common |= InkBox(font, Symbol(i));
+    return common;
+}
+
+// Puts symbol i into `slot`: its ink centred across, the common ink centred
+// down; then inside `inside`.
+void Place(CandidateLayout& l, int i, const QRect& slot, const QRect& inside, const QRect& common) {
     const QRect ink = InkBox(l.Font, Symbol(i));
+    const int baseline = slot.top() + (slot.height() - common.height()) / 2 - common.top();
     int x = slot.left() + (slot.width() - ink.width()) / 2;
-    int y = slot.top() + (slot.height() - ink.height()) / 2;
+    int y = baseline + ink.top();
     x = std::clamp(x, inside.left(), std::max(inside.left(), inside.right() + 1 - ink.width()));
     y = std::clamp(y, inside.top(), std::max(inside.top(), inside.bottom() + 1 - ink.height()));
     const auto at = static_cast<std::size_t>(i);
     l.Ink[at] = QRect(x, y, ink.width(), ink.height());
     l.Origin[at] = QPoint(x - ink.left(), y - ink.top());
+}
+
+// Below this pixel size outline glyphs blur into grey smudges; the small
+// pixel glyphs stay legible.
+constexpr int OutlineFromPixelSize = 8;
+
+QFont SizedFont(const QFont& base, int pixelSize) {
+    QFont f = base;
+    f.setPixelSize(pixelSize);
+    return f;
 }
 
 // The plain grid: sub-cells of cell / box size from two pixels in, one pixel
@@ -45,12 +65,12 @@ bool TryPartPositions(CandidateLayout& l, QSize cell, int w, int h, int symbols,
     const int sw = cell.width() / w;
     const int sh = cell.height() / h;
     if ((symbols + w - 1) / w > h) return false; // more rows than the box has
-    const QSize ink = LargestInk(l.Font, symbols);
-    if (ink.width() > sw - 1 || ink.height() > sh - 1) return false;
+    const QRect common = CommonInk(l.Font, symbols);
+    if (LargestInk(l.Font, symbols).width() > sw - 1 || common.height() > sh - 1) return false;
     for (int i = 0; i < symbols; ++i) {
         const QRect slot((i % w) * sw + CandidateInset, (i / w) * sh + CandidateInset, sw - 1,
                          sh - 1);
-        Place(l, i, slot, inside);
+        Place(l, i, slot, inside, common);
         const QRect& placed = l.Ink[static_cast<std::size_t>(i)];
         if (!inside.contains(placed) || !slot.contains(placed)) return false;
     }
@@ -70,19 +90,38 @@ void SpreadInside(CandidateLayout& l, const QFont& base, int w, int symbols, con
     int chosen = 0;
     for (int gap : {1, 0}) {
         for (int size = start; size >= 1 && chosen == 0; --size) {
-            QFont f = base;
-            f.setPixelSize(size);
-            const QSize ink = LargestInk(f, symbols);
-            if (ink.width() <= slotW - gap && ink.height() <= slotH - gap) chosen = size;
+            const QFont f = SizedFont(base, size);
+            if (LargestInk(f, symbols).width() <= slotW - gap &&
+                CommonInk(f, symbols).height() <= slotH - gap)
+                chosen = size;
         }
         if (chosen) break;
     }
-    l.Font = base;
-    l.Font.setPixelSize(std::max(1, chosen));
+    const QSize pixel(PixelGlyphWidth, PixelGlyphHeight);
+    if (chosen < OutlineFromPixelSize && pixel.width() <= slotW - 1 && pixel.height() <= slotH) {
+        l.PixelGlyphs = true;
+        // Rows spread from the top to the bottom of the inside, so that what
+        // little room there is goes between them.
+        const int spare = inside.height() - rows * pixel.height();
+        for (int i = 0; i < symbols; ++i) {
+            const QRect slot(QPoint(column(i % w), row(i / w)),
+                             QPoint(column(i % w + 1) - 1, row(i / w + 1) - 1));
+            const int k = i / w;
+            const int top = rows > 1 ? inside.top() + k * pixel.height() + k * spare / (rows - 1)
+                                     : inside.top() + spare / 2;
+            QRect ink(QPoint(slot.left() + (slot.width() - pixel.width()) / 2, top), pixel);
+            ink.moveLeft(std::clamp(ink.left(), inside.left(), inside.right() + 1 - ink.width()));
+            ink.moveTop(std::clamp(ink.top(), inside.top(), inside.bottom() + 1 - ink.height()));
+            l.Ink[static_cast<std::size_t>(i)] = ink;
+        }
+        return;
+    }
+    l.Font = SizedFont(base, std::max(1, chosen));
+    const QRect common = CommonInk(l.Font, symbols);
     for (int i = 0; i < symbols; ++i) {
         const QRect slot(QPoint(column(i % w), row(i / w)),
                          QPoint(column(i % w + 1) - 1, row(i / w + 1) - 1));
-        Place(l, i, slot, inside);
+        Place(l, i, slot, inside, common);
     }
 }
 } // namespace
@@ -139,4 +178,21 @@ const CandidateLayout& LayOutCandidates(const QFont& base, QSize cell, int boxWi
     l.PartPositions = TryPartPositions(l, cell, w, h, symbols, inside);
     if (!l.PartPositions) SpreadInside(l, base, w, symbols, inside);
     return cache.emplace(key, l).first->second;
+}
+
+void DrawPixelSymbol(QPainter& painter, const QPoint& topLeft, int symbol, const QColor& colour) {
+    // 3 x 5 pixels each for 1..9 and A..C.
+    static constexpr const char* Glyphs[12][PixelGlyphHeight] = {
+        {".#.", "##.", ".#.", ".#.", "###"}, {"##.", "..#", ".#.", "#..", "###"},
+        {"##.", "..#", ".#.", "..#", "##."}, {"#.#", "#.#", "###", "..#", "..#"},
+        {"###", "#..", "##.", "..#", "##."}, {".##", "#..", "###", "#.#", "###"},
+        {"###", "..#", ".#.", ".#.", ".#."}, {"###", "#.#", "###", "#.#", "###"},
+        {"###", "#.#", "###", "..#", "##."}, {".#.", "#.#", "###", "#.#", "#.#"},
+        {"##.", "#.#", "##.", "#.#", "##."}, {".##", "#..", "#..", "#..", ".##"}};
+    if (symbol < 1 || symbol > 12) return;
+    const auto& glyph = Glyphs[symbol - 1];
+    for (int y = 0; y < PixelGlyphHeight; ++y)
+        for (int x = 0; x < PixelGlyphWidth; ++x)
+            if (glyph[y][x] == '#')
+                painter.fillRect(topLeft.x() + x, topLeft.y() + y, 1, 1, colour);
 }

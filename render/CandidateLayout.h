@@ -22,7 +22,18 @@ struct CandidateLayout {
     // Ink of each symbol relative to the cell's top-left.
     std::array<QRect, 12> Ink{};
     bool PartPositions = false; // the plain sub-cell grid fitted as it is
+    // The cell is too small for outline glyphs: draw the pixel glyphs at Ink.
+    bool PixelGlyphs = false;
 };
+
+constexpr int PixelGlyphWidth = 3;
+constexpr int PixelGlyphHeight = 5;
+
+class QColor;
+class QPainter;
+
+// Draws symbol 1..12 in the small pixel glyphs with its top-left pixel at topLeft.
+void DrawPixelSymbol(QPainter& painter, const QPoint& topLeft, int symbol, const QColor& colour);
 
 // The pixels a text covers when drawn at the origin (baseline left), measured
 // by drawing it; cached per font and text.
@@ -32,6 +43,7 @@ QRect InkBox(const QFont& font, const QString& text);
 // `boxWidth` wide, starting from the `base` font. The first choice are the
 // sub-cells of cell / box size, shifted by two pixels; when a symbol would run
 // into the lines there, the symbols are spread over the free inside of the
-// cell instead and the font shrinks until each fits whole. Cached.
+// cell instead and the font shrinks until each fits whole; below a legible
+// outline size the pixel glyphs take over. Cached.
 const CandidateLayout& LayOutCandidates(const QFont& base, QSize cell, int boxWidth, int boxHeight,
                                         int symbols);

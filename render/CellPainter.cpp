@@ -213,7 +213,11 @@ void PaintCandidates(QPainter& p, const CellPaintContext& ctx, int col, int row,
     for (int i = 0; i < n; ++i) {
         const auto at = static_cast<std::size_t>(i);
         if (!flags[at]) continue;
-        p.drawText(layout.Origin[at] + QPoint(e.L, e.T), QString::fromStdString(SymbolText(i + 1)));
+        if (layout.PixelGlyphs)
+            DrawPixelSymbol(p, layout.Ink[at].topLeft() + QPoint(e.L, e.T), i + 1, p.pen().color());
+        else
+            p.drawText(layout.Origin[at] + QPoint(e.L, e.T),
+                       QString::fromStdString(SymbolText(i + 1)));
     }
 }
 
