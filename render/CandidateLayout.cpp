@@ -60,8 +60,7 @@ QFont SizedFont(const QFont& base, int pixelSize) {
 
 // The plain grid: sub-cells of cell / box size from two pixels in, one pixel
 // between neighbours. False when a symbol would not fit whole inside.
-bool TryPartPositions(CandidateLayout& l, QSize cell, int w, int h, int symbols,
-                      const QRect& inside) {
+bool TryBoxGrid(CandidateLayout& l, QSize cell, int w, int h, int symbols, const QRect& inside) {
     const int sw = cell.width() / w;
     const int sh = cell.height() / h;
     if ((symbols + w - 1) / w > h) return false; // more rows than the box has
@@ -175,8 +174,8 @@ const CandidateLayout& LayOutCandidates(const QFont& base, QSize cell, int boxWi
     const QRect inside(CandidateInset, CandidateInset,
                        std::max(1, cell.width() - 2 * CandidateInset),
                        std::max(1, cell.height() - 2 * CandidateInset));
-    l.PartPositions = TryPartPositions(l, cell, w, h, symbols, inside);
-    if (!l.PartPositions) SpreadInside(l, base, w, symbols, inside);
+    l.BoxGrid = TryBoxGrid(l, cell, w, h, symbols, inside);
+    if (!l.BoxGrid) SpreadInside(l, base, w, symbols, inside);
     return cache.emplace(key, l).first->second;
 }
 

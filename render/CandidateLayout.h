@@ -21,7 +21,7 @@ struct CandidateLayout {
     std::array<QPoint, 12> Origin{};
     // Ink of each symbol relative to the cell's top-left.
     std::array<QRect, 12> Ink{};
-    bool PartPositions = false; // the plain sub-cell grid fitted as it is
+    bool BoxGrid = false; // the plain sub-cell grid fitted as it is
     // The cell is too small for outline glyphs: draw the pixel glyphs at Ink.
     bool PixelGlyphs = false;
 };

@@ -136,8 +136,8 @@ private slots:
         }
         QFont font("Arial");
         font.setPixelSize(bench.S.Zahlengroesse);
-        QVERIFY(LayOutCandidates(font, cell.size(), 3, 3, 9).PartPositions);
-        QVERIFY(!LayOutCandidates(font, QSize(30, 30), 3, 3, 9).PartPositions);
+        QVERIFY(LayOutCandidates(font, cell.size(), 3, 3, 9).BoxGrid);
+        QVERIFY(!LayOutCandidates(font, QSize(30, 30), 3, 3, 9).BoxGrid);
     }
 
     void oddSymbolCountsGetRowsOfTheirOwn() {
