@@ -19,9 +19,16 @@ void UiCommand::SetRules(Rule visible, Rule enabled, Rule checked) {
     Refresh();
 }
 
+void UiCommand::SetTexts(TextRule caption, TextRule hint) {
+    caption_ = std::move(caption);
+    hint_ = std::move(hint);
+    Refresh();
+}
+
 void UiCommand::Clear() {
     handler_ = nullptr;
     visible_ = enabled_ = checked_ = nullptr;
+    caption_ = hint_ = nullptr;
     Refresh();
 }
 
@@ -56,6 +63,8 @@ void UiCommand::Refresh() {
         v.Action->setVisible(v.AlsoVisible ? v.AlsoVisible() : visible);
         v.Action->setEnabled(enabled);
         if (v.Action->isCheckable()) v.Action->setChecked(checked);
+        if (caption_) v.Action->setText(caption_());
+        if (hint_) v.Action->setStatusTip(hint_());
     }
     for (const ButtonView& v : buttons_) {
         if (!v.Button) continue;
