@@ -29,12 +29,6 @@ QString FromCp1252(std::string_view text) {
 }
 } // namespace
 
-QUrl LookupUrl(std::string_view word) {
-    QUrl url(QStringLiteral("https://de.wikipedia.org"));
-    url.setPath(QStringLiteral("/wiki/") + FromCp1252(word));
-    return url;
-}
-
 BoardCommands::BoardCommands(TRaetselForm& board) : board_(board) {}
 
 BoardCommands::~BoardCommands() {

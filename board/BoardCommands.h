@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "LookupUrl.h"
 #include "UiCommand.h"
 
 class QObject;
@@ -40,5 +41,3 @@ private:
     QPointer<CommandRegistry> registry_;
 };
 
-// The encyclopedia article of a word (code page 1252).
-QUrl LookupUrl(std::string_view word);

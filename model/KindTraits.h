@@ -34,9 +34,11 @@ inline bool HasPlacedBlocks(int kind) { return Traits(kind).PlacedBlocks; }
 inline bool IsWordSearch(int kind) { return Traits(kind).WordSearch; }
 inline bool IsTimedKind(int kind) { return Traits(kind).Timed; }
 inline bool HasSnapshots(int kind) { return Traits(kind).Snapshots; }
-// Below 14 every kind has a side list: the number legend for the number
-// puzzles, the clue list for all others.
-inline bool HasClueList(int kind) { return kind >= 0 && kind < 14 && !IsNumberKind(kind); }
+// Below 14 every known kind has a side list: the number legend for the number
+// puzzles, the clue list for all others (the unused code 13 has neither).
+inline bool HasClueList(int kind) {
+    return Traits(kind).Known && kind < 14 && !IsNumberKind(kind);
+}
 inline bool HasNumberLegend(int kind) { return IsNumberKind(kind); }
 // Kinds whose list entries are rows and columns rather than words.
 inline bool HasLineEntries(int kind) { return HasHeaderNumbers(kind); }

@@ -14,6 +14,7 @@
 #include "GradientBar.h"
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
+#include "LegendeDialog.h"
 #include "Loading.h"
 #include "MessageDialog.h"
 #include "ModalRunner.h"
@@ -453,8 +454,36 @@ void TRMMainForm::OpenCompanions(BoardLink& board) {
     // The side windows open here with the board, each shown again if it is
     // open: the solution word (LoesungswortZeigen), the stopwatch of the timed
     // Sudoku, and below kind 14 the clue list or the number legend
-    // (LegendeZeigen). None of them is built into the player yet.
-    (void)board;
+    // (LegendeZeigen).
+    const int kind = session_.image().PuzzleKind;
+
+    // The clue list.
+    if (session_.settings.LegendeZeigen && HasClueList(kind)) {
+        if (ClueListLink* clues = ClueList()) {
+            clues->FormShow();
+        } else {
+            auto* legend =
+                new TLegendForm(session_, *events_, board, [this] { return Room(); });
+            AddChild(legend);
+            legend->show();
+            // The board stops short of the list when it was laid out wider.
+            if (TRaetselForm* b = Board()) b->LayoutBoard();
+        }
+    }
+}
+
+FrameRoom TRMMainForm::Room() const {
+    FrameRoom room;
+    room.ClientWidth = mdiArea_->viewport()->width();
+    room.ClientHeight = mdiArea_->viewport()->height();
+    room.ClientAreaHeight = ClientAreaHeight();
+    if (TRaetselForm* b = Board()) room.BoardWidth = b->BoardWindow()->width();
+    if (SolutionWordLink* word = SolutionWord()) {
+        QWidget* w = word->Widget();
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        room.SolutionWindowHeight = (sub ? static_cast<QWidget*>(sub) : w)->height();
+    }
+    return room;
 }
 
 void TRMMainForm::RememberUndo() {

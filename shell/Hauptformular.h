@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BoardHost.h"
+#include "FrameRoom.h"
 #include "PuzzleImage.h"
 #include "Session.h"
 
@@ -51,6 +52,8 @@ public:
     // Client height minus tool bar, status bar and menu bar.
     int ClientAreaHeight() const override;
     int ClientAreaWidth() const;
+    // The room the side windows place themselves in.
+    FrameRoom Room() const;
     // "Velmar " followed by the application title.
     void SetStandardCaption() override;
     // Puts a child window into the MDI area (freed when closed).

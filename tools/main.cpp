@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     if (command == "pack") return PackCommand(args);
     if (command == "compile") return CompileCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "clues") return CluesCommand(args);
     if (command == "--help" || command == "-h") {
         Usage();
         return 0;
