@@ -120,7 +120,9 @@ QVariant LegendItemModel::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags LegendItemModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    // Dragging is allowed by the view, for the kinds that drop words.
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren |
+           Qt::ItemIsDragEnabled;
 }
 
 LegendView::LegendView(const PuzzleSession& session, LegendItemModel* model, QWidget* parent)

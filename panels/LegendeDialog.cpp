@@ -168,9 +168,12 @@ void TLegendForm::FormShow() {
 void TLegendForm::DisableCloseCommand() {
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
     if (!sub) return;
-    // The list goes with the board, never on its own.
-    if (sub->windowFlags() & Qt::WindowCloseButtonHint)
-        sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowCloseButtonHint);
+    // The list goes with the board, never on its own: the frame's style draws
+    // the close button with the system menu, so neither is offered, and the
+    // close entry (with its shortcut) is greyed.
+    const Qt::WindowFlags flags =
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
+    if (sub->windowFlags() != flags) sub->setWindowFlags(flags);
     if (QMenu* menu = sub->systemMenu()) {
         const QList<QKeySequence> close = QKeySequence::keyBindings(QKeySequence::Close);
         for (QAction* a : menu->actions()) {

@@ -125,6 +125,17 @@ private slots:
         auto* mdi = qobject_cast<QMdiSubWindow*>(sub);
         QVERIFY(mdi);
         QVERIFY(!(mdi->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(mdi->windowFlags() & Qt::WindowSystemMenuHint));
+        const QList<QKeySequence> close = QKeySequence::keyBindings(QKeySequence::Close);
+        int closeItems = 0;
+        for (QAction* a : mdi->systemMenu()->actions()) {
+            bool isClose = false;
+            for (const QKeySequence& k : a->shortcuts()) isClose = isClose || close.contains(k);
+            if (!isClose) continue;
+            ++closeItems;
+            QVERIFY(!a->isEnabled() || !a->isVisible());
+        }
+        QCOMPARE(closeItems, 1);
 
         const FrameRoom room{1000, 600, 550, 400, -1};
         QCOMPARE(TLegendForm::Placement(room), QRect(406, 0, 588, 594));
