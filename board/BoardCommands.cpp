@@ -51,12 +51,6 @@ QString SnapshotTimeText(double dayCount) {
     return german.toString(time, format.trimmed());
 }
 
-QUrl LookupUrl(std::string_view word) {
-    QUrl url(QStringLiteral("https://de.wikipedia.org"));
-    url.setPath(QStringLiteral("/wiki/") + FromCp1252(word));
-    return url;
-}
-
 BoardCommands::BoardCommands(TRaetselForm& board) : board_(board) {}
 
 BoardCommands::~BoardCommands() {

@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "LookupUrl.h"
 #include "UiCommand.h"
 
 class QDateTime;
@@ -50,5 +51,3 @@ private:
 double DayCount(const QDateTime& when);
 // The time of day of such a count in the German long time format (14:05:31).
 QString SnapshotTimeText(double dayCount);
-// The encyclopedia article of a word (code page 1252).
-QUrl LookupUrl(std::string_view word);

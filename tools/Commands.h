@@ -9,3 +9,4 @@ int InfoCommand(const Args& args);
 int PackCommand(const Args& args);
 int CompileCommand(const Args& args);
 int RenderCommand(const Args& args);
+int CluesCommand(const Args& args);

@@ -13,7 +13,8 @@ void Usage() {
         "  zoruvidedid-tool pack PROGRAMM RAETSELDATEI [--settings INI] [--picture BILD] "
         "-o AUSGABE\n"
         "  zoruvidedid-tool compile QUELLE -o AUSGABE\n"
-        "  zoruvidedid-tool render DATEI -o AUSGABE.png|.jpg|.bmp [--solution] [--scale N]\n",
+        "  zoruvidedid-tool render DATEI -o AUSGABE.png|.jpg|.bmp [--solution] [--scale N]\n"
+        "  zoruvidedid-tool clues [--json] DATEI\n",
         stderr);
 }
 
@@ -22,6 +23,7 @@ int Run(const std::string& command, const Args& args) {
     if (command == "pack") return PackCommand(args);
     if (command == "compile") return CompileCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "clues") return CluesCommand(args);
     if (command == "--help" || command == "-h") {
         Usage();
         return 0;
