@@ -1,5 +1,5 @@
 // The board's commands: blank mark, reveal, word entry, dropped words, clue,
-// look-up, zoom and the display toggles.
+// look-up, zoom, the display toggles, field marking and snapshots.
 #include "BoardCommands.h"
 
 #include "BegriffDialog.h"
@@ -17,11 +17,16 @@
 #include "TextUtil.h"
 #include "UiCommand.h"
 
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 QString FromCp1252(std::string_view text) {
@@ -29,20 +34,31 @@ QString FromCp1252(std::string_view text) {
 }
 } // namespace
 
-QUrl LookupUrl(std::string_view word) {
-    QUrl url(QStringLiteral("https://de.wikipedia.org"));
-    url.setPath(QStringLiteral("/wiki/") + FromCp1252(word));
-    return url;
+double DayCount(const QDateTime& when) {
+    static const QDate Epoch(1899, 12, 30);
+    return static_cast<double>(Epoch.daysTo(when.date())) +
+           when.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+QString SnapshotTimeText(double dayCount) {
+    const double fraction = dayCount - std::floor(dayCount);
+    const QTime time = QTime::fromMSecsSinceStartOfDay(
+        static_cast<int>(std::lround(fraction * 86400000.0)) % 86400000);
+    // The German long time format; the zone some locales add is left out.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QString format = german.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    return german.toString(time, format.trimmed());
 }
 
 BoardCommands::BoardCommands(TRaetselForm& board) : board_(board) {}
 
 BoardCommands::~BoardCommands() {
     if (!registry_) return;
-    for (const char* id :
-         {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail, CommandId::ShowLengths,
-          CommandId::ShowHints, CommandId::BlankField, CommandId::RevealLetter,
-          CommandId::EnterWord, CommandId::ShowClue, CommandId::LookUp, CommandId::CloseBoard})
+    for (const char* id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail,
+                           CommandId::ShowLengths, CommandId::ShowHints, CommandId::BlankField,
+                           CommandId::RevealLetter, CommandId::EnterWord, CommandId::ShowClue,
+                           CommandId::LookUp, CommandId::CloseBoard, CommandId::SnapshotTake})
         registry_->Get(id).Clear();
     for (int tag = 0; tag <= DuoMarkTag; ++tag) registry_->Get(CommandId::Mark(tag)).Clear();
     for (int n = 1; n <= 4; ++n) registry_->Get(CommandId::Snapshot(n)).Clear();
@@ -129,25 +145,64 @@ void BoardCommands::Register(CommandRegistry& commands) {
     close.SetHandler([&host] { host.CloseProgram(); });
     close.SetRules({}, {});
 
-    // Field marking: the choice shows as checked; the marking commands come
-    // with their handlers, until then they stay greyed.
+    // Field marking: one command per choice; the choice shows as checked.
     const int columns = session.image().ColumnCount;
+    std::vector<UiCommand*> marks;
     for (int tag = 0; tag <= DuoMarkTag; ++tag) {
         UiCommand& mark = commands.Get(CommandId::Mark(tag));
+        mark.SetHandler([this, tag] { MItemPlayMarkKeineClick(tag); });
         mark.SetRules(
             [kind, tag, columns] {
                 return IsSudokuKind(kind) && (tag == 0 || tag == DuoMarkTag || tag <= columns);
             },
             {}, [&b, tag] { return b.PaintState().MarkTag == tag; });
+        marks.push_back(&mark);
     }
 
-    // Snapshots show once taken; none is kept yet.
-    for (int n = 1; n <= 4; ++n)
-        commands.Get(CommandId::Snapshot(n)).SetRules([] { return false; }, {});
+    // Snapshots in the untimed Sudoku; a restore entry shows once its slot is held.
+    UiCommand& take = commands.Get(CommandId::SnapshotTake);
+    take.SetHandler([this] { MItemPlaySnapErstellenClick(); });
+    take.SetRules([kind] { return HasSnapshots(kind); }, {});
+    std::vector<UiCommand*> restores;
+    for (int n = 1; n <= SnapshotStore::SlotCount; ++n) {
+        UiCommand& restore = commands.Get(CommandId::Snapshot(n));
+        restore.SetHandler([this, n] { MItemPlaySnap1Click(n); });
+        restore.SetRules([kind, &b, n] { return HasSnapshots(kind) && b.Snapshots().Held(n); }, {});
+        restore.SetTexts(
+            [&b, n] {
+                if (!b.Snapshots().Held(n)) return QString::number(n);
+                return QStringLiteral("%1: %2 h")
+                    .arg(n)
+                    .arg(SnapshotTimeText(b.Snapshots().TakenAt(n)));
+            },
+            [&b, n] {
+                if (!b.Snapshots().Held(n))
+                    return QStringLiteral("Den Rätsel-Schnappschuss wiederherstellen");
+                return QStringLiteral("Den Schnappschuss von %1 h wiederherstellen")
+                    .arg(SnapshotTimeText(b.Snapshots().TakenAt(n)));
+            });
+        restores.push_back(&restore);
+    }
 
     // Every command may change what the others show.
-    for (UiCommand* c : {&zoomIn, &zoomOut, &fail, &lengths, &hints, &blank, &reveal, &word})
-        QObject::connect(c, &UiCommand::Ran, &b, [&b] { b.UpdateToolbar(); });
+    std::vector<UiCommand*> all = {&zoomIn, &zoomOut, &fail, &lengths, &hints,
+                                   &blank,  &reveal,  &word, &take};
+    all.insert(all.end(), marks.begin(), marks.end());
+    all.insert(all.end(), restores.begin(), restores.end());
+    for (UiCommand* c : all) QObject::connect(c, &UiCommand::Ran, &b, [&b] { b.UpdateToolbar(); });
+}
+
+void BoardCommands::MItemPlayMarkKeineClick(int tag) {
+    board_.SetMarkTag(tag);
+}
+
+void BoardCommands::MItemPlaySnapErstellenClick() {
+    if (!HasSnapshots(board_.Session().image().PuzzleKind)) return;
+    board_.Snapshots().Take(board_.Session().image(), DayCount(QDateTime::currentDateTime()));
+}
+
+void BoardCommands::MItemPlaySnap1Click(int n) {
+    board_.RestoreSnapshot(n);
 }
 
 void BoardCommands::SetBlankMark(bool on) {

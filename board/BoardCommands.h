@@ -8,8 +8,10 @@
 
 #include <string_view>
 
+#include "LookupUrl.h"
 #include "UiCommand.h"
 
+class QDateTime;
 class QObject;
 class TRaetselForm;
 
@@ -21,6 +23,11 @@ public:
 
     void Register(CommandRegistry& commands);
 
+    // The marking choice: 0 none, 1..12 a symbol, DuoMarkTag at most two candidates.
+    void MItemPlayMarkKeineClick(int tag);
+    void MItemPlaySnapErstellenClick();
+    // Restores snapshot n (1..4).
+    void MItemPlaySnap1Click(int n);
     void SetBlankMark(bool on);
     // Reveals the sought letter (or places the blank mark on a solution block).
     void MItemPlayBuchstEintragenClick();
@@ -40,5 +47,7 @@ private:
     QPointer<CommandRegistry> registry_;
 };
 
-// The encyclopedia article of a word (code page 1252).
-QUrl LookupUrl(std::string_view word);
+// A local date and time as days since 30 Dec 1899 with the time of day as fraction.
+double DayCount(const QDateTime& when);
+// The time of day of such a count in the German long time format (14:05:31).
+QString SnapshotTimeText(double dayCount);

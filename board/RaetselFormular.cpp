@@ -152,8 +152,17 @@ void TRaetselForm::RecomputeCandidates() {
 }
 
 void TRaetselForm::SetMarkTag(int tag) {
+    // The mark bit means "found" in a word search; only Sudokus are marked.
+    if (!IsSudokuKind(session_.image().PuzzleKind)) return;
     paint_.MarkTag = tag;
     RecomputeCandidates();
+}
+
+void TRaetselForm::RestoreSnapshot(int n) {
+    if (!HasSnapshots(session_.image().PuzzleKind)) return;
+    if (!snapshots_.Restore(n, session_.puzzle)) return;
+    RecomputeCandidates();
+    UpdateToolbar();
 }
 
 bool TRaetselForm::Blocked(int col, int row) const {

@@ -4,6 +4,7 @@
 #include "BoardLink.h"
 #include "CellPainter.h"
 #include "Queries.h"
+#include "Snapshots.h"
 #include "SudokuAids.h"
 
 #include <QImage>
@@ -68,6 +69,9 @@ public:
     BoardCursor& Cursor() { return cursor_; }
     const BoardCursor& Cursor() const { return cursor_; }
     const BoardPaintState& PaintState() const { return paint_; }
+    // The Sudoku's snapshots: empty when the board is made, gone with it.
+    SnapshotStore& Snapshots() { return snapshots_; }
+    const SnapshotStore& Snapshots() const { return snapshots_; }
     QMdiSubWindow* SubWindow() const;
 
     void FormShow();
@@ -85,6 +89,9 @@ public:
     // Candidates from the entries, then the current field marking again.
     void RecomputeCandidates();
     void SetMarkTag(int tag);
+    // Puts a snapshot's entries back: check state, candidates and marking
+    // follow; no undo point and no evaluation.
+    void RestoreSnapshot(int n);
 
     // The grid asks before its current cell moves; other board code calls it
     // with fromGrid false after moving the cell itself.
@@ -151,6 +158,7 @@ private:
     BoardCursor cursor_;
     QPoint commandCell_;
     BoardPaintState paint_;
+    SnapshotStore snapshots_;
     std::unique_ptr<BoardToolbar> toolbar_;
     std::unique_ptr<BoardCommands> commands_;
 };

@@ -1,5 +1,6 @@
 #include "CellPainter.h"
 
+#include "CandidateLayout.h"
 #include "Cp1252.h"
 #include "StringGrid.h"
 #include "Sudoku.h"
@@ -202,20 +203,21 @@ void PaintBlock(QPainter& p, const CellPaintContext& ctx, int col, int row, Edge
 }
 
 void PaintCandidates(QPainter& p, const CellPaintContext& ctx, int col, int row, const Edges& e) {
-    if (!ctx.Candidates || col > 12 || row > 12) return;
-    const int w = std::max(1, ctx.BoxWidth);
-    const int h = std::max(1, ctx.BoxHeight);
-    const int sw = e.Width() / w;
-    const int sh = e.Height() / h;
+    if (!ctx.Candidates || col > MaxSymbols || row > MaxSymbols) return;
     const auto& flags =
         (*ctx.Candidates)[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
-    const int n = std::min<int>(ctx.Image->ColumnCount, MaxSymbols);
+    const int n = std::clamp<int>(ctx.Image->ColumnCount, 0, MaxSymbols);
+    const CandidateLayout& layout =
+        LayOutCandidates(p.font(), QSize(e.Width(), e.Height()), ctx.BoxWidth, ctx.BoxHeight, n);
+    p.setFont(layout.Font);
     for (int i = 0; i < n; ++i) {
-        if (!flags[static_cast<std::size_t>(i)]) continue;
-        const int left = (i % w) * sw + e.L + 2;
-        const int top = (i / w) * sh + e.T + 2;
-        TextCentred(p, Edges{left, top, left + sw - 1, top + sh - 1},
-                    QString::fromStdString(SymbolText(i + 1)));
+        const auto at = static_cast<std::size_t>(i);
+        if (!flags[at]) continue;
+        if (layout.PixelGlyphs)
+            DrawPixelSymbol(p, layout.Ink[at].topLeft() + QPoint(e.L, e.T), i + 1, p.pen().color());
+        else
+            p.drawText(layout.Origin[at] + QPoint(e.L, e.T),
+                       QString::fromStdString(SymbolText(i + 1)));
     }
 }
 

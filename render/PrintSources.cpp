@@ -1,6 +1,8 @@
 #include "PrintSources.h"
 
+#include "Cp1252.h"
 #include "KindTraits.h"
+#include "LegendModel.h"
 #include "SidePainter.h"
 
 #include <QPainter>
@@ -21,16 +23,33 @@ SidePaintContext PrintContext(const PuzzleImage& image, const Settings& settings
 }
 } // namespace
 
-// The clue-list model is not part of the build yet; until it is, a clue-list
-// kind prints its title and grid without the lists.
 bool BuildLegendPrintData(const PuzzleImage& image, const Settings& settings, int colourMode,
                           LegendPrintData& legend) {
-    if (!HasClueList(image.PuzzleKind)) return false;
     legend = LegendPrintData{};
+    if (!HasClueList(image.PuzzleKind)) return false;
     legend.Leerfeld1 = settings.FarbeLeerfeld1;
     legend.System = settings.System;
     legend.ColourMode = colourMode;
-    return false;
+    // The same lists the clue-list window builds; entries hidden there as
+    // solved are printed all the same.
+    const LegendLists lists = BuildLists(image, settings);
+    legend.TwoLists = lists.TwoLists;
+    const auto fill = [&](const std::vector<LegendItem>& items, PrintedList& out) {
+        for (int c = 0; c < LegendColumn::Count; ++c)
+            if (lists.Columns.Visible[std::size_t(c)]) out.Columns.push_back(c);
+        out.CheckColumn = lists.Columns.CheckColumn;
+        for (const LegendItem& item : items) {
+            PrintedList::Entry e;
+            for (int c = 0; c < LegendColumn::Count; ++c)
+                e.Cells[std::size_t(c)] =
+                    QString::fromStdString(Cp1252ToUtf8(EntryCellText(item.Entry, c)));
+            e.Solved = item.Checked;
+            out.Entries.push_back(std::move(e));
+        }
+    };
+    if (lists.TwoLists) fill(lists.Across, legend.Across);
+    fill(lists.Down, legend.Down);
+    return true;
 }
 
 QSize MeasureCodeTablePrint(QPainter& painter, const PuzzleImage& image, const Settings& settings,

@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs that are not there yet.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libjpeg-dev fonts-liberation
-          xvfb xdotool x11-apps imagemagick jq clang libclang-rt-14-dev
+          xvfb xdotool x11-apps imagemagick jq python3 clang libclang-rt-14-dev
           desktop-file-utils libxml2-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
           groff-base man-db dpkg-dev file gzip clang-format poppler-utils)
 missing=()

@@ -14,6 +14,7 @@
 #include "GradientBar.h"
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
+#include "LegendeDialog.h"
 #include "Loading.h"
 #include "LoesungDialog.h"
 #include "MessageDialog.h"
@@ -458,7 +459,7 @@ StopwatchLink* TRMMainForm::Stopwatch() const {
 void TRMMainForm::OpenCompanions(BoardLink& board) {
     // Each side window is shown again if it is open, else created: the
     // solution word (LoesungswortZeigen), the stopwatch of the timed Sudoku,
-    // and with LegendeZeigen the number legend.
+    // and with LegendeZeigen the clue list or the number legend.
     const int kind = session_.image().PuzzleKind;
     const Settings& s = session_.settings;
     const Qt::WindowFlags noButtons = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -468,6 +469,19 @@ void TRMMainForm::OpenCompanions(BoardLink& board) {
     if (IsTimedKind(kind))
         ShowCompanion(
             Stopwatch(), [&] { return new TStopuhrForm(*this); }, noButtons);
+    // The clue list.
+    if (s.LegendeZeigen && HasClueList(kind)) {
+        if (ClueListLink* clues = ClueList()) {
+            clues->FormShow();
+        } else {
+            auto* legend =
+                new TLegendForm(session_, *events_, board, [this] { return Room(); });
+            AddChild(legend);
+            legend->show();
+            // The board stops short of the list when it was laid out wider.
+            if (TRaetselForm* b = Board()) b->LayoutBoard();
+        }
+    }
     if (HasNumberLegend(kind) && s.LegendeZeigen)
         ShowCompanion(
             NumberLegend(), [&] { return new TNumLegendForm(*this, board); },
@@ -496,6 +510,20 @@ void TRMMainForm::ShowCompanion(CompanionWindow* open, const std::function<QWidg
     sub->setWindowFlags(buttons);
     // Showing runs the window's FormShow, which sizes and places it.
     sub->show();
+}
+
+FrameRoom TRMMainForm::Room() const {
+    FrameRoom room;
+    room.ClientWidth = mdiArea_->viewport()->width();
+    room.ClientHeight = mdiArea_->viewport()->height();
+    room.ClientAreaHeight = ClientAreaHeight();
+    if (TRaetselForm* b = Board()) room.BoardWidth = b->BoardWindow()->width();
+    if (SolutionWordLink* word = SolutionWord()) {
+        QWidget* w = word->Widget();
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        room.SolutionWindowHeight = (sub ? static_cast<QWidget*>(sub) : w)->height();
+    }
+    return room;
 }
 
 void TRMMainForm::RememberUndo() {

@@ -5,6 +5,7 @@
 
 #include "BoardHost.h"
 #include "CompanionFrame.h"
+#include "FrameRoom.h"
 #include "PuzzleImage.h"
 #include "Session.h"
 
@@ -55,6 +56,8 @@ public:
     // Client height minus tool bar, status bar and menu bar.
     int ClientAreaHeight() const override;
     int ClientAreaWidth() const override;
+    // The room the side windows place themselves in.
+    FrameRoom Room() const;
     // "Velmar " followed by the application title.
     void SetStandardCaption() override;
     // Puts a child window into the MDI area (freed when closed).

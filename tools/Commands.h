@@ -10,3 +10,4 @@ int PackCommand(const Args& args);
 int CompileCommand(const Args& args);
 int RenderCommand(const Args& args);
 int PrintCommand(const Args& args);
+int CluesCommand(const Args& args);

@@ -13,6 +13,7 @@ void Usage() {
                "-o AUSGABE\n"
                "  zoruvidedid-tool compile QUELLE -o AUSGABE\n"
                "  zoruvidedid-tool render DATEI -o AUSGABE.png|.jpg|.bmp [--solution] [--scale N]\n"
+               "  zoruvidedid-tool clues [--json] DATEI\n"
                "  zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages] "
                "[--legend-below]\n"
                "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB] "
@@ -25,6 +26,7 @@ int Run(const std::string& command, const Args& args) {
     if (command == "pack") return PackCommand(args);
     if (command == "compile") return CompileCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "clues") return CluesCommand(args);
     if (command == "print") return PrintCommand(args);
     if (command == "--help" || command == "-h") {
         Usage();

@@ -19,9 +19,16 @@ void UiCommand::SetRules(Rule visible, Rule enabled, Rule checked) {
     Refresh();
 }
 
+void UiCommand::SetTexts(TextRule caption, TextRule hint) {
+    caption_ = std::move(caption);
+    hint_ = std::move(hint);
+    Refresh();
+}
+
 void UiCommand::Clear() {
     handler_ = nullptr;
     visible_ = enabled_ = checked_ = nullptr;
+    caption_ = hint_ = nullptr;
     Refresh();
 }
 
@@ -53,13 +60,15 @@ void UiCommand::Refresh() {
     const bool checked = Checked();
     for (const ActionView& v : actions_) {
         if (!v.Action) continue;
-        v.Action->setVisible(visible && (!v.AlsoVisible || v.AlsoVisible()));
+        v.Action->setVisible(v.AlsoVisible ? v.AlsoVisible() : visible);
         v.Action->setEnabled(enabled);
         if (v.Action->isCheckable()) v.Action->setChecked(checked);
+        if (caption_) v.Action->setText(caption_());
+        if (hint_) v.Action->setStatusTip(hint_());
     }
     for (const ButtonView& v : buttons_) {
         if (!v.Button) continue;
-        v.Button->setVisible(visible && (!v.AlsoVisible || v.AlsoVisible()));
+        v.Button->setVisible(v.AlsoVisible ? v.AlsoVisible() : visible);
         v.Button->setEnabled(enabled);
         if (v.Button->isCheckable()) v.Button->setChecked(checked);
     }

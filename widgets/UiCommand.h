@@ -18,6 +18,7 @@ class UiCommand : public QObject {
     Q_OBJECT
 public:
     using Rule = std::function<bool()>;
+    using TextRule = std::function<QString()>;
 
     explicit UiCommand(const QString& id, QObject* parent = nullptr);
 
@@ -26,6 +27,9 @@ public:
     void SetHandler(std::function<void()> handler);
     // Empty rules mean: always shown, always enabled, never checked.
     void SetRules(Rule visible, Rule enabled, Rule checked = {});
+    // Caption and hint of the menu entries for commands whose texts follow
+    // the state; empty rules leave the entries' own texts.
+    void SetTexts(TextRule caption, TextRule hint);
     // Drops handler and rules (the window that gave them is going).
     void Clear();
 
@@ -40,8 +44,9 @@ public:
     // Reads the rules again and shows the result in every bound view.
     void Refresh();
 
-    // A view of the command; `alsoVisible` narrows where this view appears
-    // (two buttons that share a place on a tool bar).
+    // A view of the command; `alsoVisible`, when given, decides instead of the
+    // command's visible rule where this view appears (two buttons that share a
+    // place on a tool bar, an entry that is always there).
     void Bind(QAction* action, Rule alsoVisible = {});
     void Bind(QAbstractButton* button, Rule alsoVisible = {});
 
@@ -59,6 +64,7 @@ private:
     };
     std::function<void()> handler_;
     Rule visible_, enabled_, checked_;
+    TextRule caption_, hint_;
     std::vector<ActionView> actions_;
     std::vector<ButtonView> buttons_;
 };

@@ -223,7 +223,7 @@ private slots:
         QVERIFY(!o->Board->Commands().RaetselDragOver(nullptr, 1, 1));
         auto* clues = new DropClueList;
         // Out of the board's way: the board stops short of a clue list.
-        o->Frame->AddChild(clues)->move(3000, 0);
+        ReplaceClueList(*o->Frame, clues)->move(3000, 0);
         QVERIFY(!o->Board->Commands().RaetselDragOver(o->Grid(), 1, 1)); // not one of its lists
         QVERIFY(o->Board->Commands().RaetselDragOver(&clues->acrossList, 1, 1));
         QVERIFY(!o->Board->Commands().RaetselDragOver(&clues->acrossList, 2, 1)); // no number there

@@ -257,7 +257,7 @@ private slots:
         QVERIFY(o->Board);
         auto* clues = new FakeClueList;
         // Out of the board's way: the board stops short of a clue list.
-        o->Frame->AddChild(clues)->move(3000, 0);
+        ReplaceClueList(*o->Frame, clues)->move(3000, 0);
         o->Click(1, 3);
         QVERIFY(clues->calls.contains("focus 6 1"));
         clues->calls.clear();
@@ -297,7 +297,7 @@ private slots:
         QVERIFY(o->Board);
         auto* clues = new FakeClueList;
         // Out of the board's way: the board stops short of a clue list.
-        o->Frame->AddChild(clues)->move(3000, 0);
+        ReplaceClueList(*o->Frame, clues)->move(3000, 0);
         StringGrid* g = o->Grid();
         const auto drag = [&](QPoint from, QPoint to, Qt::KeyboardModifiers m = {}) {
             QTest::mousePress(g, Qt::LeftButton, m, o->Centre(from.x(), from.y()));

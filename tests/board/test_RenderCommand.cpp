@@ -101,6 +101,36 @@ private slots:
         QCOMPARE(image.pixelColor(2 + 41 + 20, 2 + 20), QColor(255, 0, 0));
     }
 
+    // A packed player whose settings show the possible symbols: the render draws
+    // them as the board does.
+    void candidatesAsTheBoardDrawsThem() {
+        auto p = Sudoku9("1111" + std::string(77, '0'));
+        p->Image.entry(5, 5).set("7");
+        const std::string plain =
+            WriteTemp("render-candidates.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const std::string settings = WithCrLf("[Raetsel_Anzeige]\nMoeglicheZahlenZeigen=1\n");
+        const std::string module = std::string(1360000, '\0') + ModuleBytes(p->Image, settings);
+        const std::string packed = WriteTemp("render-candidates.exe", module);
+        const QImage without = Render(plain, {}).convertToFormat(QImage::Format_RGB32);
+        const QImage with = Render(packed, {}).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(with.size(), without.size());
+        QVERIFY(with != without);
+
+        const auto o = OpenBoardFile(plain);
+        QVERIFY(o->Board);
+        o->Session->settings.MoeglicheZahlenZeigen = true;
+        o->Board->RepaintGrid();
+        const QImage screen = o->Grid()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(screen.size(), with.size());
+        const QRect current =
+            o->Grid()->CellRect(o->Grid()->Col(), o->Grid()->Row()).adjusted(-2, -2, 2, 2);
+        int differing = 0;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                if (!current.contains(x, y) && screen.pixel(x, y) != with.pixel(x, y)) ++differing;
+        QCOMPARE(differing, 0);
+    }
+
     void failuresExitWithAMessage() {
         ToolRun run;
         Render(TempDir() + "/missing.puz", {}, &run);

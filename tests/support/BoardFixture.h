@@ -4,6 +4,7 @@
 
 #include "BoardHost.h"
 #include "BoardToolbar.h"
+#include "ClueListLink.h"
 #include "CommandIds.h"
 #include "ContainerWriter.h"
 #include "EditCommands.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -59,6 +61,16 @@ inline bool ButtonEnabled(const TRaetselForm* board, const char* name) {
 }
 inline QAction* PlayItem(const TRaetselForm* board, const char* name) {
     return board->Toolbar().PopupItem(name);
+}
+
+// Puts a stand-in clue list into the frame in place of the real one, which
+// the board opened with itself.
+inline QMdiSubWindow* ReplaceClueList(TRMMainForm& frame, QWidget* standIn) {
+    if (ClueListLink* real = frame.ClueList()) {
+        TRMMainForm::CloseChild(real->Widget());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return frame.AddChild(standIn);
 }
 
 // The frame started with a puzzle file on its command line.
