@@ -1,5 +1,7 @@
 // The clue lists on paper: sizes, titles, check boxes, alignment and colours.
 #include "LegendPrint.h"
+#include "PrintSources.h"
+#include "TestSupport.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -156,6 +158,44 @@ private slots:
         QCOMPARE(colourful(1), 0);
         QCOMPARE(colourful(0), 0);
         QCOMPARE(c.Image.pixelColor(1, 2 * h + 1), QColor(Qt::white));
+    }
+
+    void listsFromTheRecord() {
+        Settings settings;
+        // American puzzle: line entries with row, blank count and clues, no boxes.
+        auto american = GridPuzzle(10, {"AB#", "CDE"});
+        NumberWords(*american);
+        LegendPrintData legend;
+        QVERIFY(BuildLegendPrintData(american->Image, settings, 2, legend));
+        QVERIFY(legend.TwoLists);
+        QCOMPARE(legend.Across.Columns, (std::vector<int>{0, 1, 5}));
+        QCOMPARE(legend.Across.CheckColumn, -1);
+        QCOMPARE(legend.Across.Entries.size(), std::size_t(2));
+        QCOMPARE(legend.Down.Entries.size(), std::size_t(3));
+        QCOMPARE(legend.Across.Entries[0].Cells[1], QStringLiteral("1"));
+
+        // Word search in one-list mode: every word, solved ones ticked, hidden
+        // ones printed all the same.
+        auto search = GridPuzzle(12, {"HUT", "OHR", "SEE"});
+        const int words = NumberWords(*search);
+        search->Image.Words[0].WordSolvedMark = 1;
+        settings.BegriffeAusblenden = true;
+        QVERIFY(BuildLegendPrintData(search->Image, settings, 0, legend));
+        QVERIFY(!legend.TwoLists);
+        QCOMPARE(legend.ColourMode, 0);
+        QCOMPARE(legend.Down.Columns, std::vector<int>{4});
+        QCOMPARE(legend.Down.CheckColumn, 4);
+        QCOMPARE(int(legend.Down.Entries.size()), words);
+        int solved = 0;
+        for (const auto& e : legend.Down.Entries) solved += e.Solved ? 1 : 0;
+        QCOMPARE(solved, 1);
+        Canvas c;
+        const QSize size = MeasureLegendPrint(c.Painter, legend, true);
+        QCOMPARE(size.height(), c.RowHeight() * (words + 2));
+
+        // Sudoku and number puzzles have no clue list.
+        QVERIFY(!BuildLegendPrintData(Sudoku9()->Image, settings, 2, legend));
+        QVERIFY(!BuildLegendPrintData(GridPuzzle(2, {"AB"})->Image, settings, 2, legend));
     }
 };
 

@@ -98,6 +98,25 @@ private slots:
                      qPrintable(QString("page %1").arg(page)));
     }
 
+    void clueListsBesideAndAfterTheGrid() {
+        const QString one = OutPdf("hinweise.pdf");
+        QCOMPARE(RunTool({"print", Example("schwedenraetsel-loesungswort"), "-o", one}).ExitCode,
+                 0);
+        QCOMPARE(Info(one).Pages, 1);
+        const QString text = PageText(one, 1);
+        for (const char* expected : {"Waagerecht:", "Senkrecht:", "geflochtener Behälter",
+                                     "längster Fluss Afrikas", "Trinkgefäß mit Henkel"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+
+        const QString two = OutPdf("hinweise2.pdf");
+        QCOMPARE(
+            RunTool({"print", Example("schwedenraetsel-loesungswort"), "-o", two, "--two-pages"})
+                .ExitCode,
+            0);
+        QVERIFY(!PageText(two, 1).contains(QStringLiteral("Waagerecht:")));
+        QVERIFY(PageText(two, 2).contains(QStringLiteral("Trinkgefäß mit Henkel")));
+    }
+
     void numberPuzzleCarriesItsCodeTable() {
         const QString one = OutPdf("zahlen.pdf");
         QCOMPARE(RunTool({"print", Example("zahlenraetsel"), "-o", one}).ExitCode, 0);
