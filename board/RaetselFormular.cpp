@@ -16,6 +16,7 @@
 #include "UiCommand.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QScrollArea>
@@ -84,6 +85,7 @@ TRaetselForm::TRaetselForm(BoardHost& host, QWidget* parent)
         PaintCell(p, PaintContext(), c, r, rect, options);
     };
     raetsel_->OnSelectCell = [this](int c, int r) { return RaetselSelectCell(c, r, true); };
+    raetsel_->installEventFilter(this);
     ConnectGrid();
     commands_ = std::make_unique<BoardCommands>(*this);
     commands_->Register(host_.Commands());
@@ -385,6 +387,19 @@ void TRaetselForm::RunEvaluation() {
     const CompletionNotice notice = EvaluateCompletion(session_.puzzle, session_.settings);
     if (notice.RefreshStopwatch) emit host_.Events().BestTimeChanged();
     host_.ShowCompletionNotice(notice);
+}
+
+bool TRaetselForm::eventFilter(QObject* watched, QEvent* event) {
+    // A window that opens under the pointer (the hints pop-up where input
+    // passes through it is not honoured) makes the grid believe the pointer
+    // left; it has not, and the status line keeps the cell's text.
+    if (watched == raetsel_ && event->type() == QEvent::Leave) {
+        const QWidget* view = scrollBox_->viewport();
+        if (view->rect().contains(view->mapFromGlobal(QCursor::pos())) &&
+            raetsel_->rect().contains(raetsel_->mapFromGlobal(QCursor::pos())))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TRaetselForm::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs that are not there yet.
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev libjpeg-dev fonts-liberation
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libjpeg-dev fonts-liberation
           xvfb xdotool x11-apps imagemagick jq clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
