@@ -269,7 +269,7 @@ void TRaetselForm::showEvent(QShowEvent* event) {
 void TRaetselForm::FormShow() {
     const PuzzleImage& im = session_.image();
     UpdateToolbar();
-    if (QMdiSubWindow* sub = SubWindow()) sub->move(0, 0);
+    if (QMdiSubWindow* sub = SubWindow(); sub && !sub->isMaximized()) sub->move(0, 0);
     if (im.ImageFlags & ImageFlag::HasPicture) {
         const ::CellRect area = PictureArea(im);
         paint_.PictureFirstCol = area.Left;
@@ -290,8 +290,12 @@ void TRaetselForm::LayoutBoard() {
     const QSize grid = BoardGridSize(im, s.Feldgroesse);
     raetsel_->setFixedSize(grid);
 
-    int widthNeeded = std::max(grid.width(), toolbar_->RightmostEdge());
+    if (im.ImageFlags & ImageFlag::HasPicture) ScalePictureBitmap();
     QMdiSubWindow* sub = SubWindow();
+    // A maximised (or minimised) board keeps the size the frame gives it; the
+    // grid scrolls inside it and the tool bar spans its whole width.
+    if (sub && (sub->isMaximized() || sub->isMinimized())) return;
+    int widthNeeded = std::max(grid.width(), toolbar_->RightmostEdge());
     const QMargins frame = sub ? sub->contentsMargins() : QMargins();
     const int heightNeeded =
         frame.top() + frame.bottom() + grid.height() + BoardToolbar::Height;
@@ -306,7 +310,6 @@ void TRaetselForm::LayoutBoard() {
     if (sub)
         sub->resize(widthNeeded + frame.left() + frame.right(),
                     clientHeight + frame.top() + frame.bottom());
-    if (im.ImageFlags & ImageFlag::HasPicture) ScalePictureBitmap();
     // The board stops short of the clue list, then of the number legend.
     CompanionWindow* sides[] = {host_.ClueList(), host_.NumberLegend()};
     for (CompanionWindow* side : sides) {
