@@ -20,8 +20,8 @@ bool Xdotool(const QStringList& args) {
 }
 
 bool MovePointer(const QPoint& global) {
-    return Xdotool({"mousemove", "--sync", QString::number(global.x()),
-                    QString::number(global.y())});
+    return Xdotool(
+        {"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
 }
 
 QPoint CellCentre(const OpenedBoard& o, int c, int r) {
@@ -67,8 +67,8 @@ private slots:
         QVERIFY2(!covered.isEmpty(), "the pop-up does not cover the next cell");
         QVERIFY(Xdotool({"mousemove", "--sync", QString::number(covered.center().x()),
                          QString::number(covered.center().y()), "click", "1"}));
-        QVERIFY(QTest::qWaitFor(
-            [&] { return o->Grid()->Col() == 4 && o->Grid()->Row() == 2; }, 3000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return o->Grid()->Col() == 4 && o->Grid()->Row() == 2; }, 3000));
         // The pop-up never became the active window.
         QVERIFY(QApplication::activeWindow() != THintForm::Current() ||
                 THintForm::Current() == nullptr);
@@ -80,8 +80,8 @@ private slots:
         auto o = OpenOnScreen(*GridPuzzle(8, {"AB#", "CDE"}), "hint-header.puz");
         QVERIFY(o);
         const QRect header = o->Grid()->CellRect(2, 0);
-        const QPoint lower = o->Grid()->mapToGlobal(
-            QPoint(header.center().x(), header.bottom() - 6));
+        const QPoint lower =
+            o->Grid()->mapToGlobal(QPoint(header.center().x(), header.bottom() - 6));
         QVERIFY(MovePointer(lower));
         QVERIFY(QTest::qWaitFor(HintShowing, 3000));
         QVERIFY(THintForm::Current()->frameGeometry().contains(lower));
