@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The title only: a display name would be appended to every dialog caption.
     QApplication::setApplicationName("Zoruvidedid");
+    UseGermanLanguage();
     auto session = std::make_unique<PuzzleSession>();
     const PlayerWindows windows = CreatePlayerWindows(*session, parameters);
     std::unique_ptr<TRMMainForm> frame(windows.Frame);

@@ -17,6 +17,7 @@
 #include "UiCommand.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QScrollArea>
@@ -85,6 +86,7 @@ TRaetselForm::TRaetselForm(BoardHost& host, QWidget* parent)
         PaintCell(p, PaintContext(), c, r, rect, options);
     };
     raetsel_->OnSelectCell = [this](int c, int r) { return RaetselSelectCell(c, r, true); };
+    raetsel_->installEventFilter(this);
     ConnectGrid();
     commands_ = std::make_unique<BoardCommands>(*this);
     commands_->Register(host_.Commands());
@@ -277,7 +279,7 @@ void TRaetselForm::showEvent(QShowEvent* event) {
 void TRaetselForm::FormShow() {
     const PuzzleImage& im = session_.image();
     UpdateToolbar();
-    if (QMdiSubWindow* sub = SubWindow()) sub->move(0, 0);
+    if (QMdiSubWindow* sub = SubWindow(); sub && !sub->isMaximized()) sub->move(0, 0);
     if (im.ImageFlags & ImageFlag::HasPicture) {
         const ::CellRect area = PictureArea(im);
         paint_.PictureFirstCol = area.Left;
@@ -298,8 +300,12 @@ void TRaetselForm::LayoutBoard() {
     const QSize grid = BoardGridSize(im, s.Feldgroesse);
     raetsel_->setFixedSize(grid);
 
-    int widthNeeded = std::max(grid.width(), toolbar_->RightmostEdge());
+    if (im.ImageFlags & ImageFlag::HasPicture) ScalePictureBitmap();
     QMdiSubWindow* sub = SubWindow();
+    // A maximised (or minimised) board keeps the size the frame gives it; the
+    // grid scrolls inside it and the tool bar spans its whole width.
+    if (sub && (sub->isMaximized() || sub->isMinimized())) return;
+    int widthNeeded = std::max(grid.width(), toolbar_->RightmostEdge());
     const QMargins frame = sub ? sub->contentsMargins() : QMargins();
     const int heightNeeded = frame.top() + frame.bottom() + grid.height() + BoardToolbar::Height;
     const int room = host_.ClientAreaHeight() - 6;
@@ -313,7 +319,6 @@ void TRaetselForm::LayoutBoard() {
     if (sub)
         sub->resize(widthNeeded + frame.left() + frame.right(),
                     clientHeight + frame.top() + frame.bottom());
-    if (im.ImageFlags & ImageFlag::HasPicture) ScalePictureBitmap();
     // The board stops short of the clue list, then of the number legend.
     CompanionWindow* sides[] = {host_.ClueList(), host_.NumberLegend()};
     for (CompanionWindow* side : sides) {
@@ -406,6 +411,19 @@ void TRaetselForm::RunEvaluation() {
     const CompletionNotice notice = EvaluateCompletion(session_.puzzle, session_.settings);
     if (notice.RefreshStopwatch) emit host_.Events().BestTimeChanged();
     host_.ShowCompletionNotice(notice);
+}
+
+bool TRaetselForm::eventFilter(QObject* watched, QEvent* event) {
+    // A window that opens under the pointer (the hints pop-up where input
+    // passes through it is not honoured) makes the grid believe the pointer
+    // left; it has not, and the status line keeps the cell's text.
+    if (watched == raetsel_ && event->type() == QEvent::Leave) {
+        const QWidget* view = scrollBox_->viewport();
+        if (view->rect().contains(view->mapFromGlobal(QCursor::pos())) &&
+            raetsel_->rect().contains(raetsel_->mapFromGlobal(QCursor::pos())))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TRaetselForm::closeEvent(QCloseEvent* event) {

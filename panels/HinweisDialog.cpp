@@ -1,10 +1,11 @@
 #include "HinweisDialog.h"
 
+#include "ModalRunner.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -13,11 +14,19 @@ THintForm* current = nullptr;
 }
 
 THintForm::THintForm(QWidget* parent)
+    // Transparent for input: the pop-up sits over the cells next to the pointer,
+    // and a click or a pointer move there belongs to the grid below.
     : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::WindowDoesNotAcceptFocus) {
+                          Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput) {
+    static const bool closedByModals = [] {
+        OnModalOpening([] { CloseIfVisible(); });
+        return true;
+    }();
+    (void)closedByModals;
     setObjectName("HintForm");
     setWindowTitle("Hinweise");
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::NoFocus);
     hinweis_ = new QLabel(this);
@@ -78,11 +87,6 @@ void THintForm::FormShow() {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     move(KeepInside(pos(), size(), screen->geometry()));
-}
-
-void THintForm::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    close();
 }
 
 void THintForm::changeEvent(QEvent* event) {

@@ -1,4 +1,5 @@
-// The hints pop-up: a short text next to the mouse that never takes the focus.
+// The hints pop-up: a short text next to the mouse that never takes the focus
+// nor a click, and goes when a modal dialog opens.
 #pragma once
 
 #include <QPointer>
@@ -32,7 +33,6 @@ public:
     void FormShow();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

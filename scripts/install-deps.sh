@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs that are not there yet.
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev libjpeg-dev fonts-liberation
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libjpeg-dev fonts-liberation
           xvfb xdotool x11-apps imagemagick jq python3 clang libclang-rt-14-dev
           desktop-file-utils libxml2-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
           groff-base man-db dpkg-dev file gzip clang-format poppler-utils)

@@ -402,6 +402,12 @@ void TRMMainForm::HandleStartupMessage() {
 
 std::uint8_t TRMMainForm::LoadPuzzle() {
     session_.settings.System = SystemColoursFromPalette();
+    // Defaults first: a module whose settings block is missing or damaged must
+    // look exactly like one that holds the defaults. The error display starts
+    // on; UpdateCommandStates switches it off when the puzzle forbids it, as
+    // the defaults for the loaded puzzle would.
+    SetDefaultSettings(session_.settings, session_.image());
+    session_.settings.FehlerZeigen = true;
     LoadOutcome outcome;
     try {
         outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, puzzlePicture_, parameters_,

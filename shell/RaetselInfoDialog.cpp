@@ -38,12 +38,12 @@ QLabel* Caption(QWidget* parent, const QString& text, int y, int height = RowHei
     return l;
 }
 
-// The program file's date and time in the locale's short date and long time
-// format; the time zone some locales add to the long time is left out.
+// The program file's date and time in the player's (German) short date and
+// long time format; the time zone some locales add to the long time is left out.
 QString ExecutableDate() {
     const QFileInfo exe(QString::fromStdString(OwnExecutablePath()));
     const QDateTime when = exe.lastModified();
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(QRegularExpression("\\s*t+"));
     return locale.toString(when.date(), QLocale::ShortFormat) + " " +

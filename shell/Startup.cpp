@@ -9,7 +9,11 @@
 #include "Session.h"
 #include "TextUtil.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +25,20 @@ PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::strin
     w.Hint = new THintForm;
     w.Properties = new TRaetselInfoDlg(w.Frame);
     return w;
+}
+
+bool UseGermanLanguage() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCoreApplication* app = QCoreApplication::instance();
+    const QString name = QStringLiteral("qtbase_de");
+    if (app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly)) return true;
+    auto translator = std::make_unique<QTranslator>();
+    // Only the base catalogue: the player uses nothing beyond Qt's widgets.
+    if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+    translator->setObjectName(name);
+    translator->setParent(app);
+    QCoreApplication::installTranslator(translator.release());
+    return true;
 }
 
 bool DisplayAvailable() {

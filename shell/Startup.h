@@ -20,6 +20,12 @@ struct PlayerWindows {
 // the frame loads once it is shown and its start-up message is handled.
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters);
 
+// German for everything Qt itself shows (message-box buttons, the board
+// window's system menu and title-bar tips) whatever the user's locale, and a
+// German locale for dates and numbers. Call once the application object
+// exists. Returns whether Qt's German translations were found.
+bool UseGermanLanguage();
+
 // Whether a window system is there to show the player on. The offscreen
 // platform counts as none: nobody could see or close the window.
 bool DisplayAvailable();

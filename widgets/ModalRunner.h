@@ -8,7 +8,11 @@ class QDialog;
 
 using ModalRunner = std::function<int(QDialog&)>;
 
-// Shows the dialog modally (exec) unless a runner was installed.
+// Shows the dialog modally (exec) unless a runner was installed. Whatever
+// floats above the windows (the hints pop-up) is put away first.
 int RunModal(QDialog& dialog);
 // Installs a runner (an empty one restores exec) and returns the previous one.
 ModalRunner SetModalRunner(ModalRunner runner);
+// Called before every modal dialog opens; for windows that must not linger
+// over it. Registered once per kind of window.
+void OnModalOpening(std::function<void()> action);

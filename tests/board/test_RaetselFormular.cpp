@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QStyle>
@@ -123,6 +124,31 @@ private slots:
         // The zoom-out button is wired to the same handler.
         o->Button("SBZoomOut")->click();
         QCOMPARE(s.Feldgroesse, 59);
+    }
+
+    void toolbarSpansTheWindow() {
+        const auto o = Open(*SmallCrossword(), "toolbar-width.puz");
+        QVERIFY(o->Board);
+        QMdiSubWindow* sub = o->Sub();
+        const auto spans = [&](int width) {
+            QCoreApplication::processEvents();
+            return o->Board->Toolbar().Bar()->width() == width && o->Board->width() == width;
+        };
+        for (int i = 0; i < 4; ++i) o->Board->Zoom(1);
+        QVERIFY(spans(sub->contentsRect().width()));
+        // Maximised, the board fills the frame's area, zoomed or not.
+        sub->showMaximized();
+        const QSize area = sub->mdiArea()->viewport()->size();
+        QVERIFY(QTest::qWaitFor([&] { return sub->size() == area; }, 2000));
+        QVERIFY(spans(area.width()));
+        o->Board->Zoom(1);
+        QCOMPARE(sub->size(), area);
+        QVERIFY(spans(area.width()));
+        QVERIFY(o->Board->Grid()->width() < area.width());
+        // Back to normal it fits the grid again.
+        sub->showNormal();
+        QVERIFY(QTest::qWaitFor([&] { return sub->width() < area.width(); }, 2000));
+        QVERIFY(spans(o->Board->Grid()->width()));
     }
 
     void firstCellSkipsBlocks() {

@@ -14,7 +14,7 @@ player=$(realpath "$1") tool=$(realpath "$2") examples=$(realpath "$3") out=$(re
 here=$(realpath "$(dirname "$0")")
 
 if [[ -z "${ZORU_E2E_INNER:-}" ]]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+    exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" \
         env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY ZORU_E2E_INNER=1 bash "$0" "$@"
 fi
 

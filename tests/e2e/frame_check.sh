@@ -31,8 +31,9 @@ else
 fi
 echo "starting: ${command[*]}"
 
-# A sanitizer build reports leaks of the system libraries under the window.
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# A sanitizer build reports leaks of the system libraries under the window;
+# the project keeps one list of them.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/../../scripts" && pwd)/lsan.supp:fast_unwind_on_malloc=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 "${command[@]}" >"$out/player.log" 2>&1 &
 pid=$!
 cleanup() { kill "$pid" 2>/dev/null || true; }

@@ -53,7 +53,7 @@ private slots:
         hint->close();
     }
 
-    void oneWindowAtATimeAndClickCloses() {
+    void oneWindowAtATime() {
         QMainWindow main;
         main.show();
         QPointer<THintForm> first = THintForm::Open(&main, "eins", 10, 50);
@@ -64,7 +64,9 @@ private slots:
         QCOMPARE(THintForm::Current(), second.data());
         QCOMPARE(second->Hinweis()->text(), QString("zwei"));
 
-        QTest::mouseClick(second.data(), Qt::LeftButton);
+        // Clicks pass through to the window below; the opener closes it.
+        QVERIFY(second->windowFlags() & Qt::WindowTransparentForInput);
+        THintForm::CloseIfVisible();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(second.isNull());
         QVERIFY(THintForm::Current() == nullptr);

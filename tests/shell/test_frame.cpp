@@ -1,5 +1,6 @@
 // The main frame: start-up order, loading on the posted message, failed loads,
 // sizes, enabling rules, hints and the modifier-key hook.
+#include "Container.h"
 #include "ContainerWriter.h"
 #include "DragCursors.h"
 #include "ClueListLink.h"
@@ -188,6 +189,50 @@ private slots:
         QVERIFY(result != 4 && result != 5);
         QCOMPARE(log.texts.size(), 1);
         QVERIFY(log.texts[0].contains(QString::fromStdString("\"" + exe + "\"")));
+    }
+
+    void moduleWithoutSettingsPlaysWithTheDefaults() {
+        // A packed player without a settings block, and one whose block is cut
+        // off, against the defaults for the same puzzle: every key and every
+        // derived colour must agree (else the solution cells paint black).
+        DialogLog log;
+        auto puzzle = GridPuzzle(1, {"HAUS#", "A#BAD"});
+        NumberWords(*puzzle);
+        puzzle->Image.CreatorVersion.set("7.46");
+        std::string damaged = ModuleBytes(puzzle->Image, WithCrLf("[Raetsel_Anzeige]\nFehlerZeigen=0\n"));
+        // The block claims more bytes than the file holds.
+        const std::size_t lengthAt = HeaderSize + 4 + sizeof(PuzzleImage);
+        damaged[lengthAt + 3] = '\x7f';
+        const std::string padding(ModuleOffset, 'x');
+        for (const std::uint8_t aids : {std::uint8_t(AidFlag::MarkWrong | AidFlag::ShowSolution),
+                                        std::uint8_t(AidFlag::ShowSolution)}) {
+            puzzle->Image.AllowedAids = aids;
+            const std::string plain = ModuleBytes(puzzle->Image, "");
+            damaged.replace(HeaderSize + 4, sizeof(PuzzleImage), ImageBytes(puzzle->Image));
+            for (const std::string& module : {plain, damaged}) {
+                const std::string exe = WriteTemp("gepackt", padding + module);
+                PuzzleSession session; // settings as the struct initialises them
+                TRMMainForm frame(session, {});
+                frame.SetExecutablePath(exe);
+                QCOMPARE(int(frame.LoadPuzzle()), int(LoadResult::Loaded));
+                QVERIFY(log.texts.isEmpty());
+                Settings expected;
+                expected.System = session.settings.System;
+                SetDefaultSettings(expected, session.image());
+                const Settings& got = session.settings;
+                for (const SettingKey& key : SettingKeys)
+                    QVERIFY2(SettingNumber(got, key.Key) == SettingNumber(expected, key.Key),
+                             key.Key);
+                QCOMPARE(got.Schriftart, expected.Schriftart);
+                QCOMPARE(got.LetterFieldMarkColour, expected.LetterFieldMarkColour);
+                QCOMPARE(got.LetterFieldHighlightColour, expected.LetterFieldHighlightColour);
+                QCOMPARE(got.SolutionFieldMarkColour, expected.SolutionFieldMarkColour);
+                QCOMPARE(got.SolutionFieldHighlightColour, expected.SolutionFieldHighlightColour);
+                QCOMPARE(got.EmptyFieldHighlightColour, expected.EmptyFieldHighlightColour);
+                QVERIFY(got.SolutionFieldHighlightColour != 0);
+                QCOMPARE(got.Print.GridCellSize, expected.Print.GridCellSize);
+            }
+        }
     }
 
     void openBoardEnablesItsCommands() {
