@@ -13,8 +13,7 @@ constexpr std::uint8_t LevelSolved = 3;
 
 const char* const SolvedText = "Sie haben das Rätsel gelöst!";
 const char* const BestTimeText = "Sie haben das Rätsel in Bestzeit gelöst!";
-const char* const WrongText =
-    "Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!";
+const char* const WrongText = "Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!";
 
 bool IsOneLetter(const Letter& l, char ch) {
     return l.size() == 1 && l.Chars[0] == ch;

@@ -10,8 +10,8 @@ struct Settings;
 
 struct CompletionNotice {
     bool ShowMessage = false;
-    int MessageKind = 0;     // 0 error ("Fehler!"), 1 solved, 2 solved in best time
-    std::string Message;     // UTF-8
+    int MessageKind = 0; // 0 error ("Fehler!"), 1 solved, 2 solved in best time
+    std::string Message; // UTF-8
     bool RefreshStopwatch = false;
 };
 

@@ -108,7 +108,8 @@ bool ParseInteger(std::string_view text, std::int64_t& value) {
     if (i < text.size() && text[i] == '$') {
         hex = true;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         hex = true;
         i += 2;
     }
@@ -125,10 +126,14 @@ bool ParseInteger(std::string_view text, std::int64_t& value) {
         for (; i < text.size(); ++i) {
             const char c = text[i];
             int d;
-            if (c >= '0' && c <= '9') d = c - '0';
-            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-            else return false;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                return false;
             acc = (acc << 4) | static_cast<std::uint64_t>(d);
         }
         const auto v = static_cast<std::int64_t>(acc);

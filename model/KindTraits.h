@@ -22,24 +22,50 @@ struct KindTraits {
 // The traits of a kind code; codes outside 0..15 and the unused 13 have none.
 const KindTraits& Traits(int kind);
 
-inline bool HasSolutionWord(int kind) { return Traits(kind).SolutionWord; }
-inline bool IsSudokuKind(int kind) { return Traits(kind).Sudoku; }
-inline bool IsWordKind(int kind) { return kind >= 0 && kind < 12; }
-inline bool IsCrosswordKind(int kind) { return Traits(kind).Crossword; }
-inline bool IsNumberKind(int kind) { return Traits(kind).NumberCode; }
-inline bool IsFillInKind(int kind) { return Traits(kind).FillIn; }
-inline bool IsFenceKind(int kind) { return Traits(kind).Fence; }
-inline bool HasHeaderNumbers(int kind) { return Traits(kind).HeaderNumbers; }
-inline bool HasPlacedBlocks(int kind) { return Traits(kind).PlacedBlocks; }
-inline bool IsWordSearch(int kind) { return Traits(kind).WordSearch; }
-inline bool IsTimedKind(int kind) { return Traits(kind).Timed; }
-inline bool HasSnapshots(int kind) { return Traits(kind).Snapshots; }
+inline bool HasSolutionWord(int kind) {
+    return Traits(kind).SolutionWord;
+}
+inline bool IsSudokuKind(int kind) {
+    return Traits(kind).Sudoku;
+}
+inline bool IsWordKind(int kind) {
+    return kind >= 0 && kind < 12;
+}
+inline bool IsCrosswordKind(int kind) {
+    return Traits(kind).Crossword;
+}
+inline bool IsNumberKind(int kind) {
+    return Traits(kind).NumberCode;
+}
+inline bool IsFillInKind(int kind) {
+    return Traits(kind).FillIn;
+}
+inline bool IsFenceKind(int kind) {
+    return Traits(kind).Fence;
+}
+inline bool HasHeaderNumbers(int kind) {
+    return Traits(kind).HeaderNumbers;
+}
+inline bool HasPlacedBlocks(int kind) {
+    return Traits(kind).PlacedBlocks;
+}
+inline bool IsWordSearch(int kind) {
+    return Traits(kind).WordSearch;
+}
+inline bool IsTimedKind(int kind) {
+    return Traits(kind).Timed;
+}
+inline bool HasSnapshots(int kind) {
+    return Traits(kind).Snapshots;
+}
 // Below 14 every known kind has a side list: the number legend for the number
 // puzzles, the clue list for all others (the unused code 13 has neither).
 inline bool HasClueList(int kind) {
     return Traits(kind).Known && kind < 14 && !IsNumberKind(kind);
 }
-inline bool HasNumberLegend(int kind) { return IsNumberKind(kind); }
+inline bool HasNumberLegend(int kind) {
+    return IsNumberKind(kind);
+}
 // Kinds whose list entries are rows and columns rather than words.
 inline bool HasLineEntries(int kind) {
     return HasHeaderNumbers(kind);

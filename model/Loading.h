@@ -24,7 +24,9 @@ LoadOutcome LoadPuzzleFrom(Puzzle& puzzle, Settings& settings, QImage& picture,
                            const std::vector<std::string>& parameters,
                            const std::string& executablePath);
 
-inline bool LoadSucceeded(std::uint8_t result) { return result == 4 || result == 5; }
+inline bool LoadSucceeded(std::uint8_t result) {
+    return result == 4 || result == 5;
+}
 
 // The German message box text for a failed load (UTF-8), empty on success.
 std::string LoadFailureMessage(std::uint8_t result, const std::string& fileName);

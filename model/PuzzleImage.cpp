@@ -6,13 +6,22 @@
 
 namespace {
 // The names are code page 1252 bytes: \xE4 ä, \xFC ü, \xF6 ö.
-constexpr std::array<std::string_view, 16> KindNames = {
-    "Schwedenr\xE4tsel",        "Schwedenr\xE4tsel",        "Zahlenr\xE4tsel",
-    "Zahlenr\xE4tsel",          "F\xFCllr\xE4tsel",          "F\xFCllr\xE4tsel",
-    "Knobelgitter",             "Knobelgitter",             "Franz\xF6sisches R\xE4tsel",
-    "Franz\xF6sisches R\xE4tsel", "Amerikanisches R\xE4tsel", "Amerikanisches R\xE4tsel",
-    "Kreuzwortpuzzle",          "",                         "Sudoku",
-    "Sudoku auf Zeit"};
+constexpr std::array<std::string_view, 16> KindNames = {"Schwedenr\xE4tsel",
+                                                        "Schwedenr\xE4tsel",
+                                                        "Zahlenr\xE4tsel",
+                                                        "Zahlenr\xE4tsel",
+                                                        "F\xFCllr\xE4tsel",
+                                                        "F\xFCllr\xE4tsel",
+                                                        "Knobelgitter",
+                                                        "Knobelgitter",
+                                                        "Franz\xF6sisches R\xE4tsel",
+                                                        "Franz\xF6sisches R\xE4tsel",
+                                                        "Amerikanisches R\xE4tsel",
+                                                        "Amerikanisches R\xE4tsel",
+                                                        "Kreuzwortpuzzle",
+                                                        "",
+                                                        "Sudoku",
+                                                        "Sudoku auf Zeit"};
 } // namespace
 
 std::string_view KindName(int kind) {

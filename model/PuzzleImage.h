@@ -5,8 +5,8 @@
 #include "KindTraits.h"
 
 #include <bit>
-#include <cstddef>
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,9 +41,13 @@ template <std::size_t N> struct ShortString {
 using Letter = ShortString<1>;
 
 // A one-character field holding a single space.
-inline bool IsBlank(const Letter& l) { return l.Length == 1 && l.Chars[0] == ' '; }
+inline bool IsBlank(const Letter& l) {
+    return l.Length == 1 && l.Chars[0] == ' ';
+}
 // Empty or blank: nothing entered.
-inline bool IsBlankOrEmpty(const Letter& l) { return l.size() == 0 || IsBlank(l); }
+inline bool IsBlankOrEmpty(const Letter& l) {
+    return l.size() == 0 || IsBlank(l);
+}
 inline void SetBlank(Letter& l) {
     l.Length = 1;
     l.Chars[0] = ' ';
@@ -115,7 +119,7 @@ constexpr int MaxWords = 201; // entries of the word table
 constexpr int MaxKind = 15;
 
 struct PuzzleImage {
-    CellRecord Cells[GridSize][GridSize];   // [column][row]
+    CellRecord Cells[GridSize][GridSize];      // [column][row]
     Letter EnteredLetters[GridSize][GridSize]; // [column][row]
     WordRecord Words[MaxWords];
     ShortString<20> SolutionWord;
@@ -205,7 +209,6 @@ struct Puzzle {
     PuzzleImage Image;
     CellCheckState CheckState;
 };
-
 
 // The kind name in code page 1252 ("" for the unused code 13 and out of range).
 std::string_view KindName(int kind);

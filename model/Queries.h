@@ -61,8 +61,7 @@ bool IsWordFilled(const PuzzleImage& im, int c, int r, bool across, bool fehlerZ
                   std::int32_t* number = nullptr);
 bool IsWordPlacedAt(const PuzzleImage& im, int wordIndex);
 bool LetterOccurs(const PuzzleImage& im, char letter);
-int CountCellsInLine(const PuzzleImage& im, int line, bool alongRow, bool exact,
-                     std::int32_t key);
+int CountCellsInLine(const PuzzleImage& im, int line, bool alongRow, bool exact, std::int32_t key);
 CellRect PictureArea(const PuzzleImage& im);
 
 // Stores every used cell's entry again, column by column, so that the check

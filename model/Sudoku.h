@@ -10,7 +10,7 @@
 
 constexpr int MaxSymbols = 12;
 
-std::string SymbolText(int value);     // upper-case hex, 0 gives "0"
+std::string SymbolText(int value);      // upper-case hex, 0 gives "0"
 int SymbolValue(std::string_view text); // 0 when not a hex number
 int SudokuBoxWidth(const PuzzleImage& im);
 int SudokuBoxHeight(const PuzzleImage& im);

@@ -16,7 +16,6 @@
 class QPainter;
 struct GridLayout;
 
-
 enum class PaintTarget { Screen, Printer };
 
 // A settings colour as a QColor; system colours take their current values.

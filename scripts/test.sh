@@ -28,7 +28,10 @@ cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0:fast_unwind_on_malloc=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir build-asan --output-on-failure -j "$jobs" -E player_size
+# The checks that drag and type through screenshots depend on timing, which the
+# sanitizers stretch; they run in the Release build above.
+ctest --test-dir build-asan --output-on-failure -j "$jobs" \
+  -E 'player_size|e2e_sidewindows_check|e2e_cluelist_check' 
 
 echo "== Fuzz smoke"
 scripts/fuzz.sh --seconds "${FUZZ_SECONDS:-30}"

@@ -480,8 +480,7 @@ void TRMMainForm::OpenCompanions(BoardLink& board) {
         if (ClueListLink* clues = ClueList()) {
             clues->FormShow();
         } else {
-            auto* legend =
-                new TLegendForm(session_, *events_, board, [this] { return Room(); });
+            auto* legend = new TLegendForm(session_, *events_, board, [this] { return Room(); });
             AddChild(legend);
             legend->show();
             // The board stops short of the list when it was laid out wider.

@@ -41,8 +41,8 @@ TInfoDlg::TInfoDlg(const QString& creatorVersion, QWidget* parent)
     imgAppLogo_->setObjectName("ImgAppLogo");
     imgAppLogo_->setGeometry(2, 2, 32, 32);
 
-    auto* label3 = Text(
-        this, "Dieses ausführbare Rätsel wurde erstellt mit dem:", QRect(58, 4, 258, 30));
+    auto* label3 =
+        Text(this, "Dieses ausführbare Rätsel wurde erstellt mit dem:", QRect(58, 4, 258, 30));
     label3->setObjectName("Label3");
     label3->setWordWrap(true);
 

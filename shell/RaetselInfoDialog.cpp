@@ -183,8 +183,7 @@ QString TRaetselInfoDlg::LevelName(int difficulty) {
 }
 
 QString TRaetselInfoDlg::LanguageName(int language) {
-    static const char* const names[] = {"keine", "deutsch", "englisch", "französisch",
-                                        "spanisch"};
+    static const char* const names[] = {"keine", "deutsch", "englisch", "französisch", "spanisch"};
     if (language < 0 || language > 4) return "unbekannt";
     return QString::fromUtf8(names[language]);
 }

@@ -23,4 +23,3 @@ QPixmap OkSymbol();    // 32 x 32
 QPixmap LanguageFlag(int language);
 
 QPixmap MakerLogo(); // 44 x 24
-

@@ -25,9 +25,15 @@ void GradientBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QPointF to;
     switch (direction_) {
-    case Direction::Vertical: to = QPointF(0, height()); break;
-    case Direction::Horizontal: to = QPointF(width(), 0); break;
-    case Direction::Diagonal: to = QPointF(width(), height()); break;
+    case Direction::Vertical:
+        to = QPointF(0, height());
+        break;
+    case Direction::Horizontal:
+        to = QPointF(width(), 0);
+        break;
+    case Direction::Diagonal:
+        to = QPointF(width(), height());
+        break;
     }
     QLinearGradient g(QPointF(0, 0), to);
     g.setColorAt(0, Qt::white);

@@ -419,7 +419,8 @@ private slots:
         QCOMPARE(t->Entry(2, 1), " ");
         QCOMPARE(int(t->Im().ElapsedSeconds), 0);
         QCOMPARE(int(t->Im().ClockRunning), 1);
-        QVERIFY(t->Board->PaintState().Candidates[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
+        QVERIFY(t->Board->PaintState()
+                    .Candidates[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
     }
 };
 

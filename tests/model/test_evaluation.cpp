@@ -10,8 +10,7 @@
 namespace {
 const std::string Solved = "Sie haben das Rätsel gelöst!";
 const std::string BestTime = "Sie haben das Rätsel in Bestzeit gelöst!";
-const std::string FilledWrong =
-    "Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!";
+const std::string FilledWrong = "Das Rätsel ist vollständig ausgefüllt, aber nicht korrekt gelöst!";
 
 // OBST# / H#EIS / RAD#E with its words numbered.
 std::unique_ptr<Puzzle> Crossword(int kind) {

@@ -1,9 +1,9 @@
 // The main frame: start-up order, loading on the posted message, failed loads,
 // sizes, enabling rules, hints and the modifier-key hook.
+#include "ClueListLink.h"
 #include "Container.h"
 #include "ContainerWriter.h"
 #include "DragCursors.h"
-#include "ClueListLink.h"
 #include "Hauptformular.h"
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
@@ -199,7 +199,8 @@ private slots:
         auto puzzle = GridPuzzle(1, {"HAUS#", "A#BAD"});
         NumberWords(*puzzle);
         puzzle->Image.CreatorVersion.set("7.46");
-        std::string damaged = ModuleBytes(puzzle->Image, WithCrLf("[Raetsel_Anzeige]\nFehlerZeigen=0\n"));
+        std::string damaged =
+            ModuleBytes(puzzle->Image, WithCrLf("[Raetsel_Anzeige]\nFehlerZeigen=0\n"));
         // The block claims more bytes than the file holds.
         const std::size_t lengthAt = HeaderSize + 4 + sizeof(PuzzleImage);
         damaged[lengthAt + 3] = '\x7f';
