@@ -42,6 +42,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -575,10 +576,8 @@ QMdiSubWindow* TRMMainForm::AddChild(QWidget* content) {
     QMdiSubWindow* sub = mdiArea_->addSubWindow(content);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // A child closes before it is gone; look again once it has left the area.
-    connect(sub, &QObject::destroyed, this, [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { UpdateCommandStates(); }, Qt::QueuedConnection);
-    });
+    connect(sub, &QObject::destroyed, this,
+            [this] { QTimer::singleShot(0, this, [this] { UpdateCommandStates(); }); });
     return sub;
 }
 
