@@ -31,7 +31,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # The checks that drag and type through screenshots depend on timing, which the
 # sanitizers stretch; they run in the Release build above.
 ctest --test-dir build-asan --output-on-failure -j "$jobs" \
-  -E 'player_size|e2e_sidewindows_check|e2e_cluelist_check'
+  -E 'player_size|e2e_sidewindows_check|e2e_every_kind_check'
 
 echo "== Fuzz smoke"
 scripts/fuzz.sh --seconds "${FUZZ_SECONDS:-20}"

@@ -26,19 +26,6 @@ trap cleanup EXIT
 
 source "$(dirname "$0")/lib.sh"
 
-# A player for a puzzle file: packed into a stripped copy when it fits, else
-# the player with the file as its parameter.
-command_for() { # puzzle file, settings file, name
-    cp "$player" "$out/$3.player"
-    "$strip" --strip-all "$out/$3.player" 2>/dev/null || true
-    if "$tool" pack "$out/$3.player" "$1" --settings "$2" -o "$out/$3" >/dev/null 2>&1; then
-        chmod +x "$out/$3"
-        echo "$out/$3"
-    else
-        echo "$player $1"
-    fi
-}
-
 # "column row letter" for every letter cell, rows first.
 letter_cells() { # file the player shows
     "$tool" info --json "$1" | jq -r '.solutionLetters | to_entries[] | .key as $r
@@ -86,7 +73,7 @@ solve() { # description, command, info file, wrong last letter (yes/no), expecte
             echo "FAIL: a result window before the last letter"
             exit 1
         fi
-        xdotool key --delay 4 "${keys[@]}"
+        xdotool key --delay 0 "${keys[@]}"
     done
 
     if ! find_window "^$caption\$" 10 >/dev/null; then
@@ -107,8 +94,8 @@ sed -e 's/^kind: .*/kind: schwedenrätsel/' -e '/^solution/d' -e '/^show-positio
 "$tool" compile "$out/crossword.raetsel" -o "$out/crossword.puz"
 plain="$out/crossword.puz"
 settings="$source_dir/schwedenraetsel.ini"
-solve "crossword, solved" "$(command_for "$plain" "$settings" crossword)" "$plain" no 'Glückwunsch!'
-solve "crossword, last letter wrong" "$(command_for "$plain" "$settings" crossword)" "$plain" yes 'Fehler!'
+solve "crossword, solved" "$(command_for "$plain" crossword "$settings")" "$plain" no 'Glückwunsch!'
+solve "crossword, last letter wrong" "$(command_for "$plain" crossword "$settings")" "$plain" yes 'Fehler!'
 
 packed="$examples/schwedenraetsel-loesungswort"
 if [[ -x "$packed" ]]; then
