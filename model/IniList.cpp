@@ -5,7 +5,7 @@
 #include <iterator>
 #include <limits>
 
-TIniList::TIniList() : lines_{"; NoTitle"} {}
+TIniList::TIniList() : text_("; NoTitle"), spans_{{0, text_.size()}} {}
 
 bool TIniList::LoadFromStream(std::istream* stream) {
     if (!stream) return false;
@@ -15,14 +15,15 @@ bool TIniList::LoadFromStream(std::istream* stream) {
 }
 
 void TIniList::LoadFromText(std::string_view text) {
-    lines_.clear();
     const std::size_t zero = text.find('\0');
     if (zero != std::string_view::npos) text = text.substr(0, zero);
+    text_.assign(text);
+    spans_.clear();
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = start;
         while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-        lines_.emplace_back(text.substr(start, end - start));
+        spans_.push_back({start, end - start});
         if (end < text.size()) {
             // CR LF, CR or LF end a line.
             if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
@@ -32,44 +33,65 @@ void TIniList::LoadFromText(std::string_view text) {
     }
 }
 
+std::vector<std::string> TIniList::Lines() const {
+    std::vector<std::string> lines;
+    lines.reserve(spans_.size());
+    for (std::size_t i = 0; i < spans_.size(); ++i) lines.emplace_back(Line(i));
+    return lines;
+}
+
+namespace {
+// Names compare as the generator's reader compares them: both upper-cased.
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (UpperCp1252(a[i]) != UpperCp1252(b[i])) return false;
+    return true;
+}
+
+std::string_view KeyNameOf(std::string_view line, char separator) {
+    const std::size_t p = line.find(separator);
+    return p == std::string_view::npos ? std::string_view() : line.substr(0, p);
+}
+} // namespace
+
 int TIniList::FindSection(std::string_view name) const {
-    const std::string wanted = UpperCp1252(name);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+        const std::string_view line = Line(i);
         if (line.empty() || line[0] != '[') continue;
         // From the second character up to but excluding the last one.
-        const std::string inner = line.size() >= 2 ? line.substr(1, line.size() - 2) : "";
-        if (UpperCp1252(inner) == wanted) return static_cast<int>(i);
+        const std::string_view inner = line.size() >= 2 ? line.substr(1, line.size() - 2) : "";
+        if (SameName(inner, name)) return static_cast<int>(i);
     }
     return -1;
 }
 
 int TIniList::FindKey(std::string_view section, std::string_view key) const {
     const int sec = FindSection(section);
-    if (sec < 0 || lines_.empty()) return -1;
-    const std::string wanted = UpperCp1252(key);
-    for (std::size_t i = static_cast<std::size_t>(sec) + 1; i < lines_.size(); ++i) {
-        if (UpperCp1252(KeyName(static_cast<int>(i))) == wanted) return static_cast<int>(i);
+    if (sec < 0 || spans_.empty()) return -1;
+    for (std::size_t i = static_cast<std::size_t>(sec) + 1; i < spans_.size(); ++i) {
+        const std::string_view line = Line(i);
+        if (SameName(KeyNameOf(line, separator_), key)) return static_cast<int>(i);
         // An empty line or the next section ends this section.
-        if (lines_[i].empty() || lines_[i][0] == '[') return -1;
+        if (line.empty() || line[0] == '[') return -1;
     }
     return -1;
 }
 
 std::string TIniList::KeyName(int line) const {
-    if (line < 0 || line >= static_cast<int>(lines_.size())) return {};
-    const std::string& s = lines_[static_cast<std::size_t>(line)];
+    if (line < 0 || line >= static_cast<int>(spans_.size())) return {};
+    const std::string_view s = Line(static_cast<std::size_t>(line));
     const std::size_t p = s.find(separator_);
-    if (p == std::string::npos || p == 0) return {};
-    return s.substr(0, p);
+    if (p == std::string_view::npos || p == 0) return {};
+    return std::string(s.substr(0, p));
 }
 
 std::string TIniList::KeyValue(int line) const {
-    if (line < 0 || line >= static_cast<int>(lines_.size())) return {};
-    const std::string& s = lines_[static_cast<std::size_t>(line)];
+    if (line < 0 || line >= static_cast<int>(spans_.size())) return {};
+    const std::string_view s = Line(static_cast<std::size_t>(line));
     const std::size_t p = s.find(separator_);
-    if (p == std::string::npos || p + 1 >= s.size()) return {};
-    return s.substr(p + 1);
+    if (p == std::string_view::npos || p + 1 >= s.size()) return {};
+    return std::string(s.substr(p + 1));
 }
 
 std::string TIniList::ReadRaw(std::string_view section, std::string_view key) const {

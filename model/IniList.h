@@ -17,7 +17,7 @@ public:
     bool LoadFromStream(std::istream* stream);
     void LoadFromText(std::string_view text);
 
-    const std::vector<std::string>& Lines() const { return lines_; }
+    std::vector<std::string> Lines() const;
 
     int FindSection(std::string_view name) const;
     int FindKey(std::string_view section, std::string_view key) const;
@@ -32,7 +32,17 @@ public:
                              std::int64_t def) const;
 
 private:
-    std::vector<std::string> lines_;
+    std::string_view Line(std::size_t i) const {
+        return std::string_view(text_).substr(spans_[i].Start, spans_[i].Length);
+    }
+
+    // The text once, the lines as spans of it: loading allocates no line.
+    struct Span {
+        std::size_t Start;
+        std::size_t Length;
+    };
+    std::string text_;
+    std::vector<Span> spans_;
     char separator_ = '=';
 };
 
