@@ -81,19 +81,7 @@ void PaintGrid(PuzzleImage& im, const Settings& settings, const QImage& puzzlePi
     GridLayout layout;
     ApplyBoardLayout(layout, im, settings);
     ctx.Grid = GeometryOf(layout);
-    QImage picture;
-    if (im.ImageFlags & ImageFlag::HasPicture) {
-        const ::CellRect area = PictureArea(im);
-        ctx.PictureFirstCol = area.Left;
-        ctx.PictureFirstRow = area.Top;
-        ctx.PictureLastCol = area.Right;
-        ctx.PictureLastRow = area.Bottom;
-        ctx.PictureStep =
-            QSize(ctx.Grid.ColWidth + ctx.Grid.LineWidth, ctx.Grid.RowHeight + ctx.Grid.LineWidth);
-        const QSize box((area.Right - area.Left + 1) * ctx.PictureStep.width(),
-                        (area.Bottom - area.Top + 1) * ctx.PictureStep.height());
-        picture = ScaleBoardPicture(puzzlePicture, im.ImageFlags, box);
-    }
+    const QImage picture = PlaceBoardPicture(ctx, im, puzzlePicture);
     ctx.Picture = &picture;
     // A window onto the grid around the current cell, as a scrolled board shows it.
     const QRect cell = layout.CellRect(ctx.CurrentCol, ctx.CurrentRow);

@@ -2,6 +2,7 @@
 
 #include "CandidateLayout.h"
 #include "Cp1252.h"
+#include "Queries.h"
 #include "StringGrid.h"
 #include "Sudoku.h"
 #include "TextUtil.h"
@@ -456,6 +457,21 @@ QImage ScaleBoardPicture(const QImage& picture, std::uint8_t imageFlags, QSize b
     ScalePicture(picture, target, mode == 1 ? pixels.width() : pixels.height(), mode);
     target.setDevicePixelRatio(devicePixelRatio);
     return target;
+}
+
+QImage PlaceBoardPicture(CellPaintContext& ctx, const PuzzleImage& image, const QImage& picture,
+                         qreal devicePixelRatio) {
+    if (!(image.ImageFlags & ImageFlag::HasPicture)) return {};
+    const ::CellRect area = PictureArea(image);
+    ctx.PictureFirstCol = area.Left;
+    ctx.PictureFirstRow = area.Top;
+    ctx.PictureLastCol = area.Right;
+    ctx.PictureLastRow = area.Bottom;
+    ctx.PictureStep =
+        QSize(ctx.Grid.ColWidth + ctx.Grid.LineWidth, ctx.Grid.RowHeight + ctx.Grid.LineWidth);
+    const QSize box((area.Right - area.Left + 1) * ctx.PictureStep.width(),
+                    (area.Bottom - area.Top + 1) * ctx.PictureStep.height());
+    return ScaleBoardPicture(picture, image.ImageFlags, box, devicePixelRatio);
 }
 
 void ApplyBoardLayout(GridLayout& layout, const PuzzleImage& image, const Settings& settings) {

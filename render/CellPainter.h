@@ -86,6 +86,10 @@ int PictureScaleMode(std::uint8_t imageFlags);
 // image's flags say, at the given device pixel ratio.
 QImage ScaleBoardPicture(const QImage& picture, std::uint8_t imageFlags, QSize box,
                          qreal devicePixelRatio = 1);
+// For a context whose Grid is set: the picture area's cells and the step per
+// cell into ctx, and the picture scaled over those cells (null without one).
+QImage PlaceBoardPicture(CellPaintContext& ctx, const PuzzleImage& image, const QImage& picture,
+                         qreal devicePixelRatio = 1);
 
 // Steps 1-6 of fitting the grid to the cell size: counts, sizes, headers,
 // line width and background, from the puzzle and the settings.

@@ -3,7 +3,11 @@
 #include "Container.h"
 #include "FileRead.h"
 #include "Loading.h"
+#include "SystemPalette.h"
 
+#include <QApplication>
+
+#include <cstdio>
 #include <exception>
 
 namespace {
@@ -65,4 +69,20 @@ LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
         l.Error = LoadFailureMessage(LoadResult::ReadError, path);
     }
     return l;
+}
+
+int WithDrawingInput(const char* command, const std::string& path,
+                     const std::function<int(LoadedInput&)>& draw) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "zoruvidedid-tool";
+    static char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    LoadedInput l = LoadInput(path, SystemColoursFromPalette());
+    if (l.Result != LoadResult::Loaded) {
+        const std::string message = l.Error.empty() ? LoadFailureMessage(l.Result, path) : l.Error;
+        std::fprintf(stderr, "%s: %s\n", command, message.c_str());
+        return 1;
+    }
+    return draw(l);
 }

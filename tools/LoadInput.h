@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,3 +24,9 @@ struct LoadedInput {
 
 // The settings resolve system colours with `system` (the defaults without a palette).
 LoadedInput LoadInput(const std::string& path, const SystemColours& system = {});
+
+// For the commands that draw: a widgets application (so that the palette is
+// the player's, offscreen unless a platform is set), the input loaded with
+// it, then `draw`. A failed load is reported as "COMMAND: message" and gives 1.
+int WithDrawingInput(const char* command, const std::string& path,
+                     const std::function<int(LoadedInput&)>& draw);

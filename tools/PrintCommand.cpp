@@ -3,12 +3,9 @@
 
 #include "Container.h"
 #include "LoadInput.h"
-#include "Loading.h"
 #include "PrintLayout.h"
 #include "PuzzlePrint.h"
-#include "SystemPalette.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPdfWriter>
 
@@ -104,40 +101,28 @@ int PrintCommand(const Args& args) {
         std::fprintf(stderr, "print: %s\n%s", wrong.c_str(), UsageText);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "zoruvidedid-tool";
-    static char* argv[] = {name, nullptr};
-    // A widgets application, so that the palette is the player's.
-    QApplication app(argc, argv);
-
-    LoadedInput l = LoadInput(o.Input, SystemColoursFromPalette());
-    if (l.Result != LoadResult::Loaded) {
-        const std::string message =
-            l.Error.empty() ? LoadFailureMessage(l.Result, o.Input) : l.Error;
-        std::fprintf(stderr, "print: %s\n", message.c_str());
-        return 1;
-    }
-    const PrintSettings& ps = o.Print;
-    const QString output = QString::fromStdString(o.Output);
-    bool ok = false;
-    {
-        QPdfWriter pdf(output);
-        pdf.setCreator(QStringLiteral("zoruvidedid-tool"));
-        pdf.setTitle(PrintTitleText(l.P->Image));
-        pdf.setPageLayout(PdfPageLayout(ps.Portrait));
-        CandidateTable candidates{};
-        const CellPaintContext grid = RecordGridContext(l.P->Image, l.S, candidates);
-        PuzzlePrintParts parts(grid, &l.Picture, ps);
-        PagedDeviceJobs jobs(pdf, true);
-        const int done = PrintCopies(jobs, l.P->Image, ps, parts);
-        ok = jobs.Finish() && done == ps.Copies;
-    }
-    if (!ok) {
-        QFile::remove(output);
-        std::fprintf(stderr, "print: Die Datei \"%s\" kann nicht geschrieben werden.\n",
-                     o.Output.c_str());
-        return 1;
-    }
-    return 0;
+    return WithDrawingInput("print", o.Input, [&](LoadedInput& l) {
+        const PrintSettings& ps = o.Print;
+        const QString output = QString::fromStdString(o.Output);
+        bool ok = false;
+        {
+            QPdfWriter pdf(output);
+            pdf.setCreator(QStringLiteral("zoruvidedid-tool"));
+            pdf.setTitle(PrintTitleText(l.P->Image));
+            pdf.setPageLayout(PdfPageLayout(ps.Portrait));
+            CandidateTable candidates{};
+            const CellPaintContext grid = RecordGridContext(l.P->Image, l.S, candidates);
+            PuzzlePrintParts parts(grid, &l.Picture, ps);
+            PagedDeviceJobs jobs(pdf, true);
+            const int done = PrintCopies(jobs, l.P->Image, ps, parts);
+            ok = jobs.Finish() && done == ps.Copies;
+        }
+        if (!ok) {
+            QFile::remove(output);
+            std::fprintf(stderr, "print: Die Datei \"%s\" kann nicht geschrieben werden.\n",
+                         o.Output.c_str());
+            return 1;
+        }
+        return 0;
+    });
 }

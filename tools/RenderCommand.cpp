@@ -4,14 +4,10 @@
 #include "CellPainter.h"
 #include "Container.h"
 #include "LoadInput.h"
-#include "Loading.h"
-#include "Queries.h"
 #include "StringGrid.h"
 #include "Sudoku.h"
 #include "SudokuAids.h"
-#include "SystemPalette.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -91,19 +87,7 @@ QImage RenderGrid(LoadedInput& l, const RenderOptions& o) {
     GridLayout layout;
     ApplyBoardLayout(layout, im, l.S);
     ctx.Grid = GeometryOf(layout);
-    QImage picture;
-    if (im.ImageFlags & ImageFlag::HasPicture) {
-        const ::CellRect area = PictureArea(im);
-        ctx.PictureFirstCol = area.Left;
-        ctx.PictureFirstRow = area.Top;
-        ctx.PictureLastCol = area.Right;
-        ctx.PictureLastRow = area.Bottom;
-        ctx.PictureStep =
-            QSize(ctx.Grid.ColWidth + ctx.Grid.LineWidth, ctx.Grid.RowHeight + ctx.Grid.LineWidth);
-        const QSize box((area.Right - area.Left + 1) * ctx.PictureStep.width(),
-                        (area.Bottom - area.Top + 1) * ctx.PictureStep.height());
-        picture = ScaleBoardPicture(l.Picture, im.ImageFlags, box, o.Scale);
-    }
+    const QImage picture = PlaceBoardPicture(ctx, im, l.Picture, o.Scale);
     ctx.Picture = &picture;
 
     const QSize size = layout.TotalSize();
@@ -135,25 +119,13 @@ int RenderCommand(const Args& args) {
                      o.Output.c_str());
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "zoruvidedid-tool";
-    static char* argv[] = {name, nullptr};
-    // A widgets application, so that the palette is the player's.
-    QApplication app(argc, argv);
-
-    LoadedInput l = LoadInput(o.Input, SystemColoursFromPalette());
-    if (l.Result != LoadResult::Loaded) {
-        const std::string message =
-            l.Error.empty() ? LoadFailureMessage(l.Result, o.Input) : l.Error;
-        std::fprintf(stderr, "render: %s\n", message.c_str());
-        return 1;
-    }
-    const QImage image = RenderGrid(l, o);
-    if (!image.save(QString::fromStdString(o.Output), format)) {
-        std::fprintf(stderr, "render: Die Datei \"%s\" kann nicht geschrieben werden.\n",
-                     o.Output.c_str());
-        return 1;
-    }
-    return 0;
+    return WithDrawingInput("render", o.Input, [&](LoadedInput& l) {
+        const QImage image = RenderGrid(l, o);
+        if (!image.save(QString::fromStdString(o.Output), format)) {
+            std::fprintf(stderr, "render: Die Datei \"%s\" kann nicht geschrieben werden.\n",
+                         o.Output.c_str());
+            return 1;
+        }
+        return 0;
+    });
 }
