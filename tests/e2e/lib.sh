@@ -112,6 +112,19 @@ no_result_yet() {
     fi
 }
 
+# Whether one of the player's menus is open: a visible window of the player
+# besides the frame and the hints window (Qt may give a menu's window a new
+# type on each showing, so the type does not tell).
+menu_open() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname '^zoruvidedid$' 2>/dev/null); do
+        [[ $id == "$frame" ]] && continue
+        [[ $(xdotool getwindowname "$id" 2>/dev/null) == Hinweise ]] && continue
+        return 0
+    done
+    return 1
+}
+
 # Types the solution of every open cell (not the givens) into the board, from
 # the top-left corner with the arrow keys. The American kinds hide their
 # blocks: each is first marked through the Edit menu's "Leerfeld". With
@@ -144,11 +157,19 @@ type_grid() { # puzzle file, [skip-last]
         for ((k = 1; k < c; k++)); do keys+=(Right); done
         for ((k = 1; k < r; k++)); do keys+=(Down); done
         if [[ $l == . ]]; then
-            # The menu opens a window of its own: its key waits until it shows.
+            # The menu opens a window of its own: its key waits until it
+            # shows, the next cell's keys until it has gone.
             xdotool key --delay 0 "${keys[@]}" alt+b
-            sleep 0.2
+            for ((k = 0; k < 100; k++)); do
+                menu_open && break
+                sleep 0.02
+            done
+            ((k < 100)) || fail "the Edit menu did not open"
             xdotool key l
-            sleep 0.05
+            for ((k = 0; k < 100; k++)); do
+                menu_open || break
+                sleep 0.02
+            done
             continue
         fi
         keys+=("${l,,}")
