@@ -4,6 +4,7 @@
 #include "CellPainter.h"
 #include "Container.h"
 #include "Evaluation.h"
+#include "PuzzlePrint.h"
 #include "Queries.h"
 #include "Settings.h"
 #include "StringGrid.h"
@@ -64,23 +65,15 @@ void AskEveryWord(const PuzzleImage& im) {
 // The grid as the board paints it, into a window of fixed size.
 void PaintGrid(PuzzleImage& im, const Settings& settings, const QImage& puzzlePicture) {
     CandidateTable candidates{};
-    CellPaintContext ctx;
-    ctx.Image = &im;
-    ctx.Config = &settings;
+    CellPaintContext ctx = RecordGridContext(im, settings, candidates);
     ctx.CurrentCol = im.ColumnCount / 2 + 1;
     ctx.CurrentRow = im.RowCount / 2 + 1;
     ctx.InputDirection = 1;
     ctx.Focused = true;
-    if (IsSudokuKind(im.PuzzleKind)) {
-        ctx.BoxWidth = SudokuBoxWidth(im);
-        ctx.BoxHeight = SudokuBoxHeight(im);
-        FillCandidates(im, candidates);
-        ApplyFieldMarking(im, 1);
-    }
-    ctx.Candidates = &candidates;
+    // Cells marked for symbol 1, so that the marked painting runs too.
+    if (IsSudokuKind(im.PuzzleKind)) ApplyFieldMarking(im, 1);
     GridLayout layout;
     ApplyBoardLayout(layout, im, settings);
-    ctx.Grid = GeometryOf(layout);
     const QImage picture = PlaceBoardPicture(ctx, im, puzzlePicture);
     ctx.Picture = &picture;
     // A window onto the grid around the current cell, as a scrolled board shows it.

@@ -80,10 +80,7 @@ int TIniList::FindKey(std::string_view section, std::string_view key) const {
 
 std::string TIniList::KeyName(int line) const {
     if (line < 0 || line >= static_cast<int>(spans_.size())) return {};
-    const std::string_view s = Line(static_cast<std::size_t>(line));
-    const std::size_t p = s.find(separator_);
-    if (p == std::string_view::npos || p == 0) return {};
-    return std::string(s.substr(0, p));
+    return std::string(KeyNameOf(Line(static_cast<std::size_t>(line)), separator_));
 }
 
 std::string TIniList::KeyValue(int line) const {

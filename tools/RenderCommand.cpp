@@ -4,9 +4,8 @@
 #include "CellPainter.h"
 #include "Container.h"
 #include "LoadInput.h"
+#include "PuzzlePrint.h"
 #include "StringGrid.h"
-#include "Sudoku.h"
-#include "SudokuAids.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -73,20 +72,10 @@ const char* FormatOf(const std::string& path) {
 QImage RenderGrid(LoadedInput& l, const RenderOptions& o) {
     PuzzleImage& im = l.P->Image;
     CandidateTable candidates{};
-    CellPaintContext ctx;
-    ctx.Image = &im;
-    ctx.Config = &l.S;
+    CellPaintContext ctx = RecordGridContext(im, l.S, candidates);
     ctx.ShowSolution = o.Solution;
-    if (IsSudokuKind(im.PuzzleKind)) {
-        ctx.BoxWidth = SudokuBoxWidth(im);
-        ctx.BoxHeight = SudokuBoxHeight(im);
-        FillCandidates(im, candidates);
-        ApplyFieldMarking(im, 0);
-    }
-    ctx.Candidates = &candidates;
     GridLayout layout;
     ApplyBoardLayout(layout, im, l.S);
-    ctx.Grid = GeometryOf(layout);
     const QImage picture = PlaceBoardPicture(ctx, im, l.Picture, o.Scale);
     ctx.Picture = &picture;
 
