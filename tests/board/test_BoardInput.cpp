@@ -7,8 +7,6 @@
 #include "EditCommands.h"
 #include "Hauptformular.h"
 #include "HinweisDialog.h"
-#include "MessageDialog.h"
-#include "ModalRunner.h"
 #include "RaetselFormular.h"
 #include "Session.h"
 #include "StringGrid.h"
@@ -40,21 +38,7 @@ std::unique_ptr<Opened> Open(const Puzzle& puzzle, const std::string& name) {
 }
 
 // Result messages are answered at once and remembered.
-struct Messages {
-    QStringList texts;
-    QList<int> kinds;
-    ModalRunner previous;
-    Messages() {
-        previous = SetModalRunner([this](QDialog& d) {
-            if (auto* msg = qobject_cast<TWinMsgDlg*>(&d)) {
-                texts << msg->LblMessage()->text();
-                kinds << msg->MessageKind;
-            }
-            return 0;
-        });
-    }
-    ~Messages() { SetModalRunner(previous); }
-};
+using Messages = CaughtMessages;
 
 // A clue list the frame finds as it finds the real one.
 struct FakeClueList : QWidget, ClueListLink {

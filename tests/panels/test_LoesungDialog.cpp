@@ -3,8 +3,6 @@
 // letters marked, its place, and how reset, undo and the board bring it back.
 #include "BoardFixture.h"
 #include "LoesungDialog.h"
-#include "MessageDialog.h"
-#include "ModalRunner.h"
 #include "SolutionEntry.h"
 
 #include <QApplication>
@@ -52,17 +50,7 @@ std::unique_ptr<Opened> Open(const Puzzle& puzzle, const std::string& name) {
     return OpenBoard<Opened>(puzzle, name);
 }
 
-struct Messages {
-    QStringList texts;
-    ModalRunner previous;
-    Messages() {
-        previous = SetModalRunner([this](QDialog& d) {
-            if (auto* msg = qobject_cast<TWinMsgDlg*>(&d)) texts << msg->LblMessage()->text();
-            return 0;
-        });
-    }
-    ~Messages() { SetModalRunner(previous); }
-};
+using Messages = CaughtMessages;
 } // namespace
 
 class TestLoesungDialog : public QObject {

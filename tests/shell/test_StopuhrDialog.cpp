@@ -2,7 +2,6 @@
 // clock: counting up and down, the buttons, solving with and without a new
 // best time, reset and undo, and that no other kind gets a clock.
 #include "BoardFixture.h"
-#include "MessageDialog.h"
 #include "ModalRunner.h"
 #include "StopuhrDialog.h"
 
@@ -54,16 +53,9 @@ std::unique_ptr<Opened> OpenTimed(int bestSeconds = 0, const std::string& holder
     return OpenBoard<Opened>(*p, "timed.puz");
 }
 
-struct Messages {
-    QStringList texts;
-    ModalRunner previous;
-    Messages() {
-        previous = SetModalRunner([this](QDialog& d) {
-            if (auto* msg = qobject_cast<TWinMsgDlg*>(&d)) texts << msg->LblMessage()->text();
-            return QMessageBox::Yes;
-        });
-    }
-    ~Messages() { SetModalRunner(previous); }
+// Questions are answered "Ja".
+struct Messages : CaughtMessages {
+    Messages() : CaughtMessages(QMessageBox::Yes) {}
 };
 
 const QColor Blue(0, 0, 0xFF), Green(0, 0xFF, 0), Red(0xFF, 0, 0);

@@ -9,6 +9,8 @@
 #include "ContainerWriter.h"
 #include "EditCommands.h"
 #include "Hauptformular.h"
+#include "MessageDialog.h"
+#include "ModalRunner.h"
 #include "RaetselFormular.h"
 #include "StringGrid.h"
 #include "TestSupport.h"
@@ -17,7 +19,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMdiSubWindow>
+#include <QLabel>
 #include <QMenu>
+#include <QStringList>
 #include <QTest>
 #include <QToolButton>
 
@@ -101,3 +105,23 @@ inline std::unique_ptr<Puzzle> SmallCrossword(int kind = 0) {
         p->Image.Words[i].ClueText.set("Hinweis " + std::to_string(i));
     return p;
 }
+
+// The message boxes a test causes, caught instead of shown: their texts and
+// kinds; each is answered with `reply`.
+struct CaughtMessages {
+    QStringList texts;
+    QList<int> kinds;
+    ModalRunner previous;
+    explicit CaughtMessages(int reply = 0) {
+        previous = SetModalRunner([this, reply](QDialog& d) {
+            if (auto* msg = qobject_cast<TWinMsgDlg*>(&d)) {
+                texts << msg->LblMessage()->text();
+                kinds << msg->MessageKind;
+            }
+            return reply;
+        });
+    }
+    ~CaughtMessages() { SetModalRunner(previous); }
+    CaughtMessages(const CaughtMessages&) = delete;
+    CaughtMessages& operator=(const CaughtMessages&) = delete;
+};
