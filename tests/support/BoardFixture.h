@@ -18,8 +18,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMdiSubWindow>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QStringList>
 #include <QTest>
