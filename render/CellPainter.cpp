@@ -66,16 +66,6 @@ struct Output {
     }
 };
 
-QFont LetterFont(const CellPaintContext& ctx, int cellHeight) {
-    QFont f(Text(ctx.Config->Schriftart));
-    f.setBold(true);
-    if (ctx.Target == PaintTarget::Screen)
-        f.setPointSize(std::max(1, ctx.Config->Schriftgroesse));
-    else
-        f.setPixelSize(std::max(1, cellHeight - 4));
-    return f;
-}
-
 QFont NumberFont(const CellPaintContext& ctx) {
     QFont f("Arial");
     const int z = ctx.Config->Zahlengroesse;
@@ -297,7 +287,7 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
         p.fillRect(e.Rect(), brush);
     }
 
-    p.setFont(LetterFont(ctx, e.Height()));
+    p.setFont(EntryLetterFont(*ctx.Config, ctx.Target, e.Height() - 4));
     const Letter& entered = im.entry(col, row);
     const Letter& solution = cell.SolutionLetter;
     if (IsWordSearch(kind)) {
@@ -457,6 +447,16 @@ QImage ScaleBoardPicture(const QImage& picture, std::uint8_t imageFlags, QSize b
     ScalePicture(picture, target, mode == 1 ? pixels.width() : pixels.height(), mode);
     target.setDevicePixelRatio(devicePixelRatio);
     return target;
+}
+
+QFont EntryLetterFont(const Settings& settings, PaintTarget target, int printPixelSize) {
+    QFont f(Text(settings.Schriftart));
+    f.setBold(true);
+    if (target == PaintTarget::Screen)
+        f.setPointSize(std::max(1, settings.Schriftgroesse));
+    else
+        f.setPixelSize(std::max(1, printPixelSize));
+    return f;
 }
 
 QImage PlaceBoardPicture(CellPaintContext& ctx, const PuzzleImage& image, const QImage& picture,

@@ -7,6 +7,7 @@
 #include "SudokuAids.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 
@@ -17,6 +18,10 @@ class QPainter;
 struct GridLayout;
 
 enum class PaintTarget { Screen, Printer };
+
+// The font of entered letters: Schriftart, bold; on screen Schriftgroesse
+// points, on paper the pixel size the caller derives from its cell.
+QFont EntryLetterFont(const Settings& settings, PaintTarget target, int printPixelSize);
 
 // A settings colour as a QColor; system colours take their current values.
 QColor ToQColor(Colour colour, const SystemColours& system);

@@ -36,15 +36,9 @@ QString Text1252(char ch) {
     return QString::fromStdString(Cp1252ToUtf8(std::string_view(&ch, 1)));
 }
 
-// The letters: Schriftart, bold; points on screen, a share of the cell on paper.
+// On paper the side windows' letters take two thirds of the cell.
 QFont LetterFont(const SidePaintContext& ctx, int cellHeight) {
-    QFont f(QString::fromStdString(Cp1252ToUtf8(ctx.Config->Schriftart)));
-    f.setBold(true);
-    if (Screen(ctx))
-        f.setPointSize(std::max(1, ctx.Config->Schriftgroesse));
-    else
-        f.setPixelSize(std::max(1, cellHeight * 2 / 3));
-    return f;
+    return EntryLetterFont(*ctx.Config, ctx.Target, cellHeight * 2 / 3);
 }
 
 int MpHeight(const QFont& font) {
