@@ -15,12 +15,7 @@
 #include <cmath>
 
 namespace {
-constexpr Colour Black = 0x000000;
-constexpr Colour White = 0xFFFFFF;
-constexpr Colour Grey = 0x808080;
-constexpr Colour Silver = 0xC0C0C0;
-constexpr Colour LightGrey = 0xDDDDDD;
-constexpr Colour Purple = 0x800080;
+using namespace PaintColours;
 constexpr Colour WordSearchText = 0x800000;
 constexpr Colour ButtonShadow = 0x80000010;
 constexpr Colour ButtonHighlight = 0x80000014;

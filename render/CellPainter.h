@@ -19,6 +19,16 @@ struct GridLayout;
 
 enum class PaintTarget { Screen, Printer };
 
+// The fixed colours the cell and side-window painters use besides the settings.
+namespace PaintColours {
+constexpr Colour Black = 0x000000;
+constexpr Colour White = 0xFFFFFF;
+constexpr Colour Grey = 0x808080;
+constexpr Colour Silver = 0xC0C0C0;
+constexpr Colour LightGrey = 0xDDDDDD;
+constexpr Colour Purple = 0x800080;
+} // namespace PaintColours
+
 // The font of entered letters: Schriftart, bold; on screen Schriftgroesse
 // points, on paper the pixel size the caller derives from its cell.
 QFont EntryLetterFont(const Settings& settings, PaintTarget target, int printPixelSize);

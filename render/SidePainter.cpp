@@ -12,9 +12,7 @@
 #include <cmath>
 
 namespace {
-constexpr Colour White = 0xFFFFFF;
-constexpr Colour Silver = 0xC0C0C0;
-constexpr Colour LightGrey = 0xDDDDDD;
+using namespace PaintColours;
 
 bool Screen(const SidePaintContext& ctx) {
     return ctx.Target == PaintTarget::Screen;
