@@ -14,7 +14,6 @@
 set -euo pipefail
 mkdir -p "$4"
 player=$(realpath "$1") tool=$(realpath "$2") examples=$(realpath "$3") out=$(realpath "$4")
-
 here=$(realpath "$(dirname "$0")")
 
 if [[ -z "${ZORU_E2E_INNER:-}" ]]; then

@@ -1,5 +1,5 @@
-# Shared by the window checks under Xvfb. The sourcing script sets
-# player, tool, out (absolute paths) and strip before it calls these.
+# Shared by the window checks under Xvfb. The sourcing script sets player,
+# tool and out (absolute paths), and strip when it packs players.
 
 find_window() { # name regex, seconds
     local i w
