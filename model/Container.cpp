@@ -167,6 +167,19 @@ std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::strin
     return LoadResult::Loaded;
 }
 
+std::uint8_t LoadAnyPuzzleFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
+                                    bool cutShort, ImportOutcome& foreign, int key) {
+    foreign = ImportOutcome{};
+    char header[HeaderSize] = {};
+    const bool ours =
+        file.size() >= HeaderSize && (file.copy(header, HeaderSize), IsPuzzleHeader(header));
+    if (ours || SniffForeignFormat(file) == ForeignFormat::None)
+        return LoadPuzzleFileFromBytes(puzzle, picture, file, cutShort);
+    picture = QImage();
+    foreign = ImportForeignPuzzle(puzzle, file, key);
+    return foreign.ok() ? LoadResult::Loaded : LoadResult::Refused;
+}
+
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
                         const std::string& executablePath) {
     // Read-only: other processes may go on reading and writing the file.
@@ -181,10 +194,17 @@ std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
 }
 
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName) {
+    ImportOutcome foreign;
+    return LoadPuzzleFile(puzzle, picture, fileName, foreign);
+}
+
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            ImportOutcome& foreign, int key) {
+    foreign = ImportOutcome{};
     const FileReadResult read = ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes));
     if (read.Status == FileReadStatus::Ok || read.Status == FileReadStatus::TooLarge)
-        return LoadPuzzleFileFromBytes(puzzle, picture, read.Bytes,
-                                       read.Status == FileReadStatus::TooLarge);
+        return LoadAnyPuzzleFromBytes(puzzle, picture, read.Bytes,
+                                      read.Status == FileReadStatus::TooLarge, foreign, key);
     ResetPuzzleImage(puzzle);
     switch (read.Status) {
     case FileReadStatus::Missing:

@@ -2,6 +2,7 @@
 // player's own executable, and the separate puzzle file.
 #pragma once
 
+#include "ForeignImport.h"
 #include "Picture.h"
 #include "PuzzleImage.h"
 
@@ -23,6 +24,9 @@ constexpr std::uint8_t NotAPuzzle = 0;
 constexpr std::uint8_t FileMissing = 3;
 constexpr std::uint8_t Loaded = 4;
 constexpr std::uint8_t ReadError = 7;
+// A crossword file of another format that the record cannot hold, or a locked
+// one without its key; the import outcome says why.
+constexpr std::uint8_t Refused = 8;
 } // namespace LoadResult
 
 // An existing file that cannot be opened; it is not a load result but an error
@@ -70,6 +74,10 @@ std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
 // when the file exists but cannot be opened. Pipes and named pipes are read to
 // their end; one nobody writes to fails (result 7) after a short wait.
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName);
+// The same, also reading the public crossword formats by their content, whatever
+// the file is called; `foreign` tells what such a read kept, lost or refused.
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            ImportOutcome& foreign, int key = NoKey);
 
 // The same from bytes in memory: `module` starts at the module offset. `cutShort`
 // tells that the source held more than these bytes (the read stopped at the
@@ -78,6 +86,10 @@ std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& pic
                                  std::string_view module, bool cutShort = false);
 std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
                                      bool cutShort = false);
+// A puzzle file of our own, or, when its header is not ours, a file of the
+// public crossword formats recognised by content.
+std::uint8_t LoadAnyPuzzleFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
+                                    bool cutShort, ImportOutcome& foreign, int key = NoKey);
 
 // The path of the running program's executable.
 std::string OwnExecutablePath();
