@@ -4,6 +4,7 @@
 #include "FileRead.h"
 #include "Loading.h"
 #include "SystemPalette.h"
+#include "TextUtil.h"
 
 #include <QApplication>
 
@@ -11,12 +12,34 @@
 #include <exception>
 
 namespace {
+int InputKey = NoKey;
+
 bool HeaderAt(std::string_view bytes, std::int64_t offset, char (&header)[HeaderSize]) {
     if (static_cast<std::int64_t>(bytes.size()) < offset + HeaderSize) return false;
     bytes.copy(header, HeaderSize, static_cast<std::size_t>(offset));
     return IsPuzzleHeader(header);
 }
 } // namespace
+
+void SetInputKey(int key) {
+    InputKey = key;
+}
+
+bool TakeKeyOption(std::vector<std::string>& args, int& key, std::string& error) {
+    key = NoKey;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--key") continue;
+        if (i + 1 >= args.size() || ParseUnlockKey(args[i + 1]) == NoKey) {
+            error = "--key braucht einen Schlüssel aus vier Ziffern";
+            return false;
+        }
+        key = ParseUnlockKey(args[i + 1]);
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
+    }
+    return true;
+}
 
 LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     LoadedInput l;
@@ -50,11 +73,27 @@ LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     const bool more = read.Status == FileReadStatus::TooLarge;
     char header[HeaderSize];
     try {
-        if (!HeaderAt(bytes, 0, header) && HeaderAt(bytes, ModuleOffset, header)) {
+        const bool own = HeaderAt(bytes, 0, header);
+        if (!own && HeaderAt(bytes, ModuleOffset, header)) {
             l.Module = true;
             l.HeaderVersion = HeaderVersionText(header);
             l.Result = LoadModuleFromBytes(
                 *l.P, l.S, l.Picture, bytes.substr(static_cast<std::size_t>(ModuleOffset)), more);
+        } else if (!own && SniffForeignFormat(bytes) != ForeignFormat::None) {
+            ImportOutcome foreign = ImportForeignPuzzle(*l.P, bytes, InputKey);
+            l.Foreign = SniffForeignFormat(bytes);
+            l.Warnings = foreign.Warnings;
+            if (foreign.ok()) {
+                l.Result = LoadResult::Loaded;
+                l.HeaderVersion = l.P->Image.CreatorVersion.str();
+                for (const std::string& w : l.Warnings)
+                    std::fprintf(stderr, "%s: %s\n", EscapeControlChars(path).c_str(),
+                                 EscapeControlChars(w).c_str());
+            } else {
+                l.Result = LoadResult::Refused;
+                l.Error = EscapeControlChars(foreign.Refusal);
+            }
+            SetDefaultSettings(l.S, l.P->Image);
         } else {
             const bool cut = more || static_cast<std::int64_t>(bytes.size()) > MaxPuzzleFileBytes;
             l.Result = LoadPuzzleFileFromBytes(

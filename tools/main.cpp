@@ -1,5 +1,6 @@
 // zoruvidedid-tool: the command-line companion of the player.
 #include "Commands.h"
+#include "LoadInput.h"
 
 #include <cstdio>
 #include <exception>
@@ -8,20 +9,38 @@
 namespace {
 void Usage() {
     std::fputs("Aufruf:\n"
-               "  zoruvidedid-tool info [--json] DATEI\n"
+               "  zoruvidedid-tool info [--key NNNN] [--json] DATEI\n"
                "  zoruvidedid-tool pack PROGRAMM RAETSELDATEI [--settings INI] [--picture BILD] "
                "-o AUSGABE\n"
                "  zoruvidedid-tool compile QUELLE -o AUSGABE\n"
-               "  zoruvidedid-tool render DATEI -o AUSGABE.png|.jpg|.bmp [--solution] [--scale N]\n"
-               "  zoruvidedid-tool clues [--json] DATEI\n"
-               "  zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages] "
+               "  zoruvidedid-tool import [--key NNNN] EINGABE -o AUSGABE\n"
+               "  zoruvidedid-tool render [--key NNNN] DATEI -o AUSGABE.png|.jpg|.bmp [--solution] "
+               "[--scale N]\n"
+               "  zoruvidedid-tool clues [--key NNNN] [--json] DATEI\n"
+               "  zoruvidedid-tool print [--key NNNN] DATEI -o AUSGABE.pdf [--portrait] "
+               "[--two-pages] "
                "[--legend-below]\n"
                "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB] "
-               "[--copies N]\n",
+               "[--copies N]\n"
+               "DATEI und EINGABE dürfen auch Across-Lite- (.puz) und ipuz-Dateien sein; "
+               "--key öffnet\n"
+               "verschlüsselte Across-Lite-Dateien.\n",
                stderr);
 }
 
-int Run(const std::string& command, const Args& args) {
+int Run(const std::string& command, Args args) {
+    // Every command that reads a puzzle takes the key of a locked crossword.
+    if (command == "info" || command == "clues" || command == "render" || command == "print" ||
+        command == "import") {
+        int key = NoKey;
+        std::string error;
+        if (!TakeKeyOption(args, key, error)) {
+            std::fprintf(stderr, "%s: %s\n", command.c_str(), error.c_str());
+            return 2;
+        }
+        SetInputKey(key);
+    }
+    if (command == "import") return ImportCommand(args);
     if (command == "info") return InfoCommand(args);
     if (command == "pack") return PackCommand(args);
     if (command == "compile") return CompileCommand(args);
