@@ -10,6 +10,7 @@
 #include "DragCursors.h"
 #include "EditCommands.h"
 #include "Evaluation.h"
+#include "ForeignOpen.h"
 #include "Glyphs.h"
 #include "GradientBar.h"
 #include "HinweisDialog.h"
@@ -410,9 +411,10 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
     SetDefaultSettings(session_.settings, session_.image());
     session_.settings.FehlerZeigen = true;
     LoadOutcome outcome;
+    bool cancelled = false;
     try {
-        outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, puzzlePicture_, parameters_,
-                                 executablePath_);
+        outcome = LoadAskingForKey(this, session_, puzzlePicture_, parameters_, executablePath_,
+                                   cancelled);
     } catch (const LoadError& e) {
         // An existing file that cannot be opened: the general error report.
         QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
@@ -425,11 +427,11 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
         AddChild(board);
         board->show();
         UpdateCommandStates();
-    } else {
-        QMessageBox box(
-            QMessageBox::Critical, "Fehler",
-            QString::fromStdString(LoadFailureMessage(outcome.Result, outcome.FileName)),
-            QMessageBox::Ok, this);
+        // An imported crossword: what was lost, and its notes.
+        if (const QString status = OpeningStatusText(outcome); !status.isEmpty()) ShowHint(status);
+    } else if (!cancelled) {
+        QMessageBox box(QMessageBox::Critical, "Fehler",
+                        QString::fromStdString(LoadFailureMessage(outcome)), QMessageBox::Ok, this);
         RunModal(box);
     }
     return outcome.Result;

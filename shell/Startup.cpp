@@ -65,7 +65,7 @@ int ReportWithoutDisplay(const std::vector<std::string>& parameters) {
                          "gbar: das R\xC3\xA4tsel wird nicht "
                          "angezeigt.\n");
     if (!LoadSucceeded(outcome.Result)) {
-        std::fprintf(stderr, "%s\n", LoadFailureMessage(outcome.Result, outcome.FileName).c_str());
+        std::fprintf(stderr, "%s\n", EscapeControlChars(LoadFailureMessage(outcome)).c_str());
         return 1;
     }
     const PuzzleImage& image = session->image();
