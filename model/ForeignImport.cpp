@@ -3,9 +3,6 @@
 #include "Cp1252.h"
 #include "ForeignCrossword.h"
 
-#include <QList>
-#include <QString>
-
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -35,11 +32,14 @@ struct Slot {
 
 // The first character of a UTF-8 text, and how many characters it has.
 std::pair<std::string, int> FirstCharacter(std::string_view utf8) {
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    const QList<uint> ucs = text.toUcs4();
-    if (ucs.isEmpty()) return {{}, 0};
-    const char32_t first = ucs.front();
-    return {QString::fromUcs4(&first, 1).toStdString(), static_cast<int>(ucs.size())};
+    const auto lead = [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; };
+    int count = 0;
+    std::size_t firstEnd = utf8.size();
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (!lead(utf8[i])) continue;
+        if (++count == 2) firstEnd = i;
+    }
+    return {std::string(utf8.substr(0, count ? firstEnd : 0)), count};
 }
 
 char UpperAscii(std::string_view ch) {
