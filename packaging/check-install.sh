@@ -36,7 +36,8 @@ out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $ou
 key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Exec)" = "zoruvidedid %f" ] || fail "Exec is '$(key Exec)'"
 [ "$(key Categories)" = "Game;LogicGame;" ] || fail "Categories is '$(key Categories)'"
-[ "$(key MimeType)" = "$mime_type;" ] || fail "MimeType is '$(key MimeType)'"
+[ "$(key MimeType)" = "$mime_type;application/x-across-lite-puzzle;application/x-ipuz;" ] ||
+  fail "MimeType is '$(key MimeType)'"
 [ "$(key Name)" = Zoruvidedid ] || fail "Name is '$(key Name)'"
 key Comment | grep -q 'ätsel' || fail "the comment is not German: $(key Comment)"
 [ "$(key Icon)" = zoruvidedid ] || fail "Icon is '$(key Icon)'"
