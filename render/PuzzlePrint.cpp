@@ -1,9 +1,9 @@
 #include "PuzzlePrint.h"
 
+#include "GridLayout.h"
 #include "KindTraits.h"
 #include "PrintSources.h"
 #include "Queries.h"
-#include "StringGrid.h"
 #include "Sudoku.h"
 
 CellPaintContext RecordGridContext(PuzzleImage& image, const Settings& settings,

@@ -42,7 +42,7 @@ private slots:
         QVERIFY(IsWordSearch(12) && !IsWordKind(12) && IsWordKind(11));
         QVERIFY(HasSnapshots(14) && !HasSnapshots(15) && IsTimedKind(15) && !IsTimedKind(14));
         // Codes outside the table have no traits at all.
-        QVERIFY(!Traits(13).Known && !Traits(16).Known && !Traits(-1).Known);
+        QVERIFY(!IsKnownKind(13) && !IsKnownKind(16) && !IsKnownKind(-1));
         QVERIFY(!IsSudokuKind(200) && !HasSolutionWord(-1));
     }
 
