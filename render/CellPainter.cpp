@@ -587,11 +587,11 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
 
-    if (HasSolutionWord(kind) && input.PrintSolutionRow) {
+    if (HasSolutionWord(kind) && input.DrawSolutionRow) {
         const int top = area.bottom() + 1 - p - lw;
         const QRect row(area.left(), top, static_cast<int>(im.SolutionWord.size()) * p,
                         area.bottom() + 1 - top);
-        input.PrintSolutionRow(painter, row);
+        input.DrawSolutionRow(painter, row);
         QFont clueFont;
         clueFont.setPixelSize(std::max(1, input.LegendFontHeight));
         painter.setFont(clueFont);

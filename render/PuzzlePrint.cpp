@@ -47,7 +47,7 @@ int PuzzlePrintParts::PrintGrid(QPainter& painter, const QRect& area) {
     // The solution row goes on paper whenever the puzzle lets the player enter
     // the solution word, open window or not.
     if (HasSolutionWord(Image().PuzzleKind) && Config().LoesungswortZeigen) {
-        input.PrintSolutionRow = [this](QPainter& p, const QRect& row) {
+        input.DrawSolutionRow = [this](QPainter& p, const QRect& row) {
             PrintSolutionWordRow(p, Image(), Config(), print_.ColourMode, grid_.ShowSolution, row);
         };
     }
