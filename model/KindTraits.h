@@ -35,7 +35,8 @@ struct KindTraits {
     bool Timed = false;        // stopwatch and best time
     // Cells with the solution flag take the solution-word colour and, when the
     // solution word counts as given, show their letter: every odd code, so the
-    // timed Sudoku's givens and the unused 13 as well.
+    // timed Sudoku's givens as well. The unused 13 keeps the odd codes' rules
+    // (solution word included) for files that carry it anyway.
     bool SolutionColourCells = false;
     SideWindow Side = SideWindow::None;
     std::string_view Name;       // as shown and printed, code page 1252 ("" when none)
@@ -61,7 +62,7 @@ inline constexpr std::array<KindTraits, KindCount> KindTable = {{
     /* 10 */ {KindFamily::HeaderLines, false, true,  false, false, false, SideWindow::ClueList,     "Amerikanisches R\xE4tsel",     "amerikanisches-raetsel"},
     /* 11 */ {KindFamily::HeaderLines, true,  true,  false, false, true,  SideWindow::ClueList,     "Amerikanisches R\xE4tsel",     "amerikanisches-raetsel-loesungswort"},
     /* 12 */ {KindFamily::WordSearch,  false, false, false, false, false, SideWindow::ClueList,     "Kreuzwortpuzzle",              "kreuzwortpuzzle"},
-    /* 13 */ {KindFamily::None,        false, false, false, false, true,  SideWindow::None,         "",                             ""},
+    /* 13 */ {KindFamily::None,        true,  false, false, false, true,  SideWindow::None,         "",                             ""},
     /* 14 */ {KindFamily::Sudoku,      false, false, true,  false, false, SideWindow::None,         "Sudoku",                       "sudoku"},
     /* 15 */ {KindFamily::Sudoku,      false, false, false, true,  true,  SideWindow::None,         "Sudoku auf Zeit",              "sudoku-auf-zeit"},
 }};
