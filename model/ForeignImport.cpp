@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int MaxWordLetters = 15;
+constexpr std::uint8_t CrosswordKind = 0; // Schwedenrätsel without solution word
 constexpr std::string_view Ellipsis = "\x85";       // "…" in code page 1252
 constexpr std::string_view CommentJoint = " \x96 "; // " – "
 constexpr std::uint8_t ImportedAids =
@@ -58,7 +59,7 @@ public:
         if (const std::string refusal = GridSizeRefusal(S.Width, S.Height); !refusal.empty())
             return refuse(refusal);
         StartImport(P);
-        Im.PuzzleKind = 0;
+        Im.PuzzleKind = CrosswordKind;
         Im.ColumnCount = static_cast<std::uint8_t>(S.Width);
         Im.RowCount = static_cast<std::uint8_t>(S.Height);
         if (!cells()) return;

@@ -275,6 +275,7 @@ private:
     ImportOutcome Sudoku(Puzzle& puzzle);
 };
 
+constexpr int SudokuKind = 14; // the untimed Sudoku
 // Our Sudoku symbols in charset order.
 constexpr std::string_view SudokuSymbols = "123456789ABC";
 
@@ -321,7 +322,7 @@ ImportOutcome IpuzReader::Sudoku(Puzzle& puzzle) {
         return true;
     };
     PuzzleLayout layout;
-    layout.Kind = 14;
+    layout.Kind = SudokuKind;
     const QJsonArray solution = Rows("solution"), saved = Rows("saved");
     std::vector<std::string> givens, solved, entries;
     for (int r = 1; r <= n; ++r) {
