@@ -15,7 +15,7 @@ while [ $# -gt 0 ]; do
     *) targets+=("$1"); shift ;;
   esac
 done
-all=(loader record picture ini colours source)
+all=(loader record picture ini colours source puz ipuz)
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 jobs=$(nproc)
 
@@ -64,6 +64,7 @@ seeds_of() {
     picture) echo "$seeds/pictures" ;;
     ini | colours) echo "$seeds/settings" ;;
     source) echo "$seeds/sources" ;;
+    puz | ipuz) echo "fuzz/corpus/$1" ;;
   esac
 }
 
