@@ -115,6 +115,10 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
     ui_->LblHints->setObjectName("LblHints");
     ui_->LblHints->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui_->LblHints->setAlignment(Qt::AlignCenter);
+    // An imported puzzle's notes stand here: never read as markup, and a long
+    // one is cut by the frame instead of widening it.
+    ui_->LblHints->setTextFormat(Qt::PlainText);
+    ui_->LblHints->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusLayout->addWidget(ui_->LblHints);
     layout->addWidget(ui_->StatusBar);
     setCentralWidget(central);
