@@ -9,11 +9,10 @@ class ClueListLink;
 class CommandRegistry;
 class NumberLegendLink;
 class PuzzleEvents;
-class QImage;
+class PuzzleGame;
 class QWidget;
 class SolutionWordLink;
 class StopwatchLink;
-struct CompletionNotice;
 struct PuzzleSession;
 
 class BoardHost {
@@ -23,8 +22,8 @@ public:
     virtual PuzzleSession& Session() = 0;
     virtual PuzzleEvents& Events() = 0;
     virtual CommandRegistry& Commands() = 0;
-    // The process-wide puzzle picture (null image when there is none).
-    virtual const QImage& PuzzlePicture() const = 0;
+    // The game of the open puzzle: its state and the road of its changes.
+    virtual PuzzleGame& Game() = 0;
 
     // The companion windows while they are open, else null.
     virtual ClueListLink* ClueList() const = 0;
@@ -34,11 +33,6 @@ public:
     // Shows the companion windows the puzzle and the settings call for,
     // creating those that are not open.
     virtual void OpenCompanions(BoardLink& board) = 0;
-
-    // Records the undo point before a change.
-    virtual void RememberUndo() = 0;
-    // Shows the result message the evaluation asks for.
-    virtual void ShowCompletionNotice(const CompletionNotice& notice) = 0;
 
     // True without a board; else whether AllowedAids has any of the bits.
     virtual bool AidAllowed(int bits) const = 0;

@@ -1,11 +1,8 @@
 #include "BoardToolbar.h"
 
-#include "BoardHost.h"
 #include "CommandIds.h"
 #include "GradientBar.h"
 #include "KindTraits.h"
-#include "RaetselFormular.h"
-#include "Session.h"
 #include "StringGrid.h"
 #include "SystemPalette.h"
 #include "UiCommand.h"
@@ -25,7 +22,8 @@ QString SymbolGlyph(int tag) {
 }
 } // namespace
 
-BoardToolbar::BoardToolbar(TRaetselForm& board, QWidget* parent) : board_(board) {
+BoardToolbar::BoardToolbar(int kind, StringGrid* grid, CommandRegistry& commands, QWidget* parent)
+    : kind_(kind), grid_(grid), commands_(commands), board_(parent) {
     bar_ = new GradientBar(parent);
     bar_->setObjectName("Toolbar");
     bar_->setFixedHeight(Height);
@@ -96,8 +94,8 @@ QAction* BoardToolbar::AddItem(const char* name, const QString& caption, const Q
 }
 
 void BoardToolbar::CreatePopup() {
-    const int kind = board_.Session().image().PuzzleKind;
-    popup_ = new QMenu(&board_);
+    const int kind = kind_;
+    popup_ = new QMenu(board_);
     popup_->setObjectName("MenuRaetselPlay");
     AddItem("MItemPlayLeerfeld", QStringLiteral("Leerfeld"),
             QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true);
@@ -157,12 +155,12 @@ void BoardToolbar::CreatePopup() {
     popup_->addSeparator();
     AddItem("MItemPlaySchliessen", QStringLiteral("Schließen"),
             QStringLiteral("Das Rätsel schließen"));
-    StringGrid* grid = board_.Grid();
+    StringGrid* grid = grid_;
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(grid, &QWidget::customContextMenuRequested, popup_,
                      [this, grid](const QPoint& pos) {
-                         board_.Host().Commands().RefreshAll();
-                         RefreshSubmenus(board_.Host().Commands());
+                         commands_.RefreshAll();
+                         RefreshSubmenus(commands_);
                          popup_->popup(grid->mapToGlobal(pos));
                      });
 }
@@ -176,7 +174,7 @@ QAction* BoardToolbar::PopupItem(const char* name) const {
 }
 
 void BoardToolbar::Bind(CommandRegistry& commands) {
-    const int kind = board_.Session().image().PuzzleKind;
+    const int kind = kind_;
     const auto both = [&](const char* id, const char* button, const char* item) {
         UiCommand& c = commands.Get(id);
         if (button) c.Bind(Button(button));
@@ -224,7 +222,7 @@ void BoardToolbar::Bind(CommandRegistry& commands) {
 void BoardToolbar::RefreshSubmenus(CommandRegistry& commands) {
     // Marking for the Sudoku kinds, snapshots for the untimed Sudoku.
     (void)commands;
-    const int kind = board_.Session().image().PuzzleKind;
+    const int kind = kind_;
     markMenu_->menuAction()->setVisible(IsSudokuKind(kind));
     snapMenu_->menuAction()->setVisible(HasSnapshots(kind));
 }
@@ -236,7 +234,7 @@ void BoardToolbar::Arrange() {
     word->move(hints->isHidden() ? hints->x() + 8 : Right(hints) + 8, word->y());
     letter->move(Right(word), letter->y());
     panelMark_->move(Right(letter), panelMark_->y());
-    panelMark_->setVisible(IsSudokuKind(board_.Session().image().PuzzleKind));
+    panelMark_->setVisible(IsSudokuKind(kind_));
 }
 
 int BoardToolbar::RightmostEdge() const {

@@ -10,15 +10,16 @@ class QAction;
 class QMenu;
 class QToolButton;
 class QWidget;
-class TRaetselForm;
+class StringGrid;
 
 class BoardToolbar {
 public:
     static constexpr int Height = 30;
     static constexpr int ButtonSize = 22;
 
-    // Creates the bar inside `parent` and the popup on the board's grid.
-    BoardToolbar(TRaetselForm& board, QWidget* parent);
+    // Creates the bar inside `parent` (the board) and the popup on its grid,
+    // for a puzzle of that kind; the popup shows the registry's commands.
+    BoardToolbar(int kind, StringGrid* grid, CommandRegistry& commands, QWidget* parent);
 
     GradientBar* Bar() const { return bar_; }
     GradientBar* PanelMark() const { return panelMark_; }
@@ -42,7 +43,10 @@ private:
     void CreateButtons();
     void CreatePopup();
 
-    TRaetselForm& board_;
+    int kind_;
+    StringGrid* grid_;
+    CommandRegistry& commands_;
+    QWidget* board_;
     GradientBar* bar_ = nullptr;
     GradientBar* panelMark_ = nullptr;
     QMenu* popup_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QSize>
 
 class PuzzleEvents;
+class PuzzleGame;
 class QWidget;
 struct PuzzleSession;
 
@@ -14,6 +15,8 @@ public:
     virtual ~CompanionFrame() = default;
     virtual PuzzleSession& Session() = 0;
     virtual PuzzleEvents& Events() = 0;
+    // The game the window reads the puzzle from and edits through.
+    virtual PuzzleGame& Game() = 0;
     // The frame's client width, and the height it offers its children.
     virtual int ClientAreaWidth() const = 0;
     virtual int ClientAreaHeight() const = 0;

@@ -6,10 +6,11 @@
 #include "Edits.h"
 #include "GradientBar.h"
 #include "KindTraits.h"
+#include "LegendModel.h"
 #include "LegendView.h"
-#include "LegendeDialog.h"
 #include "LookupUrl.h"
 #include "ModalRunner.h"
+#include "PuzzleGame.h"
 #include "Session.h"
 #include "TextUtil.h"
 #include "UiCommand.h"
@@ -68,7 +69,7 @@ const ItemDef Items[] = {
 };
 } // namespace
 
-LegendCommands::LegendCommands(TLegendForm& form)
+LegendCommands::LegendCommands(ClueListWindow& form)
     : form_(form), registry_(new CommandRegistry(&form)) {
     CreateButtons();
     CreateMenu();
@@ -116,7 +117,7 @@ void LegendCommands::CreateMenu() {
 
 void LegendCommands::Register() {
     namespace Id = LegendCommandId;
-    TLegendForm& f = form_;
+    ClueListWindow& f = form_;
     PuzzleSession& session = f.Session();
     Settings& s = session.settings;
     const int kind = session.image().PuzzleKind;
@@ -256,7 +257,7 @@ void LegendCommands::MItemLegendeEingebenClick() {
     const LegendEntry entry = item->Entry;
     const bool across = form_.IsAcrossList(list);
 
-    TWordEditDlg dlg(session.settings, form_.window());
+    TWordEditDlg dlg(session.settings, form_.DialogParent());
     dlg.setWindowTitle(QStringLiteral("Gesuchten Begriff eingeben"));
     dlg.LblBegriff()->setText(QString::fromStdString(Cp1252ToUtf8(entry.Clue)) +
                               QStringLiteral(":"));
@@ -267,23 +268,26 @@ void LegendCommands::MItemLegendeEingebenClick() {
     if (!board) return;
 
     const std::string text = NormalizeWord(Utf8ToCp1252(dlg.WordData.toStdString()), 15);
-    board->RunEdit([this, &session, &entry, &text, across] {
-        const CellPos start = FindCellByNumber(session.image(), entry.Number);
-        EditOutcome out;
-        out.WholeGrid = true;
-        if (!start.valid()) return out;
-        out.Cells = WriteWord(session.puzzle, start.Column, start.Row, across, text).Cells;
-        // The list's own mark; WordSolvedMark is the board's to set.
-        std::vector<LegendItem>& items = form_.Lists().List(across);
-        for (LegendItem& it : items) {
-            if (it.Entry.WordIndex == entry.WordIndex && it.Entry.Number == entry.Number) {
-                it.Checked = true;
-                break;
-            }
+    PuzzleGame& game = form_.Game();
+    const CellPos start = FindCellByNumber(game.Image(), entry.Number);
+    if (!start.valid()) return;
+    edit::WriteWord write;
+    write.Col = start.Column;
+    write.Row = start.Row;
+    write.Across = across;
+    write.Text = text;
+    write.Evaluate = false; // after the list shows its mark
+    game.Apply(write);
+    // The list's own mark; WordSolvedMark is the board's to set.
+    std::vector<LegendItem>& items = form_.Lists().List(across);
+    for (LegendItem& it : items) {
+        if (it.Entry.WordIndex == entry.WordIndex && it.Entry.Number == entry.Number) {
+            it.Checked = true;
+            break;
         }
-        form_.RepaintLists();
-        return out;
-    });
+    }
+    form_.RepaintLists();
+    game.Evaluate();
 }
 
 void LegendCommands::MItemLegendeNachschlagenClick() {

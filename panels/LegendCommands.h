@@ -10,7 +10,34 @@ class QAction;
 class QMenu;
 class QPoint;
 class QToolButton;
-class TLegendForm;
+class BoardLink;
+class GradientBar;
+class LegendView;
+class PuzzleGame;
+class QWidget;
+struct LegendItem;
+struct LegendLists;
+struct PuzzleSession;
+
+// What the commands ask of the clue-list window that owns them.
+class ClueListWindow {
+public:
+    virtual ~ClueListWindow() = default;
+    virtual PuzzleSession& Session() const = 0;
+    virtual PuzzleGame& Game() const = 0;
+    // The board while it is open, else null.
+    virtual BoardLink* Board() const = 0;
+    virtual GradientBar* Toolbar() const = 0;
+    virtual LegendLists& Lists() = 0;
+    virtual LegendView* ActiveList() const = 0;
+    virtual LegendItem* ActiveEntry() = 0;
+    virtual bool IsAcrossList(const LegendView* list) const = 0;
+    virtual void BuildLists() = 0;
+    virtual void RepaintLists() = 0;
+    virtual void UpdateLegendToolbar() = 0;
+    // The parent of the window's dialogs.
+    virtual QWidget* DialogParent() = 0;
+};
 
 namespace LegendCommandId {
 inline const char* const MarkEntry = "LegendMarkEntry";         // "Begriff als gelöst markieren"
@@ -29,7 +56,7 @@ inline const char* const TwoLists = "LegendTwoLists";           // SBZweiLegende
 
 class LegendCommands {
 public:
-    explicit LegendCommands(TLegendForm& form);
+    explicit LegendCommands(ClueListWindow& form);
     ~LegendCommands();
 
     CommandRegistry& Registry() const { return *registry_; }
@@ -56,7 +83,7 @@ private:
     void SetMarkSolved(bool on);
     void SetOneList(bool on);
 
-    TLegendForm& form_;
+    ClueListWindow& form_;
     CommandRegistry* registry_ = nullptr;
     QMenu* menu_ = nullptr;
 };

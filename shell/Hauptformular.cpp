@@ -20,6 +20,7 @@
 #include "MessageDialog.h"
 #include "ModalRunner.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "PuzzlePrinter.h"
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
@@ -85,8 +86,9 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
                          QWidget* parent)
     : QMainWindow(parent), session_(session), parameters_(std::move(parameters)),
       executablePath_(OwnExecutablePath()), events_(new PuzzleEvents(this)),
-      commands_(new CommandRegistry(this)), edit_(new EditCommands(*this)),
-      printer_(std::make_unique<PuzzlePrinter>(*this)), ui_(new Controls) {
+      game_(new PuzzleGame(session, this)),
+      commands_(new CommandRegistry(this)), edit_(new EditCommands(*game_, [this] { return BoardOpen(); }, this)),
+      printer_(std::make_unique<PuzzlePrinter>(*this, [this] { return Board(); })), ui_(new Controls) {
     setObjectName("RMMainForm");
     setWindowTitle("Diruradevuzezid");
     resize(640, 480);
@@ -125,9 +127,14 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
     FormCreate();
     // A solution word closed by the player comes back when its entries change
     // wholesale; an open one refreshes itself.
-    for (auto signal : {&PuzzleEvents::PuzzleReset, &PuzzleEvents::UndoApplied})
-        connect(events_, signal, this, [this] { OpenSolutionWord(false); });
-    connect(events_, &PuzzleEvents::SolutionShown, this, [this] { OpenSolutionWord(false); });
+    connect(game_, &PuzzleGame::Changed, this, [this](const GameChange& change) {
+        using Cause = GameChange::Cause;
+        if (change.What == Cause::Reset || change.What == Cause::Undo ||
+            change.What == Cause::ShowSolution)
+            OpenSolutionWord(false);
+    });
+    connect(game_, &PuzzleGame::CompletionRequested, this,
+            [this](const CompletionNotice& notice) { ShowCompletionNotice(notice); });
 }
 
 TRMMainForm::~TRMMainForm() {
@@ -148,7 +155,6 @@ void TRMMainForm::FormCreate() {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     RegisterDragCursors();
     ui_->ToolBar->SetEndColour(DarkButtonFace());
-    puzzlePicture_ = QImage();
     setWindowTitle("Velmar Gridwerk - " + QApplication::applicationDisplayName());
     setWindowIcon(AppIcon());
 }
@@ -276,7 +282,7 @@ void TRMMainForm::RegisterCommands() {
     commands_->Get(CommandId::Quit).SetHandler([this] { MItemPrgBeendenClick(); });
     UiCommand& undo = commands_->Get(CommandId::Undo);
     undo.SetHandler([this] { Undo(); });
-    undo.SetRules(board, [this] { return BoardOpen() && session_.undo.Possible(); });
+    undo.SetRules(board, [this] { return BoardOpen() && game_->CanUndo(); });
     UiCommand& reset = commands_->Get(CommandId::Reset);
     reset.SetHandler([this] { edit_->MItemBeaZuruecksetzenClick(); });
     reset.SetRules({}, board);
@@ -410,8 +416,9 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
     SetDefaultSettings(session_.settings, session_.image());
     session_.settings.FehlerZeigen = true;
     LoadOutcome outcome;
+    QImage picture;
     try {
-        outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, puzzlePicture_, parameters_,
+        outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, picture, parameters_,
                                  executablePath_);
     } catch (const LoadError& e) {
         // An existing file that cannot be opened: the general error report.
@@ -421,6 +428,7 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
         return LoadResult::ReadError;
     }
     if (LoadSucceeded(outcome.Result)) {
+        game_->Loaded(std::move(picture), std::move(outcome.PictureBytes));
         auto* board = new TRaetselForm(*this);
         AddChild(board);
         board->show();
@@ -481,7 +489,8 @@ void TRMMainForm::OpenCompanions(BoardLink& board) {
         if (ClueListLink* clues = ClueList()) {
             clues->FormShow();
         } else {
-            auto* legend = new TLegendForm(session_, *events_, board, [this] { return Room(); });
+            auto* legend =
+                new TLegendForm(session_, *events_, *game_, board, [this] { return Room(); });
             AddChild(legend);
             legend->show();
             // The board stops short of the list when it was laid out wider.
@@ -532,8 +541,8 @@ FrameRoom TRMMainForm::Room() const {
     return room;
 }
 
-void TRMMainForm::RememberUndo() {
-    edit_->RememberUndo();
+const QImage& TRMMainForm::PuzzlePicture() const {
+    return game_->Picture();
 }
 
 void TRMMainForm::Undo() {
@@ -559,7 +568,7 @@ void TRMMainForm::BoardClosing() {
     CompanionWindow* companions[] = {SolutionWord(), NumberLegend(), Stopwatch(), ClueList()};
     for (CompanionWindow* w : companions)
         if (w) CloseChild(w->Widget());
-    session_.flags.ShowSolution = false;
+    game_->Close();
 }
 
 void TRMMainForm::CloseProgram() {
@@ -658,7 +667,6 @@ void TRMMainForm::MItemPrgBeendenClick() {
 void TRMMainForm::closeEvent(QCloseEvent* event) {
     // No unsaved work to ask about: the player never saves.
     THintForm::CloseIfVisible();
-    puzzlePicture_ = QImage();
     event->accept();
 }
 
@@ -683,16 +691,17 @@ bool TRMMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TRMMainForm::ModifierKey(int key, bool down) {
     const PuzzleImage& im = session_.image();
-    RunFlags& flags = session_.flags;
+    const RunFlags& flags = game_->Flags();
     if (key == Qt::Key_Shift) {
         if (!session_.settings.EinfacheLegende || flags.ShiftHeld == down) return;
-        flags.ShiftHeld = down;
+        game_->SetShiftHeld(down);
         RefreshDragCursor();
         return;
     }
-    if (IsWordSearch(im.PuzzleKind) && flags.CtrlHeldKind12 != down) flags.CtrlHeldKind12 = down;
+    if (IsWordSearch(im.PuzzleKind) && flags.CtrlHeldKind12 != down)
+        game_->SetCtrlHeldWordSearch(down);
     if (im.ReverseDropAllowed != 0 && flags.CtrlHeldReverse != down) {
-        flags.CtrlHeldReverse = down;
+        game_->SetCtrlHeldReverse(down);
         RefreshDragCursor();
     }
 }

@@ -10,7 +10,6 @@
 #include "Session.h"
 
 #include <QEvent>
-#include <QImage>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,10 +24,12 @@ class CommandRegistry;
 class CompanionWindow;
 class EditCommands;
 class PuzzleEvents;
+class PuzzleGame;
 class PuzzlePrinter;
 class QAction;
 class TInfoDlg;
 class TRaetselForm;
+struct CompletionNotice;
 
 class TRMMainForm : public QMainWindow, public BoardHost, public CompanionFrame {
     Q_OBJECT
@@ -82,7 +83,9 @@ public:
     PuzzleSession& Session() override { return session_; }
     PuzzleEvents& Events() override { return *events_; }
     CommandRegistry& Commands() override { return *commands_; }
-    const QImage& PuzzlePicture() const override { return puzzlePicture_; }
+    PuzzleGame& Game() override { return *game_; }
+    // The process-wide puzzle picture (null image when there is none).
+    const QImage& PuzzlePicture() const;
     ClueListLink* ClueList() const override;
     NumberLegendLink* NumberLegend() const override;
     SolutionWordLink* SolutionWord() const override;
@@ -91,8 +94,7 @@ public:
     // The solution-word window shown again if open, else created (with a board
     // and LoesungswortZeigen, for kinds with a solution word).
     void OpenSolutionWord(bool showIfOpen);
-    void RememberUndo() override;
-    void ShowCompletionNotice(const CompletionNotice& notice) override;
+    void ShowCompletionNotice(const CompletionNotice& notice);
     bool AidAllowed(int bits) const override;
     QWidget* DialogParent() override { return this; }
     void BoardClosing() override;
@@ -132,9 +134,9 @@ private:
     std::string executablePath_;
     bool startupPosted_ = false;
     TInfoDlg* infoDlg_ = nullptr;
-    QImage puzzlePicture_;
     QMdiArea* mdiArea_ = nullptr;
     PuzzleEvents* events_ = nullptr;
+    PuzzleGame* game_ = nullptr;
     CommandRegistry* commands_ = nullptr;
     EditCommands* edit_ = nullptr;
     std::unique_ptr<PuzzlePrinter> printer_;

@@ -243,7 +243,7 @@ private slots:
         QVERIFY(!o->Across()->isRowHidden(row, {}));
         QVERIFY(o->LegendButton("SBBegrNichtAusblenden")->isChecked());
         // The reset clears every mark; the list shows it.
-        o->Board->ResetBoard();
+        o->Board->Game().Reset();
         QVERIFY(!o->Legend()->Lists().Across[row].Checked);
     }
 

@@ -10,6 +10,7 @@
 #include "EditCommands.h"
 #include "Hauptformular.h"
 #include "MessageDialog.h"
+#include "PuzzleGame.h"
 #include "ModalRunner.h"
 #include "RaetselFormular.h"
 #include "StringGrid.h"
