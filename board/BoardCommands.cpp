@@ -5,6 +5,7 @@
 #include "BegriffDialog.h"
 #include "BoardHost.h"
 #include "BoardToolbar.h"
+#include "BoardView.h"
 #include "ClueListLink.h"
 #include "CommandIds.h"
 #include "Cp1252.h"
@@ -12,7 +13,6 @@
 #include "ModalRunner.h"
 #include "PuzzleEvents.h"
 #include "PuzzleGame.h"
-#include "BoardView.h"
 #include "Session.h"
 #include "StringGrid.h"
 #include "TextUtil.h"
@@ -56,13 +56,13 @@ BoardCommands::BoardCommands(BoardView& board) : board_(board) {}
 
 BoardCommands::~BoardCommands() {
     if (!registry_) return;
-    for (const char* id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail,
-                           CommandId::ShowLengths, CommandId::ShowHints, CommandId::BlankField,
-                           CommandId::RevealLetter, CommandId::EnterWord, CommandId::ShowClue,
-                           CommandId::LookUp, CommandId::CloseBoard, CommandId::SnapshotTake})
+    for (CommandId id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail,
+                         CommandId::ShowLengths, CommandId::ShowHints, CommandId::BlankField,
+                         CommandId::RevealLetter, CommandId::EnterWord, CommandId::ShowClue,
+                         CommandId::LookUp, CommandId::CloseBoard, CommandId::SnapshotTake})
         registry_->Get(id).Clear();
-    for (int tag = 0; tag <= DuoMarkTag; ++tag) registry_->Get(CommandId::Mark(tag)).Clear();
-    for (int n = 1; n <= 4; ++n) registry_->Get(CommandId::Snapshot(n)).Clear();
+    for (int tag = 0; tag <= DuoMarkTag; ++tag) registry_->Get(MarkCommand(tag)).Clear();
+    for (int n = 1; n <= 4; ++n) registry_->Get(SnapshotCommand(n)).Clear();
 }
 
 void BoardCommands::Register(CommandRegistry& commands) {
@@ -150,7 +150,7 @@ void BoardCommands::Register(CommandRegistry& commands) {
     const int columns = session.image().ColumnCount;
     std::vector<UiCommand*> marks;
     for (int tag = 0; tag <= DuoMarkTag; ++tag) {
-        UiCommand& mark = commands.Get(CommandId::Mark(tag));
+        UiCommand& mark = commands.Get(MarkCommand(tag));
         mark.SetHandler([this, tag] { MItemPlayMarkKeineClick(tag); });
         mark.SetRules(
             [kind, tag, columns] {
@@ -166,9 +166,10 @@ void BoardCommands::Register(CommandRegistry& commands) {
     take.SetRules([kind] { return HasSnapshots(kind); }, {});
     std::vector<UiCommand*> restores;
     for (int n = 1; n <= SnapshotStore::SlotCount; ++n) {
-        UiCommand& restore = commands.Get(CommandId::Snapshot(n));
+        UiCommand& restore = commands.Get(SnapshotCommand(n));
         restore.SetHandler([this, n] { MItemPlaySnap1Click(n); });
-        restore.SetRules([kind, &b, n] { return HasSnapshots(kind) && b.Game().Snapshots().Held(n); }, {});
+        restore.SetRules(
+            [kind, &b, n] { return HasSnapshots(kind) && b.Game().Snapshots().Held(n); }, {});
         restore.SetTexts(
             [&b, n] {
                 if (!b.Game().Snapshots().Held(n)) return QString::number(n);
@@ -190,7 +191,8 @@ void BoardCommands::Register(CommandRegistry& commands) {
                                    &blank,  &reveal,  &word, &take};
     all.insert(all.end(), marks.begin(), marks.end());
     all.insert(all.end(), restores.begin(), restores.end());
-    for (UiCommand* c : all) QObject::connect(c, &UiCommand::Ran, b.View(), [&b] { b.UpdateToolbar(); });
+    for (UiCommand* c : all)
+        QObject::connect(c, &UiCommand::Ran, b.View(), [&b] { b.UpdateToolbar(); });
 }
 
 void BoardCommands::MItemPlayMarkKeineClick(int tag) {

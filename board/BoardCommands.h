@@ -8,8 +8,8 @@
 
 #include <string_view>
 
+#include "CommandIds.h"
 #include "LookupUrl.h"
-#include "UiCommand.h"
 
 class QDateTime;
 class QObject;

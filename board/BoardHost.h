@@ -7,12 +7,10 @@
 class BoardLink;
 class ClueListLink;
 class CommandRegistry;
-class NumberLegendLink;
 class PuzzleEvents;
 class PuzzleGame;
 class QWidget;
 class SolutionWordLink;
-class StopwatchLink;
 struct PuzzleSession;
 
 class BoardHost {
@@ -27,12 +25,13 @@ public:
 
     // The companion windows while they are open, else null.
     virtual ClueListLink* ClueList() const = 0;
-    virtual NumberLegendLink* NumberLegend() const = 0;
     virtual SolutionWordLink* SolutionWord() const = 0;
-    virtual StopwatchLink* Stopwatch() const = 0;
     // Shows the companion windows the puzzle and the settings call for,
     // creating those that are not open.
     virtual void OpenCompanions(BoardLink& board) = 0;
+    // Places the windows after the board was laid out (it stops short of the
+    // companions beside it).
+    virtual void ArrangeChildren() = 0;
 
     // True without a board; else whether AllowedAids has any of the bits.
     virtual bool AidAllowed(int bits) const = 0;

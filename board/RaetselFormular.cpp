@@ -90,7 +90,8 @@ TRaetselForm::TRaetselForm(BoardHost& host, QWidget* parent)
     ConnectGrid();
     commands_ = std::make_unique<BoardCommands>(*this);
     commands_->Register(host_.Commands());
-    toolbar_->Bind(host_.Commands());
+    // The tool bar's views were bound before the handlers came.
+    host_.Commands().RefreshAll();
     FormCreate();
     connect(&game_, &PuzzleGame::Changed, this, [this](const GameChange& c) { GameChanged(c); });
 }
@@ -293,14 +294,8 @@ void TRaetselForm::LayoutBoard() {
     if (sub)
         sub->resize(widthNeeded + frame.left() + frame.right(),
                     clientHeight + frame.top() + frame.bottom());
-    // The board stops short of the clue list, then of the number legend.
-    CompanionWindow* sides[] = {host_.ClueList(), host_.NumberLegend()};
-    for (CompanionWindow* side : sides) {
-        if (!side) continue;
-        const QWidget* outer = OuterWindow(side->Widget());
-        QWidget* self = BoardWindow();
-        if (outer->x() - 5 < self->width()) self->resize(outer->x() - 5, self->height());
-    }
+    // The board stops short of the companions beside it.
+    host_.ArrangeChildren();
 }
 
 void TRaetselForm::ScalePictureBitmap() {
@@ -308,8 +303,8 @@ void TRaetselForm::ScalePictureBitmap() {
     const QSize box(
         (paint_.PictureLastCol - paint_.PictureFirstCol + 1) * (l.DefaultColWidth + l.LineWidth),
         (paint_.PictureLastRow - paint_.PictureFirstRow + 1) * (l.DefaultRowHeight + l.LineWidth));
-    paint_.PictureBitmap = ScaleBoardPicture(game_.Picture(), session_.image().ImageFlags,
-                                             box, devicePixelRatioF());
+    paint_.PictureBitmap =
+        ScaleBoardPicture(game_.Picture(), session_.image().ImageFlags, box, devicePixelRatioF());
 }
 
 void TRaetselForm::Zoom(int step) {

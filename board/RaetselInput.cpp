@@ -188,7 +188,8 @@ void TRaetselForm::RaetselKeyUp(QKeyEvent* event) {
     };
     if (game_.Image().ReverseDropAllowed != 0)
         game_.SetCtrlHeldReverse(held(Qt::Key_Control, Qt::ControlModifier));
-    if (session_.settings.EinfacheLegende) game_.SetShiftHeld(held(Qt::Key_Shift, Qt::ShiftModifier));
+    if (session_.settings.EinfacheLegende)
+        game_.SetShiftHeld(held(Qt::Key_Shift, Qt::ShiftModifier));
     if (ClueListLink* clues = ClueList()) clues->UpdateDragCursor();
 }
 

@@ -6,9 +6,7 @@
 #include "SolutionEntry.h"
 
 namespace {
-template <class... F> struct Overload : F... {
-    using F::operator()...;
-};
+template <class... F> struct Overload : F... { using F::operator()...; };
 
 // The hexadecimal value of a Sudoku key, 0 when it is none.
 int SymbolKeyValue(char32_t ch) {
@@ -77,7 +75,8 @@ EditOutcome ApplyEdit(Puzzle& puzzle, const Settings& settings, const Edit& chan
                         ? !settings.FehlerZeigen ||
                               IsWordFilled(im, e.Col, e.Row, e.Across, settings.FehlerZeigen)
                         : !written.Wrong || !settings.FehlerZeigen;
-                if (e.WordIndex >= 0 && report) out.Reports.push_back({e.WordIndex, e.Across, true});
+                if (e.WordIndex >= 0 && report)
+                    out.Reports.push_back({e.WordIndex, e.Across, true});
                 return out;
             },
             [&](const edit::MarkLine& e) {
@@ -100,44 +99,21 @@ EditOutcome ApplyEdit(Puzzle& puzzle, const Settings& settings, const Edit& chan
         change);
 }
 
-KeyAction InterpretKey(const PuzzleImage& im, const InputCursor& cursor, const InputKey& key) {
+namespace {
+// A word search is marked with the mouse: typing is swallowed, other keys pass.
+KeyAction SearchKey(const InputKey& key) {
     KeyAction act;
-    const int kind = im.PuzzleKind;
+    act.Accepted = key.Key == InputKey::Named::None;
+    return act;
+}
+
+// Delete clears the cell; Backspace (word kinds only) the one before it.
+KeyAction DeleteKey(const PuzzleImage& im, const InputCursor& cursor, const InputKey& key) {
+    KeyAction act;
+    if (key.Key == InputKey::Named::Backspace && !IsWordKind(im.PuzzleKind)) return act;
+    act.Accepted = true;
     const int c = cursor.Col, r = cursor.Row;
     const bool across = cursor.Direction == 1;
-    if (key.Key == InputKey::Named::None) {
-        // A word search takes no typing.
-        if (IsWordSearch(kind)) {
-            act.Accepted = true;
-            return act;
-        }
-        if (key.Char == 0) return act;
-        if (c < 1 || r < 1 || IsInputBlocked(im, c, r)) {
-            act.Accepted = true;
-            return act;
-        }
-        if (IsSudokuKind(kind)) {
-            const int value = SymbolKeyValue(key.Char);
-            act.Accepted = key.Char == U' ' || (value >= 1 && value <= im.ColumnCount);
-            act.Evaluate = act.Accepted;
-            // A given symbol stays; the key still counts as accepted.
-            if (act.Accepted && !im.cell(c, r).has(CellFlag::SolutionOrGiven))
-                act.Change = edit::TypeLetter{c, r, UpperLetter(key.Char), across};
-            return act;
-        }
-        if (key.Char != U' ' && !IsPlainLetter(key.Char)) return act;
-        act.Accepted = act.Evaluate = true;
-        act.Change = edit::TypeLetter{c, r, UpperLetter(key.Char), across};
-        // On along the word.
-        if (cursor.Direction == 1 && c + 1 <= im.ColumnCount && !im.cell(c + 1, r).isBlock())
-            act.MoveTo = CellPos{c + 1, r};
-        else if (cursor.Direction == 2 && r + 1 <= im.RowCount && !im.cell(c, r + 1).isBlock())
-            act.MoveTo = CellPos{c, r + 1};
-        return act;
-    }
-    if (IsWordSearch(kind)) return act;
-    if (key.Key == InputKey::Named::Backspace && !IsWordKind(kind)) return act;
-    act.Accepted = true;
     if (c < 1 || r < 1) return act;
     const bool open =
         !im.cell(c, r).has(CellFlag::Block) && !im.cell(c, r).has(CellFlag::PlacedBlock);
@@ -164,10 +140,69 @@ KeyAction InterpretKey(const PuzzleImage& im, const InputCursor& cursor, const I
     return act;
 }
 
+// Outside the grid or on a blocked cell a typed key is taken without a change.
+bool TypedOutside(const PuzzleImage& im, const InputCursor& cursor) {
+    return cursor.Col < 1 || cursor.Row < 1 || IsInputBlocked(im, cursor.Col, cursor.Row);
+}
+
+// A symbol up to the Sudoku's size; a given symbol stays, the key still counts.
+KeyAction SudokuKey(const PuzzleImage& im, const InputCursor& cursor, const InputKey& key) {
+    if (key.Key != InputKey::Named::None) return DeleteKey(im, cursor, key);
+    KeyAction act;
+    if (key.Char == 0) return act;
+    if (TypedOutside(im, cursor)) {
+        act.Accepted = true;
+        return act;
+    }
+    const int value = SymbolKeyValue(key.Char);
+    act.Accepted = act.Evaluate = key.Char == U' ' || (value >= 1 && value <= im.ColumnCount);
+    if (act.Accepted && !im.cell(cursor.Col, cursor.Row).has(CellFlag::SolutionOrGiven))
+        act.Change =
+            edit::TypeLetter{cursor.Col, cursor.Row, UpperLetter(key.Char), cursor.Direction == 1};
+    return act;
+}
+
+// A letter or a blank; the cursor goes on along the word.
+KeyAction WordKey(const PuzzleImage& im, const InputCursor& cursor, const InputKey& key) {
+    if (key.Key != InputKey::Named::None) return DeleteKey(im, cursor, key);
+    KeyAction act;
+    if (key.Char == 0) return act;
+    if (TypedOutside(im, cursor)) {
+        act.Accepted = true;
+        return act;
+    }
+    if (key.Char != U' ' && !IsPlainLetter(key.Char)) return act;
+    const int c = cursor.Col, r = cursor.Row;
+    act.Accepted = act.Evaluate = true;
+    act.Change = edit::TypeLetter{c, r, UpperLetter(key.Char), cursor.Direction == 1};
+    if (cursor.Direction == 1 && c + 1 <= im.ColumnCount && !im.cell(c + 1, r).isBlock())
+        act.MoveTo = CellPos{c + 1, r};
+    else if (cursor.Direction == 2 && r + 1 <= im.RowCount && !im.cell(c, r + 1).isBlock())
+        act.MoveTo = CellPos{c, r + 1};
+    return act;
+}
+} // namespace
+
+KeyAction InterpretKey(const PuzzleImage& im, const InputCursor& cursor, const InputKey& key) {
+    switch (FamilyOf(im.PuzzleKind)) {
+    case KindFamily::WordSearch:
+        return SearchKey(key);
+    case KindFamily::Sudoku:
+        return SudokuKey(im, cursor, key);
+    case KindFamily::Crossword:
+    case KindFamily::NumberCode:
+    case KindFamily::FillIn:
+    case KindFamily::Fence:
+    case KindFamily::HeaderLines:
+    case KindFamily::None:
+        return WordKey(im, cursor, key);
+    }
+    return {};
+}
+
 std::optional<Edit> InterpretLineDrag(const PuzzleImage& im, int left, int top, int right,
                                       int bottom, bool remove) {
-    if (!IsWordSearch(im.PuzzleKind) || right < left || bottom < top || left < 0 ||
-        top < 0)
+    if (!IsWordSearch(im.PuzzleKind) || right < left || bottom < top || left < 0 || top < 0)
         return std::nullopt;
     return edit::MarkLine{LineOfSelection(left, top, right, bottom), remove};
 }

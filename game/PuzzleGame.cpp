@@ -38,7 +38,6 @@ void PuzzleGame::Start() {
 }
 
 void PuzzleGame::Close() {
-    picture_ = QImage();
     session_.flags.ShowSolution = false;
 }
 
@@ -156,10 +155,13 @@ void PuzzleGame::SetClock(std::uint16_t elapsed, bool running) {
     emit Changed(step);
 }
 
-void PuzzleGame::SetWordSolvedMark(int wordIndex, bool solved) {
-    PuzzleImage& im = session_.puzzle.Image;
-    if (wordIndex < 0 || wordIndex >= MaxWords) return;
-    im.Words[wordIndex].WordSolvedMark = solved ? 1 : 0;
+bool PuzzleGame::SetEntrySolved(LegendLists& lists, int entry, bool across, bool solved) {
+    return ::SetEntrySolved(lists, session_.puzzle.Image, session_.settings, entry, across, solved);
+}
+
+bool PuzzleGame::MarkWordSolved(LegendLists& lists, int wordIndex, bool across, bool solved) {
+    return ::MarkWordSolved(lists, session_.puzzle.Image, session_.settings, wordIndex, across,
+                            solved);
 }
 
 void PuzzleGame::Evaluate() {

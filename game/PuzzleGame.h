@@ -10,6 +10,7 @@
 
 #include "Evaluation.h"
 #include "GameEdit.h"
+#include "LegendModel.h"
 #include "Session.h"
 #include "Snapshots.h"
 #include "SudokuAids.h"
@@ -76,7 +77,7 @@ public:
     // The board opens the puzzle: Sudoku aids, the clock of the timed
     // Sudoku, and the check state of the loaded entries.
     void Start();
-    // The picture goes with the board.
+    // The board has gone: the solution is no longer shown.
     void Close();
 
     // The road. Apply records an undo point; the others as their comments say.
@@ -99,9 +100,11 @@ public:
     void SetShiftHeld(bool held) { session_.flags.ShiftHeld = held; }
     void SetCtrlHeldWordSearch(bool held) { session_.flags.CtrlHeldKind12 = held; }
     void SetCtrlHeldReverse(bool held) { session_.flags.CtrlHeldReverse = held; }
-    // The clue list's own tick beside a word (WordSolvedMark), not an edit of
-    // the entries: no undo point.
-    void SetWordSolvedMark(int wordIndex, bool solved);
+    // The clue list's solved mark of an entry in its lists and the word's
+    // WordSolvedMark, not an edit of the entries: no undo point. False when
+    // the lists hold no such entry.
+    bool SetEntrySolved(LegendLists& lists, int entry, bool across, bool solved);
+    bool MarkWordSolved(LegendLists& lists, int wordIndex, bool across, bool solved);
     // Judges the puzzle; a message to show comes as CompletionRequested.
     void Evaluate();
 

@@ -2,6 +2,8 @@
 // events it refreshes itself on, and the room it places itself in.
 #pragma once
 
+#include "FrameRoom.h"
+
 #include <QPoint>
 #include <QSize>
 
@@ -20,6 +22,8 @@ public:
     // The frame's client width, and the height it offers its children.
     virtual int ClientAreaWidth() const = 0;
     virtual int ClientAreaHeight() const = 0;
+    // The room the side windows place themselves in.
+    virtual FrameRoom Room() const = 0;
 };
 
 // A child's outer window: its MDI frame when it has one, else itself.

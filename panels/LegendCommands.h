@@ -3,9 +3,10 @@
 // registry; buttons and menu entries are views of it.
 #pragma once
 
+#include "UiCommand.h"
+
 #include <QString>
 
-class CommandRegistry;
 class QAction;
 class QMenu;
 class QPoint;
@@ -27,6 +28,8 @@ public:
     virtual PuzzleGame& Game() const = 0;
     // The board while it is open, else null.
     virtual BoardLink* Board() const = 0;
+    // The window itself: it holds the menu and the commands.
+    virtual QWidget* Widget() = 0;
     virtual GradientBar* Toolbar() const = 0;
     virtual LegendLists& Lists() = 0;
     virtual LegendView* ActiveList() const = 0;
@@ -39,30 +42,30 @@ public:
     virtual QWidget* DialogParent() = 0;
 };
 
-namespace LegendCommandId {
-inline const char* const MarkEntry = "LegendMarkEntry";         // "Begriff als gelöst markieren"
-inline const char* const EnterWord = "LegendEnterWord";         // "Begriff eingeben"
-inline const char* const LookUp = "LegendLookUp";               // "Nachschlagen"
-inline const char* const HideToggle = "LegendHideToggle";       // menu: hide solved
-inline const char* const HideOff = "LegendHideOff";             // SBBegrNichtAusblenden
-inline const char* const HideOn = "LegendHideOn";               // SBBegrAusblenden
-inline const char* const MarkToggle = "LegendMarkToggle";       // menu: mark solved
-inline const char* const MarkOff = "LegendMarkOff";             // SBBegrNichtMarkieren
-inline const char* const MarkOn = "LegendMarkOn";               // SBBegrMarkieren
-inline const char* const OneListToggle = "LegendOneListToggle"; // menu: one list
-inline const char* const OneList = "LegendOneList";             // SBEineLegende
-inline const char* const TwoLists = "LegendTwoLists";           // SBZweiLegenden
-} // namespace LegendCommandId
+enum class LegendCommandId {
+    MarkEntry,     // "Begriff als gelöst markieren"
+    EnterWord,     // "Begriff eingeben"
+    LookUp,        // "Nachschlagen"
+    HideToggle,    // menu: hide solved
+    HideOff,       // SBBegrNichtAusblenden
+    HideOn,        // SBBegrAusblenden
+    MarkToggle,    // menu: mark solved
+    MarkOff,       // SBBegrNichtMarkieren
+    MarkOn,        // SBBegrMarkieren
+    OneListToggle, // menu: one list
+    OneList,       // SBEineLegende
+    TwoLists,      // SBZweiLegenden
+    Count
+};
+using LegendCommandTable = CommandTable<LegendCommandId>;
 
 class LegendCommands {
 public:
     explicit LegendCommands(ClueListWindow& form);
     ~LegendCommands();
 
-    CommandRegistry& Registry() const { return *registry_; }
+    LegendCommandTable& Registry() const { return *registry_; }
     QMenu* MenuLegende() const { return menu_; }
-    QToolButton* Button(const char* name) const;
-    QAction* Item(const char* name) const;
 
     // Reads every rule again and places SBInputWord.
     void Refresh();
@@ -84,6 +87,11 @@ private:
     void SetOneList(bool on);
 
     ClueListWindow& form_;
-    CommandRegistry* registry_ = nullptr;
+    LegendCommandTable* registry_ = nullptr;
     QMenu* menu_ = nullptr;
+    // The views whose places or visibility the commands set themselves.
+    QToolButton* inputWord_ = nullptr;
+    QToolButton* oneList_ = nullptr;
+    QToolButton* twoLists_ = nullptr;
+    QAction* separator_ = nullptr;
 };

@@ -266,8 +266,7 @@ void TLegendForm::FocusEntryByNumber(int number, bool across) {
 }
 
 void TLegendForm::MarkWordSolved(int wordIndex, bool across, bool solved) {
-    if (::MarkWordSolved(lists_, session_.image(), session_.settings, wordIndex, across, solved))
-        RepaintLists();
+    if (game_.MarkWordSolved(lists_, wordIndex, across, solved)) RepaintLists();
 }
 
 int TLegendForm::FindEntryByNumber(int number, bool across) {
@@ -281,8 +280,7 @@ std::string TLegendForm::EntryWord(int entry, bool across) {
 }
 
 void TLegendForm::SetEntrySolved(int entry, bool across, bool solved) {
-    if (::SetEntrySolved(lists_, session_.image(), session_.settings, entry, across, solved))
-        RepaintLists();
+    if (game_.SetEntrySolved(lists_, entry, across, solved)) RepaintLists();
 }
 
 void TLegendForm::UpdateDragCursor() {

@@ -61,7 +61,11 @@ TLoesungForm::TLoesungForm(CompanionFrame& frame, BoardLink& board, QWidget* par
     });
     connect(&events, &PuzzleEvents::Zoomed, this, [this] { LayoutSolutionWindow(); });
     connect(&events, &PuzzleEvents::ErrorMarkingChanged, grid_, [this] { grid_->update(); });
-    connect(&events, &PuzzleEvents::BoardClosing, this, [this] { board_ = nullptr; });
+    // The window goes with the board.
+    connect(&events, &PuzzleEvents::BoardClosing, this, [this] {
+        board_ = nullptr;
+        OuterWindow(this)->close();
+    });
 }
 
 SidePaintContext TLoesungForm::PaintContext() const {

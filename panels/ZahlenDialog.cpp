@@ -56,7 +56,11 @@ TNumLegendForm::TNumLegendForm(CompanionFrame& frame, BoardLink& board, QWidget*
     });
     connect(&events, &PuzzleEvents::Zoomed, this, [this] { LayoutNumberLegend(); });
     connect(&events, &PuzzleEvents::ErrorMarkingChanged, grid_, [this] { grid_->update(); });
-    connect(&events, &PuzzleEvents::BoardClosing, this, [this] { board_ = nullptr; });
+    // The window goes with the board.
+    connect(&events, &PuzzleEvents::BoardClosing, this, [this] {
+        board_ = nullptr;
+        OuterWindow(this)->close();
+    });
     LayoutNumberLegend();
 }
 

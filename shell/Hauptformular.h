@@ -21,6 +21,8 @@
 #include <vector>
 
 class CommandRegistry;
+class NumberLegendLink;
+class StopwatchLink;
 class CompanionWindow;
 class EditCommands;
 class PuzzleEvents;
@@ -53,12 +55,14 @@ public:
     }
     TRaetselForm* Board() const;
     bool BoardOpen() const;
-    void UpdateCommandStates();
+    // The commands' states and the menus' entries as the puzzle and the
+    // cursor stand now: after every change, cursor move and opening menu.
+    void UpdateMenus();
     // Client height minus tool bar, status bar and menu bar.
     int ClientAreaHeight() const override;
     int ClientAreaWidth() const override;
     // The room the side windows place themselves in.
-    FrameRoom Room() const;
+    FrameRoom Room() const override;
     // "Velmar " followed by the application title.
     void SetStandardCaption() override;
     // Puts a child window into the MDI area (freed when closed).
@@ -76,8 +80,6 @@ public:
     std::uint8_t LoadPuzzle();
     // The file a module is read from; the running executable unless a test sets another.
     void SetExecutablePath(std::string path) { executablePath_ = std::move(path); }
-    // The menu entry of that object name (MItem...), or null.
-    QAction* MenuItem(const char* name) const;
 
     // BoardHost
     PuzzleSession& Session() override { return session_; }
@@ -87,10 +89,12 @@ public:
     // The process-wide puzzle picture (null image when there is none).
     const QImage& PuzzlePicture() const;
     ClueListLink* ClueList() const override;
-    NumberLegendLink* NumberLegend() const override;
+    NumberLegendLink* NumberLegend() const;
     SolutionWordLink* SolutionWord() const override;
-    StopwatchLink* Stopwatch() const override;
+    StopwatchLink* Stopwatch() const;
     void OpenCompanions(BoardLink& board) override;
+    // Places the children: the board stops short of the companions beside it.
+    void ArrangeChildren() override;
     // The solution-word window shown again if open, else created (with a board
     // and LoesungswortZeigen, for kinds with a solution word).
     void OpenSolutionWord(bool showIfOpen);
@@ -115,7 +119,6 @@ protected:
 private:
     void FormCreate();
     void BuildMenu();
-    void BindMenu();
     void BuildToolBar();
     void RegisterCommands();
     void HandleStartupMessage();
@@ -125,9 +128,6 @@ private:
     // the given title-bar buttons.
     void ShowCompanion(CompanionWindow* open, const std::function<QWidget*()>& create,
                        Qt::WindowFlags buttons);
-    // Visibility rules of the menus, recomputed whenever a menu opens.
-    void MItemBearbeitenOpen();
-    void MItemAnsichtOpen();
 
     PuzzleSession& session_;
     std::vector<std::string> parameters_;

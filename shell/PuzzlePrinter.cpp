@@ -1,9 +1,9 @@
 #include "PuzzlePrinter.h"
 
+#include "BoardHost.h"
 #include "Cp1252.h"
 #include "DruckDialog.h"
 #include "DruckMessageDialog.h"
-#include "BoardHost.h"
 #include "ModalRunner.h"
 #include "PrintLayout.h"
 #include "PuzzleGame.h"
@@ -90,7 +90,8 @@ QString PuzzlePrinter::AskPdfFile() const {
 }
 
 void PuzzlePrinter::ShowProgress() {
-    if (!progress_) progress_ = new TPrintMsgDlg([this] { return printing_; }, host_.DialogParent());
+    if (!progress_)
+        progress_ = new TPrintMsgDlg([this] { return printing_; }, host_.DialogParent());
     const int kind = host_.Session().image().PuzzleKind;
     const QString text = QString::fromStdString(Cp1252ToUtf8(KindName(kind))) + " drucken";
     progress_->LblMessage()->setText(text.left(33));
@@ -106,8 +107,7 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     names_ = PrinterNames();
     {
-        TPrintSettingsDlg dialog(host_.Session().image().PuzzleKind, names_,
-                                 host_.DialogParent());
+        TPrintSettingsDlg dialog(host_.Session().image().PuzzleKind, names_, host_.DialogParent());
         QObject::connect(&dialog, &TPrintSettingsDlg::PrinterChosen, &dialog,
                          [this](int index) { SelectPrinter(index); });
         QObject::connect(&dialog, &TPrintSettingsDlg::SetupPrinterRequested, &dialog,

@@ -3,6 +3,7 @@
 #include "CompanionFrame.h"
 #include "Cp1252.h"
 #include "GradientBar.h"
+#include "PuzzleEvents.h"
 #include "PuzzleGame.h"
 #include "Session.h"
 #include "TextUtil.h"
@@ -115,6 +116,9 @@ TStopuhrForm::TStopuhrForm(CompanionFrame& frame, QWidget* parent)
             FormShow();
     });
     connect(&game, &PuzzleGame::BestTimeChanged, this, [this] { FormShow(); });
+    // The window goes with the board.
+    connect(&frame_.Events(), &PuzzleEvents::BoardClosing, this,
+            [this] { OuterWindow(this)->close(); });
 }
 
 bool TStopuhrForm::ClockRunning() const {

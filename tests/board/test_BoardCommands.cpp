@@ -31,7 +31,7 @@ namespace {
 struct Opened : OpenedBoard {
     bool Visible(const char* item) {
         Board->Host().Commands().RefreshAll();
-        return Board->Toolbar().PopupItem(item)->isVisible();
+        return PlayItem(Board, item)->isVisible();
     }
     bool UndoPossible() const { return Frame->Edit().UndoPossible(); }
 };
@@ -420,8 +420,8 @@ private slots:
         QCOMPARE(t->Entry(2, 1), " ");
         QCOMPARE(int(t->Im().ElapsedSeconds), 0);
         QCOMPARE(int(t->Im().ClockRunning), 1);
-        QVERIFY(t->Board->Game()
-                    .Candidates()[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
+        QVERIFY(
+            t->Board->Game().Candidates()[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
     }
 };
 

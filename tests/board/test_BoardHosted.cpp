@@ -58,10 +58,9 @@ struct TestHost : BoardHost {
     CommandRegistry& Commands() override { return commands; }
     PuzzleGame& Game() override { return game; }
     ClueListLink* ClueList() const override { return clues; }
-    NumberLegendLink* NumberLegend() const override { return nullptr; }
     SolutionWordLink* SolutionWord() const override { return nullptr; }
-    StopwatchLink* Stopwatch() const override { return nullptr; }
     void OpenCompanions(BoardLink&) override { ++opened; }
+    void ArrangeChildren() override {}
     TestHost() {
         // Edits and their reports as the clue list and the frame hear them.
         QObject::connect(&game, &PuzzleGame::Changed, [this](const GameChange& change) {

@@ -50,11 +50,11 @@ struct Opened : OpenedBoard {
         return n;
     }
     bool Candidate(int c, int r, int symbol) {
-        return Board->Game().Candidates()[static_cast<std::size_t>(c)][static_cast<std::size_t>(
-            r)][static_cast<std::size_t>(symbol - 1)];
+        return Board->Game().Candidates()[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]
+                                         [static_cast<std::size_t>(symbol - 1)];
     }
     QAction* Popup(const char* name) { return PlayItem(Board, name); }
-    QAction* Menu(const char* name) { return Frame->MenuItem(name); }
+    QAction* Menu(const char* name) { return MenuItem(*Frame, name); }
     bool Shown(QAction* item) {
         Frame->Commands().RefreshAll();
         return item->isVisible();
