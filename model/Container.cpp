@@ -53,13 +53,18 @@ private:
 };
 
 // The kind byte and the picture that runs to the end of the file.
-bool ReadPicture(Reader& reader, QImage& picture) {
+bool ReadPicture(Reader& reader, QImage& picture, std::string* bytes) {
     unsigned char kind = 0;
     if (!reader.Read(&kind, 1)) return false;
     const std::size_t rest = reader.Remaining();
     if (rest == 0 || reader.CutShort() || static_cast<std::int64_t>(rest) > MaxPictureBytes)
         return false;
-    return DecodePicture(kind, reader.Take(rest), picture);
+    const std::string_view data = reader.Take(rest);
+    if (bytes) {
+        bytes->assign(1, static_cast<char>(kind));
+        bytes->append(data);
+    }
+    return DecodePicture(kind, data, picture);
 }
 
 void ReadSettingsBlock(Reader& reader, Settings& settings, const PuzzleImage& image) {
@@ -124,7 +129,8 @@ bool ImageWithinBounds(const PuzzleImage& image) {
 }
 
 std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& picture,
-                                 std::string_view module, bool cutShort) {
+                                 std::string_view module, bool cutShort,
+                                 std::string* pictureBytes) {
     Reader reader(module, cutShort);
     char header[HeaderSize] = {};
     const bool headerRead = reader.Read(header, HeaderSize);
@@ -142,13 +148,13 @@ std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& pic
     // A damaged settings block costs only the settings.
     ReadSettingsBlock(reader, settings, puzzle.Image);
     if (PictureFollows(puzzle.Image.CreatorVersion.view(), puzzle.Image) &&
-        !ReadPicture(reader, picture))
+        !ReadPicture(reader, picture, pictureBytes))
         return LoadResult::ReadError;
     return LoadResult::Loaded;
 }
 
 std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
-                                     bool cutShort) {
+                                     bool cutShort, std::string* pictureBytes) {
     Reader reader(file, cutShort);
     char header[HeaderSize] = {};
     if (!reader.Read(header, HeaderSize)) {
@@ -162,26 +168,27 @@ std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::strin
     const std::string version = HeaderVersionText(header);
     if (!ReadImage(reader, puzzle)) return LoadResult::ReadError;
     if (!ImageWithinBounds(puzzle.Image)) return LoadResult::ReadError;
-    if (PictureFollows(version, puzzle.Image) && !ReadPicture(reader, picture))
+    if (PictureFollows(version, puzzle.Image) && !ReadPicture(reader, picture, pictureBytes))
         return LoadResult::ReadError;
     return LoadResult::Loaded;
 }
 
 std::uint8_t LoadAnyPuzzleFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
-                                    bool cutShort, ImportOutcome& foreign, int key) {
+                                    bool cutShort, ImportOutcome& foreign, int key,
+                                    std::string* pictureBytes) {
     foreign = ImportOutcome{};
     char header[HeaderSize] = {};
     const bool ours =
         file.size() >= HeaderSize && (file.copy(header, HeaderSize), IsPuzzleHeader(header));
     if (ours || SniffForeignFormat(file) == ForeignFormat::None)
-        return LoadPuzzleFileFromBytes(puzzle, picture, file, cutShort);
+        return LoadPuzzleFileFromBytes(puzzle, picture, file, cutShort, pictureBytes);
     picture = QImage();
     foreign = ImportForeignPuzzle(puzzle, file, key);
     return foreign.ok() ? LoadResult::Loaded : LoadResult::Refused;
 }
 
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
-                        const std::string& executablePath) {
+                        const std::string& executablePath, std::string* pictureBytes) {
     // Read-only: other processes may go on reading and writing the file.
     const FileReadResult read =
         ReadFileBounded(executablePath, LoaderLimits(MaxModuleBytes, ModuleOffset));
@@ -190,21 +197,23 @@ std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
         return LoadResult::ReadError;
     }
     return LoadModuleFromBytes(puzzle, settings, picture, read.Bytes,
-                               read.Status == FileReadStatus::TooLarge);
-}
-
-std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName) {
-    ImportOutcome foreign;
-    return LoadPuzzleFile(puzzle, picture, fileName, foreign);
+                               read.Status == FileReadStatus::TooLarge, pictureBytes);
 }
 
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
-                            ImportOutcome& foreign, int key) {
+                            std::string* pictureBytes) {
+    ImportOutcome foreign;
+    return LoadPuzzleFile(puzzle, picture, fileName, foreign, NoKey, pictureBytes);
+}
+
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            ImportOutcome& foreign, int key, std::string* pictureBytes) {
     foreign = ImportOutcome{};
     const FileReadResult read = ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes));
     if (read.Status == FileReadStatus::Ok || read.Status == FileReadStatus::TooLarge)
         return LoadAnyPuzzleFromBytes(puzzle, picture, read.Bytes,
-                                      read.Status == FileReadStatus::TooLarge, foreign, key);
+                                      read.Status == FileReadStatus::TooLarge, foreign, key,
+                                      pictureBytes);
     ResetPuzzleImage(puzzle);
     switch (read.Status) {
     case FileReadStatus::Missing:

@@ -68,28 +68,33 @@ constexpr std::int64_t MaxModuleBytes =
 
 // Reads the module block of an executable (the player passes its own path).
 // Settings are applied only when the block carries a readable settings text.
+// `pictureBytes`, when given, receives the picture as read (kind byte first).
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
-                        const std::string& executablePath);
+                        const std::string& executablePath, std::string* pictureBytes = nullptr);
 // Reads a puzzle file; the settings are the caller's business. Throws LoadError
 // when the file exists but cannot be opened. Pipes and named pipes are read to
 // their end; one nobody writes to fails (result 7) after a short wait.
-std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName);
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            std::string* pictureBytes = nullptr);
 // The same, also reading the public crossword formats by their content, whatever
 // the file is called; `foreign` tells what such a read kept, lost or refused.
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
-                            ImportOutcome& foreign, int key = NoKey);
+                            ImportOutcome& foreign, int key = NoKey,
+                            std::string* pictureBytes = nullptr);
 
 // The same from bytes in memory: `module` starts at the module offset. `cutShort`
 // tells that the source held more than these bytes (the read stopped at the
 // limit above), so a picture running to the end is incomplete.
 std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& picture,
-                                 std::string_view module, bool cutShort = false);
+                                 std::string_view module, bool cutShort = false,
+                                 std::string* pictureBytes = nullptr);
 std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
-                                     bool cutShort = false);
+                                     bool cutShort = false, std::string* pictureBytes = nullptr);
 // A puzzle file of our own, or, when its header is not ours, a file of the
 // public crossword formats recognised by content.
 std::uint8_t LoadAnyPuzzleFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
-                                    bool cutShort, ImportOutcome& foreign, int key = NoKey);
+                                    bool cutShort, ImportOutcome& foreign, int key = NoKey,
+                                    std::string* pictureBytes = nullptr);
 
 // The path of the running program's executable.
 std::string OwnExecutablePath();

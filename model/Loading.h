@@ -17,7 +17,8 @@ std::string JoinCommandLine(const std::vector<std::string>& parameters);
 
 struct LoadOutcome {
     std::uint8_t Result = 0;
-    std::string FileName; // the file that was read: own executable or the named file
+    std::string FileName;     // the file that was read: own executable or the named file
+    std::string PictureBytes; // the picture as read: its kind byte and data (empty: none)
     // A crossword of the public formats: what was lost (German), the notes to
     // show when it opens, or why it was refused; the status tells a locked file.
     ImportOutcome Foreign;
