@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int MaxWordLetters = 15;
-constexpr std::uint8_t CrosswordKind = 0; // Schwedenrätsel without solution word
+constexpr std::uint8_t CrosswordKind = 0;           // Schwedenrätsel without solution word
 constexpr std::string_view Ellipsis = "\x85";       // "…" in code page 1252
 constexpr std::string_view CommentJoint = " \x96 "; // " – "
 constexpr std::uint8_t ImportedAids =
