@@ -73,7 +73,7 @@ while read -r f; do
   [ -f "$root/usr/$f" ] || fail "/usr/$f missing after dpkg -i"
 done < <(expected_files "$build")
 player_loads "$root/usr/bin/zoruvidedid" \
-  "$root/usr/share/zoruvidedid/examples/$(example_names "$build" | head -n 1).puz"
+  "$root/usr/share/zoruvidedid/examples/$(example_names "$build" | head -n 1).zvr"
 
 echo "-- dpkg --purge"
 dpkgr --purge zoruvidedid >>"$work/dpkg.log" 2>&1 || fail "dpkg --purge failed: $(cat "$work/dpkg.log")"

@@ -48,7 +48,7 @@ xp() { xmllint --xpath "$1" "$xml"; }
 [ "$(xp 'string(//*[local-name()="mime-type"]/@type)')" = "$mime_type" ] || fail "wrong MIME type"
 [ "$(xp 'string(//*[local-name()="match"]/@value)')" = Dadorerovaduzuve ] || fail "wrong magic"
 [ "$(xp 'string(//*[local-name()="match"]/@offset)')" = 0 ] || fail "magic not at offset 0"
-[ "$(xp 'string(//*[local-name()="glob"]/@pattern)')" = '*.puz' ] || fail "wrong glob"
+[ "$(xp 'string(//*[local-name()="glob"]/@pattern)')" = '*.zvr' ] || fail "wrong glob"
 out=$(XDG_DATA_DIRS="$usr/share:/usr/share" update-mime-database "$usr/share/mime" 2>&1) || fail "update-mime-database: $out"
 [ -z "$out" ] || fail "update-mime-database complains: $out"
 update-desktop-database "$usr/share/applications"
@@ -62,7 +62,7 @@ xdg() {
     XDG_CONFIG_DIRS="$work/config" XDG_DATA_DIRS="$usr/share:/usr/share" xdg-mime "$@"
 }
 examples=$usr/share/zoruvidedid/examples
-sample=$examples/$(example_names "$build" | head -n 1).puz
+sample=$examples/$(example_names "$build" | head -n 1).zvr
 cp "$sample" "$work/samples/ohne-endung"
 printf 'Kein Rätsel, nur Text.\n' >"$work/samples/notiz.txt"
 # Same bytes but for the header: neither name nor content says puzzle.
@@ -85,7 +85,7 @@ command=("${command[@]/#%f/$sample}")
 [ "${command[0]}" = zoruvidedid ] || fail "unexpected command ${command[0]}"
 player_loads "$usr/bin/${command[0]}" "${command[1]}"
 while read -r name; do
-  player_loads "$usr/bin/zoruvidedid" "$examples/$name.puz"
+  player_loads "$usr/bin/zoruvidedid" "$examples/$name.zvr"
 done < <(example_names "$build")
 # From the menu, without a file, the installed player holds no puzzle and says
 # so, naming itself.

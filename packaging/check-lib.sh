@@ -31,7 +31,7 @@ example_names() {
 }
 
 # What a package must contain, relative to the prefix: programs, desktop entry,
-# file type, icons, manual pages and one .puz per example.
+# file type, icons, manual pages and one .zvr per example.
 expected_files() {
   local build=$1
   printf '%s\n' bin/zoruvidedid bin/zoruvidedid-tool \
@@ -42,7 +42,7 @@ expected_files() {
   for size in 16 24 32 48 64 128 256; do
     echo "share/icons/hicolor/${size}x${size}/apps/zoruvidedid.png"
   done
-  example_names "$build" | sed 's|.*|share/zoruvidedid/examples/&.puz|;p;s|\.puz$|.raetsel|'
+  example_names "$build" | sed 's|.*|share/zoruvidedid/examples/&.zvr|;p;s|\.zvr$|.raetsel|'
 }
 
 # Runs a player without a display, on PUZZLE or else on the puzzle packed into

@@ -15,7 +15,7 @@ private slots:
         NumberWords(*p);
         p->Image.PuzzleTitle.set("Alt\x1B]0;fremd\x07\nGeladen: nichts\x9B"
                                  "2J");
-        const std::string path = WriteTemp("titel.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const std::string path = WriteTemp("titel.zvr", PuzzleFileBytes(p->Image, "7.46"));
         QProcess player;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen"); // no screen to show it on

@@ -170,7 +170,7 @@ private slots:
     }
 
     void cancelPrintsNothingAndKeepsTheSettings() {
-        auto o = OpenBoard(*SmallCrossword(1), "druck-abbruch.puz");
+        auto o = OpenBoard(*SmallCrossword(1), "druck-abbruch.zvr");
         QVERIFY(o->Board);
         UiCommand& print = o->Frame->Commands().Get(CommandId::Print);
         QVERIFY(print.Available());
@@ -193,7 +193,7 @@ private slots:
     void printsIntoAPdfFileNamedAfterTheTitle() {
         auto p = SmallCrossword(1);
         p->Image.PuzzleTitle.set("Haus/Garten");
-        auto o = OpenBoard(*p, "druck-pdf.puz");
+        auto o = OpenBoard(*p, "druck-pdf.zvr");
         QVERIFY(o->Board);
         const QString out = QString::fromStdString(TempDir()) + "/ausdruck.pdf";
         QFile::remove(out);

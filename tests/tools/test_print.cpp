@@ -10,7 +10,7 @@
 
 namespace {
 QString Example(const char* name) {
-    return qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".puz";
+    return qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".zvr";
 }
 
 QString OutPdf(const QString& name) {
@@ -166,13 +166,13 @@ private slots:
 
     void aFailedLoadWritesNothing() {
         const QString out = OutPdf("nichts.pdf");
-        const QString missing = QString::fromStdString(TempDir()) + "/gibt-es-nicht.puz";
+        const QString missing = QString::fromStdString(TempDir()) + "/gibt-es-nicht.zvr";
         const ToolRun run = RunTool({"print", missing, "-o", out});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY(!run.Err.isEmpty());
         QVERIFY(!QFile::exists(out));
 
-        const std::string junk = WriteTemp("kaputt.puz", std::string(300, 'x'));
+        const std::string junk = WriteTemp("kaputt.zvr", std::string(300, 'x'));
         QCOMPARE(RunTool({"print", QString::fromStdString(junk), "-o", out}).ExitCode, 1);
         QVERIFY(!QFile::exists(out));
     }

@@ -25,7 +25,7 @@ std::string PuzzleFile() {
     static const std::string path = [] {
         auto p = GridPuzzle(4, {"AB"});
         NumberWords(*p);
-        return WriteTemp("eingabe.puz", PuzzleFileBytes(p->Image, "7.46"));
+        return WriteTemp("eingabe.zvr", PuzzleFileBytes(p->Image, "7.46"));
     }();
     return path;
 }
@@ -89,7 +89,7 @@ private slots:
         // The picture named by a source is read with the same care.
         const std::string src = WriteTemp("bildquelle.txt", "kind: 0\npicture: .\n"
                                                             "picture-area: 1,1 1,1\ngrid:\n#AB\n");
-        const ToolRun run = RunTool({"compile", Q(src), "-o", Q(TempDir() + "/bildquelle.puz")});
+        const ToolRun run = RunTool({"compile", Q(src), "-o", Q(TempDir() + "/bildquelle.zvr")});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY2(run.Err.contains("Zeile 2: ") && run.Err.contains("Verzeichnis"),
                  run.Err.constData());
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
         QElapsedTimer clock;
         clock.start();
-        const ToolRun run = RunTool({"compile", Q(fifo), "-o", Q(TempDir() + "/fifo.puz")});
+        const ToolRun run = RunTool({"compile", Q(fifo), "-o", Q(TempDir() + "/fifo.zvr")});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY(run.Err.contains(fifo.c_str()));
         QVERIFY(clock.elapsed() < 60000);
@@ -111,13 +111,13 @@ private slots:
     void sourceFromAPipeIsReadToItsEnd() {
         QProcess p;
         p.start(QString::fromLocal8Bit(qgetenv("ZORU_TOOL")),
-                {"compile", "/dev/stdin", "-o", Q(TempDir() + "/pipe.puz")});
+                {"compile", "/dev/stdin", "-o", Q(TempDir() + "/pipe.zvr")});
         QVERIFY(p.waitForStarted());
         p.write("kind: 4\ngrid:\nAB\n\nclues:\nAB: weg\n");
         p.closeWriteChannel();
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
-        QVERIFY(QFile::exists(Q(TempDir() + "/pipe.puz")));
+        QVERIFY(QFile::exists(Q(TempDir() + "/pipe.zvr")));
     }
 
     void settingsAreStoredInCodePage1252() {
