@@ -19,6 +19,40 @@
 #include <cstdlib>
 #include <memory>
 
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    bool options = true;
+    for (const std::string& a : arguments) {
+        if (options && a == "--") {
+            options = false;
+        } else if (options && (a == "--help" || a == "--version")) {
+            // The first option asked for wins; nothing is loaded then.
+            if (line.What == CommandLine::Action::Play)
+                line.What =
+                    a == "--help" ? CommandLine::Action::Usage : CommandLine::Action::Version;
+        } else {
+            line.Parameters.push_back(a);
+        }
+    }
+    return line;
+}
+
+std::string UsageText() {
+    return "Aufruf: zoruvidedid [--] [RÄTSELDATEI]\n"
+           "       zoruvidedid --help | --version\n"
+           "\n"
+           "Spielt die genannte Rätseldatei (.zvr), ohne Datei das Rätsel im Programm\n"
+           "selbst. Mehrere Argumente ergeben, mit Leerzeichen verbunden, einen Dateinamen.\n"
+           "\n"
+           "  --help     diese Hilfe zeigen\n"
+           "  --version  die Version zeigen\n"
+           "  --         Ende der Optionen: alles Weitere ist der Dateiname\n";
+}
+
+std::string VersionText() {
+    return "zoruvidedid " ZORU_VERSION "\n";
+}
+
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters) {
     PlayerWindows w;
     w.Frame = new TRMMainForm(session, std::move(parameters));

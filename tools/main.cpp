@@ -8,6 +8,7 @@
 namespace {
 void Usage() {
     std::fputs("Aufruf:\n"
+               "  zoruvidedid-tool --version\n"
                "  zoruvidedid-tool info [--json] DATEI\n"
                "  zoruvidedid-tool pack PROGRAMM RAETSELDATEI [--settings INI] [--picture BILD] "
                "-o AUSGABE\n"
@@ -30,6 +31,10 @@ int Run(const std::string& command, const Args& args) {
     if (command == "print") return PrintCommand(args);
     if (command == "--help" || command == "-h") {
         Usage();
+        return 0;
+    }
+    if (command == "--version") {
+        std::fputs("zoruvidedid-tool " ZORU_VERSION "\n", stdout);
         return 0;
     }
     std::fprintf(stderr, "unbekannter Befehl: %s\n", command.c_str());
