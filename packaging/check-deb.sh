@@ -65,8 +65,10 @@ echo "-- lintian"
 # Errors and warnings fail. The package overrides two warnings, each with its
 # reason; any other override is a new warning in disguise and fails too. The
 # informational tags are shown and kept on purpose.
-lintian --fail-on error,warning --display-info --show-overrides "$deb" >"$work/lintian.log" 2>&1 ||
+# (Read from its report: with the overrides shown, --fail-on would count them.)
+lintian --display-info --show-overrides "$deb" >"$work/lintian.log" 2>&1 ||
   fail "lintian: $(cat "$work/lintian.log")"
+! grep -q '^[EW]: ' "$work/lintian.log" || fail "lintian: $(cat "$work/lintian.log")"
 overridden=$(sed -n 's/^O: zoruvidedid: \([^ ]*\).*/\1/p' "$work/lintian.log" | sort -u | tr '\n' ' ')
 [ "$overridden" = "initial-upload-closes-no-bugs package-section-games-but-has-usr-bin " ] ||
   fail "lintian overrides other tags than the two known ones: $overridden"
