@@ -105,7 +105,8 @@ ListLayout LayOutList(const QPainter& painter, const PrintedList& list, int maxW
         // texts go on over several lines.
         int pick = -1;
         for (std::size_t i = 0; i < list.Columns.size(); ++i)
-            if (!RightAligned(list.Columns[i]) && (pick < 0 || widths[i] > widths[std::size_t(pick)]))
+            if (!RightAligned(list.Columns[i]) &&
+                (pick < 0 || widths[i] > widths[std::size_t(pick)]))
                 pick = int(i);
         if (pick >= 0) {
             const int h = RowHeight(painter);
@@ -310,8 +311,8 @@ LegendPiece Flow(QPainter& painter, const QRect& area, const LegendPrintData& le
         int y = y0;
         const bool acrossOpen = !Finished(at.Across, l.Across);
         if (acrossOpen) {
-            y = FlowList(painter, legend, l, l.Across, QStringLiteral("Waagerecht:"), at.Across,
-                         x0, y, bottom, force, draw);
+            y = FlowList(painter, legend, l, l.Across, QStringLiteral("Waagerecht:"), at.Across, x0,
+                         y, bottom, force, draw);
             width = std::max(width, l.Across.Width());
             // The across block is two units higher than its rows; the
             // measured height leaves them out, so the down list may use them.

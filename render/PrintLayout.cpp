@@ -87,9 +87,9 @@ void PlaceLegend(PrintJobTarget& target, const PuzzleImage& im, const PrintSetti
                  const std::function<void()>& pump) {
     QPainter& p = target.Painter();
     if (legend.height() <= area.height()) {
-        run.At = parts.PrintLegend(p, QRect(area.topLeft(), legend), run.Tall, run.MaxWidth, {},
-                                   true)
-                     .Next;
+        run.At =
+            parts.PrintLegend(p, QRect(area.topLeft(), legend), run.Tall, run.MaxWidth, {}, true)
+                .Next;
     } else {
         run.At = parts.PrintLegend(p, area, run.Tall, run.MaxWidth, {}, false).Next;
     }
@@ -166,13 +166,18 @@ void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
     if (ps.LegendRight) {
         // Level with the title, unless the title reaches under the legend:
         // then the legend starts with the grid.
-        const QSize natural = parts.MeasureLegend(p, cellUsed, true, room);
-        if (natural.isEmpty()) return;
-        const int top = Lm + PrintTitleWidth(im) > W - Lm - natural.width() ? gridTop : Tm;
-        const QSize legend = parts.MeasureLegend(p, cellUsed, true, QSize(room.width(), H - Tm - top));
+        QSize legend = parts.MeasureLegend(p, cellUsed, true, QSize(room.width(), H - 2 * Tm));
+        if (legend.isEmpty()) return;
+        int top = Tm;
+        if (Lm + PrintTitleWidth(im) > W - Lm - legend.width()) {
+            top = gridTop;
+            if (number)
+                legend = parts.MeasureLegend(p, cellUsed, true, QSize(room.width(), H - Tm - top));
+        }
         run.BandWidth = legend.width();
         PlaceLegend(target, im, ps, parts, run,
-                    QRect(W - Lm - legend.width(), top, legend.width(), H - Tm - top), legend, pump);
+                    QRect(W - Lm - legend.width(), top, legend.width(), H - Tm - top), legend,
+                    pump);
         return;
     }
     // Below the grid: resting on the bottom margin, never over the grid.

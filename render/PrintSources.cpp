@@ -64,7 +64,8 @@ QSize MeasureCodeTablePrint(QPainter& painter, const PuzzleImage& image, const S
     const QSize twice = MeasureNumberLegendPrint(painter, settings, 2, tall);
     const int perW = twice.width() - unit.width(), perH = twice.height() - unit.height();
     const int title = unit.height() - 2 * perH;
-    const int cell = std::max(1, std::min((room.width() / perW) - 1, (room.height() - title) / perH - 1));
+    const int cell =
+        std::max(1, std::min((room.width() / perW) - 1, (room.height() - title) / perH - 1));
     return MeasureNumberLegendPrint(painter, settings, cell, tall);
 }
 
