@@ -111,6 +111,7 @@ private slots:
             out = PrintToPdf(p->Image, settings, ps);
         }
         // The clue lists go on over further pages.
+        qInfo("%lld pages", static_cast<long long>(out.Pages));
         QVERIFY(out.Bytes > 0);
         QVERIFY(out.Pages >= 2);
     }
@@ -126,6 +127,7 @@ private slots:
             out = PrintToPdf(p->Image, settings, ps);
         }
         // The clue lists go on over further pages.
+        qInfo("%lld pages", static_cast<long long>(out.Pages));
         QVERIFY(out.Bytes > 0);
         QVERIFY(out.Pages >= 2);
     }
