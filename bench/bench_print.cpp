@@ -90,6 +90,7 @@ PdfOut PrintToPdf(PuzzleImage& image, const Settings& settings, const PrintSetti
     QPdfWriter pdf(&buffer);
     pdf.setPageLayout(PdfPageLayout(ps.Portrait));
     CandidateTable candidates{};
+    ClearFieldMarking(image);
     PuzzlePrintParts parts(RecordGridContext(image, settings, candidates), nullptr, ps);
     PagedDeviceJobs jobs(pdf, true);
     PrintCopies(jobs, image, ps, parts);

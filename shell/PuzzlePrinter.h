@@ -7,11 +7,13 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
 class TPrintMsgDlg;
-class TRMMainForm;
+class BoardHost;
+class TRaetselForm;
 
 // The print settings onto the printer: orientation, colour or grey (lines
 // only print grey), and the document's name; the paper size chosen in the
@@ -23,7 +25,8 @@ public:
     // The last entry of the printer list: a PDF file instead of a printer.
     static const QString PdfEntry;
 
-    explicit PuzzlePrinter(TRMMainForm& frame);
+    // `board` is the open board, or null.
+    PuzzlePrinter(BoardHost& host, std::function<TRaetselForm*()> board);
     ~PuzzlePrinter();
 
     // The names for the printer list: the installed printers in the system's
@@ -48,7 +51,8 @@ private:
     // The printer's set-up dialog; true when it was confirmed.
     bool SetupPrinter();
 
-    TRMMainForm& frame_;
+    BoardHost& host_;
+    std::function<TRaetselForm*()> board_;
     QStringList names_;
     std::unique_ptr<QPrinter> printer_;
     QString chosen_; // the printer SelectPrinter set up last
