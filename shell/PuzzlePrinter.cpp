@@ -52,9 +52,20 @@ QStringList PuzzlePrinter::PrinterNames() {
     return names;
 }
 
+void ConfigurePrinter(QPrinter& printer, const PrintSettings& settings, const QString& title) {
+    printer.setPageOrientation(settings.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+    printer.setColorMode(settings.ColourMode >= 2 ? QPrinter::Color : QPrinter::GrayScale);
+    printer.setDocName(title);
+    printer.setCreator(QCoreApplication::applicationName());
+}
+
 void PuzzlePrinter::SelectPrinter(int index) {
     if (!printer_ || index < 0 || index >= names_.size()) return;
-    pdfChosen_ = names_[index] == PdfEntry && index == names_.size() - 1;
+    const bool pdf = names_[index] == PdfEntry && index == names_.size() - 1;
+    const QString key = pdf ? QStringLiteral("\n") + PdfEntry : names_[index];
+    if (key == chosen_) return;
+    chosen_ = key;
+    pdfChosen_ = pdf;
     if (pdfChosen_) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setPageLayout(
@@ -67,10 +78,11 @@ void PuzzlePrinter::SelectPrinter(int index) {
     }
 }
 
-void PuzzlePrinter::SetupPrinter() {
-    if (!printer_) return;
+bool PuzzlePrinter::SetupPrinter() {
+    if (!printer_) return false;
     QPageSetupDialog dialog(printer_.get(), host_.DialogParent());
-    RunModal(dialog);
+    dialog.setObjectName("PrnSetupDlg");
+    return RunModal(dialog) == QDialog::Accepted;
 }
 
 QString PuzzlePrinter::AskPdfFile() const {
@@ -111,7 +123,12 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
         QObject::connect(&dialog, &TPrintSettingsDlg::PrinterChosen, &dialog,
                          [this](int index) { SelectPrinter(index); });
         QObject::connect(&dialog, &TPrintSettingsDlg::SetupPrinterRequested, &dialog,
-                         [this] { SetupPrinter(); });
+                         [this, &dialog] {
+                             // The orientation chosen there is the dialog's too.
+                             if (SetupPrinter())
+                                 dialog.SetPortrait(printer_->pageLayout().orientation() ==
+                                                    QPageLayout::Portrait);
+                         });
         dialog.Load(ps);
         if (RunModal(dialog) != QDialog::Accepted) return 0;
         dialog.Store(ps);
@@ -124,7 +141,7 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
         printer_->setOutputFileName(file);
     }
     ShowProgress();
-    printer_->setPageOrientation(ps.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+    ConfigurePrinter(*printer_, ps, PrintTitleText(host_.Session().image()));
 
     PuzzlePrintParts parts(board->PaintContext(), &host_.Game().Picture(), ps);
     printing_ = true;

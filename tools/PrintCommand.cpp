@@ -23,7 +23,19 @@ struct PrintOptions {
 constexpr const char* UsageText =
     "Aufruf: zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages]\n"
     "        [--legend-below] [--mode lines|grey|colour] [--stretch] [--cell-size MM]\n"
-    "        [--margins LR,TB] [--copies N]\n";
+    "        [--margins LR,TB] [--legend-font MM] [--copies N]\n";
+
+constexpr const char* OptionsText =
+    "Der Ausdruck des Players als PDF-Datei (A4), mit seinen Voreinstellungen:\n"
+    "  --portrait          Hochformat statt Querformat\n"
+    "  --two-pages         Rätsel und Legende auf getrennten Seiten\n"
+    "  --legend-below      die Legende unter das Rätsel statt rechts daneben\n"
+    "  --mode M            lines (nur Linien), grey (Graustufen) oder colour (farbig)\n"
+    "  --stretch           Sudoku auf die Seite strecken\n"
+    "  --cell-size MM      feste Zellgröße eines Sudokus, 2 bis 50 mm\n"
+    "  --margins LR,TB     Seitenränder links/rechts und oben/unten, 10 bis 50 mm\n"
+    "  --legend-font MM    Schrifthöhe der Legende, 2 bis 10 mm\n"
+    "  --copies N          Anzahl Kopien, 1 bis 100, nacheinander in der Datei\n";
 
 bool Number(const std::string& text, int min, int max, int& out) {
     char* end = nullptr;
@@ -40,7 +52,7 @@ std::string ParseArgs(const Args& args, PrintOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" || a == "--mode" || a == "--cell-size" || a == "--margins" ||
-            a == "--copies") {
+            a == "--legend-font" || a == "--copies") {
             if (i + 1 >= args.size()) return a + " braucht einen Wert";
             const std::string& v = args[++i];
             int n = 0;
@@ -70,6 +82,12 @@ std::string ParseArgs(const Args& args, PrintOptions& o) {
                            v + "\"";
                 ps.MarginLeftRight = lr * 10;
                 ps.MarginTopBottom = tb * 10;
+            } else if (a == "--legend-font") {
+                // The range of the print dialog's legend font height.
+                if (!Number(v, 2, 10, n))
+                    return "--legend-font verlangt eine ganze Zahl von 2 bis 10, nicht \"" + v +
+                           "\"";
+                ps.LegendFontHeight = n * 10;
             } else {
                 if (!Number(v, 1, 100, n))
                     return "--copies verlangt eine ganze Zahl von 1 bis 100, nicht \"" + v + "\"";
@@ -96,6 +114,13 @@ std::string ParseArgs(const Args& args, PrintOptions& o) {
 } // namespace
 
 int PrintCommand(const Args& args) {
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(UsageText, stdout);
+            std::fputs(OptionsText, stdout);
+            return 0;
+        }
+    }
     PrintOptions o;
     if (const std::string wrong = ParseArgs(args, o); !wrong.empty()) {
         std::fprintf(stderr, "print: %s\n%s", wrong.c_str(), UsageText);

@@ -17,8 +17,8 @@ void Usage() {
                "  zoruvidedid-tool clues [--json] DATEI\n"
                "  zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages] "
                "[--legend-below]\n"
-               "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB] "
-               "[--copies N]\n",
+               "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB]\n"
+               "      [--legend-font MM] [--copies N]\n",
                stderr);
 }
 

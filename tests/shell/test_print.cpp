@@ -14,6 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -188,6 +190,65 @@ private slots:
         QCOMPARE(answers.Seen, QStringList{"PrintSettingsDlg"});
         QVERIFY(SamePrintSettings(o->Session->settings.Print, before));
         QVERIFY(!o->Frame->Printer().ProgressWindow());
+    }
+
+    void colourModeTitleAndOrientationReachThePrinter() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setColorMode(QPrinter::GrayScale); // a queue printing grey by default
+        // The user's set-up chose A3.
+        printer.setPageSize(QPageSize(QPageSize::A3));
+        PrintSettings ps;
+        ConfigurePrinter(printer, ps, QStringLiteral("Grüße"));
+        QCOMPARE(printer.colorMode(), QPrinter::Color);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A3);
+        QCOMPARE(printer.docName(), QStringLiteral("Grüße"));
+        for (int mode : {0, 1}) {
+            ps.ColourMode = mode;
+            ps.Portrait = true;
+            ConfigurePrinter(printer, ps, {});
+            QCOMPARE(printer.colorMode(), QPrinter::GrayScale);
+            QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        }
+    }
+
+    void thePaperOfTheSetupSurvivesThePrint() {
+        auto o = OpenBoard(*SmallCrossword(1), "druck-a3.puz");
+        QVERIFY(o->Board);
+        const QString out = QString::fromStdString(TempDir()) + "/a3.pdf";
+        QFile::remove(out);
+        bool portraitShown = false;
+        Answers answers([&](QDialog& d) {
+            if (auto* files = qobject_cast<QFileDialog*>(&d)) {
+                files->selectFile(out);
+                return int(QDialog::Accepted);
+            }
+            if (auto* setup = qobject_cast<QPageSetupDialog*>(&d)) {
+                setup->printer()->setPageSize(QPageSize(QPageSize::Letter));
+                setup->printer()->setPageOrientation(QPageLayout::Portrait);
+                return int(QDialog::Accepted);
+            }
+            // As on showing: the chosen printer is set up first.
+            qobject_cast<TPrintSettingsDlg*>(&d)->FormShow();
+            auto* combo = Child<QComboBox>(d, "ComboDrucker");
+            combo->setCurrentIndex(combo->count() - 1);
+            Child<QAbstractButton>(d, "SBSetupPrinter")->click();
+            // The set-up's orientation is the dialog's.
+            portraitShown = Child<QRadioButton>(d, "RBPortrait")->isChecked();
+            return int(QDialog::Accepted);
+        });
+        QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 1);
+        QCOMPARE(answers.Seen, (QStringList{"PrintSettingsDlg", "PrnSetupDlg", "PdfFileDlg"}));
+        QVERIFY(portraitShown);
+        QVERIFY(o->Session->settings.Print.Portrait);
+        const QPrinter* printer = o->Frame->Printer().Printer();
+        QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
+        QFile pdf(out);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        // Letter, portrait: 612 x 792 points.
+        QVERIFY(pdf.readAll().contains("/MediaBox [0 0 612.000000 792.000000]"));
     }
 
     void printsIntoAPdfFileNamedAfterTheTitle() {

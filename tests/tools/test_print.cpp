@@ -1,4 +1,5 @@
 // The tool's print command, read back from the PDF with the poppler tools.
+#include "ContainerWriter.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -54,6 +55,38 @@ QImage PageImage(const QString& pdf) {
     const QString base = pdf + "-page";
     Run("pdftoppm", {"-r", "40", "-f", "1", "-l", "1", "-png", "-singlefile", pdf, base});
     return QImage(base + ".png");
+}
+
+// A 15 x 15 crossword with 74 words, each clue carrying a token of its own
+// ("K12X"), written as a puzzle file.
+QString LongCrosswordFile() {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= 15; ++r) {
+        std::string row;
+        for (int c = 1; c <= 15; ++c)
+            row += (r - 1 + 2 * (c - 1)) % 8 == 0 ? '#' : char('A' + (r * 7 + c * 3) % 26);
+        rows.push_back(row);
+    }
+    auto p = GridPuzzle(0, rows);
+    NumberWords(*p);
+    static const char* const clues[] = {"Schwester der Mutter", "Trinkgef\xE4\xDF mit Henkel",
+                                        "l\xE4ngster Fluss Afrikas und Lebensader \xC4gyptens"};
+    for (int i = 0; i < p->Image.WordCount; ++i)
+        p->Image.Words[std::size_t(i)].ClueText.set("K" + std::to_string(i + 1) + "X " +
+                                                    clues[i % 3]);
+    p->Image.PuzzleTitle.set("Viele Begriffe");
+    return QString::fromStdString(
+        WriteTemp("viele-begriffe.puz", PuzzleFileBytes(p->Image, "7.46")));
+}
+
+// How often each token K1X..KnX stands in the text; empty when every one
+// stands there exactly once, else the first that does not.
+QString NotOnce(const QString& text, int n) {
+    for (int k = 1; k <= n; ++k) {
+        const auto count = text.count(QRegularExpression(QString("\\bK%1X\\b").arg(k)));
+        if (count != 1) return QString("K%1X %2 times").arg(k).arg(count);
+    }
+    return {};
 }
 
 int ColouredPixels(const QImage& image) {
@@ -174,6 +207,50 @@ private slots:
 
         const std::string junk = WriteTemp("kaputt.zvr", std::string(300, 'x'));
         QCOMPARE(RunTool({"print", QString::fromStdString(junk), "-o", out}).ExitCode, 1);
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void everyClueOnceInEveryLayout() {
+        const QString puzzle = LongCrosswordFile();
+        const QList<QStringList> layouts = {
+            {},
+            {"--portrait"},
+            {"--legend-below"},
+            {"--portrait", "--legend-below"},
+            {"--two-pages"},
+            {"--two-pages", "--portrait"},
+            {"--portrait", "--legend-below", "--legend-font", "10"}};
+        for (const QStringList& layout : layouts) {
+            const QString out = OutPdf("viele.pdf");
+            QCOMPARE(RunTool(QStringList{"print", puzzle, "-o", out} + layout).ExitCode, 0);
+            const int pages = Info(out).Pages;
+            QVERIFY2(pages >= 2, qPrintable(layout.join(' ')));
+            QString all;
+            for (int page = 1; page <= pages; ++page) {
+                const QString text = PageText(out, page);
+                // The title on every page.
+                QVERIFY(text.contains(QStringLiteral("Viele Begriffe")));
+                all += text;
+            }
+            const QString missing = NotOnce(all, 74);
+            QVERIFY2(missing.isEmpty(), qPrintable(layout.join(' ') + ": " + missing));
+        }
+        // The document's title is the puzzle's.
+        const QString out = OutPdf("titel.pdf");
+        QCOMPARE(RunTool({"print", puzzle, "-o", out}).ExitCode, 0);
+        QVERIFY(QString::fromUtf8(Run("pdfinfo", {out}))
+                    .contains(QRegularExpression(R"(Title:\s+Viele Begriffe)")));
+    }
+
+    void helpAndLegendFont() {
+        const ToolRun help = RunTool({"print", "--help"});
+        QCOMPARE(help.ExitCode, 0);
+        QVERIFY(help.Out.contains("--legend-font MM"));
+        const QString out = OutPdf("schrift.pdf");
+        for (const char* bad : {"1", "11", "x"})
+            QCOMPARE(RunTool({"print", Example("fuellraetsel"), "-o", out, "--legend-font", bad})
+                         .ExitCode,
+                     2);
         QVERIFY(!QFile::exists(out));
     }
 
