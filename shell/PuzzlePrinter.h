@@ -42,5 +42,6 @@ private:
     std::unique_ptr<QPrinter> printer_;
     bool pdfChosen_ = false;
     bool printing_ = false;
+    bool busy_ = false; // from the settings dialog to the end of the jobs
     QPointer<TPrintMsgDlg> progress_;
 };
