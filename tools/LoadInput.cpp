@@ -6,7 +6,7 @@
 #include "Loading.h"
 #include "SystemPalette.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <exception>
 
@@ -83,7 +83,7 @@ int WithDrawingInput(const char* command, const std::string& path,
     static int argc = 1;
     static char name[] = "zoruvidedid-tool";
     static char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     LoadedInput l = LoadInput(path, SystemColoursFromPalette());
     if (l.Result != LoadResult::Loaded) {
         const std::string message = l.Error.empty() ? LoadFailureMessage(l.Result, path) : l.Error;

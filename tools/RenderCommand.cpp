@@ -5,9 +5,9 @@
 #include "Container.h"
 #include "FileUtil.h"
 #include "FileWrite.h"
+#include "GridLayout.h"
 #include "LoadInput.h"
 #include "PuzzlePrint.h"
-#include "StringGrid.h"
 
 #include <QBuffer>
 #include <QFileInfo>
