@@ -27,10 +27,6 @@
 #include <memory>
 
 namespace {
-// The frame's menu entry of that object name (MItem...), or null.
-QAction* MenuItem(const TRMMainForm& frame, const char* name) {
-    return frame.menuBar()->findChild<QAction*>(QString::fromLatin1(name));
-}
 // Answers every modal dialog at once and remembers what it showed.
 struct DialogLog {
     QStringList texts;
@@ -125,10 +121,10 @@ private slots:
             const ModalRunner previous = SetModalRunner([&](QDialog& d) {
                 opened << d.metaObject()->className();
                 if (opened.size() == 1)
-                    for (const char* inner : items) o->Frame->MenuItem(inner)->trigger();
+                    for (const char* inner : items) MenuItem(*o->Frame, inner)->trigger();
                 return int(QDialog::Rejected);
             });
-            o->Frame->MenuItem(outer)->trigger();
+            MenuItem(*o->Frame, outer)->trigger();
             SetModalRunner(previous);
             QVERIFY2(opened.size() == 1, qPrintable(outer + (": " + opened.join(", "))));
         }
