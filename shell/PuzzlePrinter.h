@@ -58,5 +58,6 @@ private:
     QString chosen_; // the printer SelectPrinter set up last
     bool pdfChosen_ = false;
     bool printing_ = false;
+    bool busy_ = false; // from the settings dialog to the end of the jobs
     QPointer<TPrintMsgDlg> progress_;
 };

@@ -92,14 +92,17 @@ int ReportWithoutDisplay(const std::vector<std::string>& parameters) {
         outcome = LoadPuzzleFrom(session->puzzle, session->settings, picture, parameters,
                                  OwnExecutablePath());
     } catch (const LoadError& e) {
-        std::fprintf(stderr, "Fehler: %s\n", e.what());
+        std::fprintf(stderr, "Fehler: %s\n", EscapeControlChars(e.what()).c_str());
         return 1;
     }
     std::fprintf(stderr, "Kein Bildschirm verf\xC3\xBC"
                          "gbar: das R\xC3\xA4tsel wird nicht "
                          "angezeigt.\n");
     if (!LoadSucceeded(outcome.Result)) {
-        std::fprintf(stderr, "%s\n", LoadFailureMessage(outcome.Result, outcome.FileName).c_str());
+        // The file name comes from outside; the terminal must not obey it.
+        std::fprintf(
+            stderr, "%s\n",
+            EscapeControlChars(LoadFailureMessage(outcome.Result, outcome.FileName)).c_str());
         return 1;
     }
     const PuzzleImage& image = session->image();

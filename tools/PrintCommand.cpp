@@ -2,11 +2,13 @@
 #include "Commands.h"
 
 #include "Container.h"
+#include "FileUtil.h"
+#include "FileWrite.h"
 #include "LoadInput.h"
 #include "PrintLayout.h"
 #include "PuzzlePrint.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPdfWriter>
 
 #include <cerrno>
@@ -123,15 +125,23 @@ int PrintCommand(const Args& args) {
     }
     PrintOptions o;
     if (const std::string wrong = ParseArgs(args, o); !wrong.empty()) {
-        std::fprintf(stderr, "print: %s\n%s", wrong.c_str(), UsageText);
+        Complain("print", wrong);
+        std::fputs(UsageText, stderr);
         return 2;
+    }
+    if (const std::string refused = OutputIsInput(o.Output, {o.Input}); !refused.empty()) {
+        Complain("print", refused);
+        return 1;
     }
     return WithDrawingInput("print", o.Input, [&](LoadedInput& l) {
         const PrintSettings& ps = o.Print;
-        const QString output = QString::fromStdString(o.Output);
+        // The document is made in memory and written whole: a full disk or a
+        // folder as output costs no half-written file.
+        QBuffer document;
+        document.open(QIODevice::WriteOnly);
         bool ok = false;
         {
-            QPdfWriter pdf(output);
+            QPdfWriter pdf(&document);
             pdf.setCreator(QStringLiteral("zoruvidedid-tool"));
             pdf.setTitle(PrintTitleText(l.P->Image));
             pdf.setPageLayout(PdfPageLayout(ps.Portrait));
@@ -143,10 +153,13 @@ int PrintCommand(const Args& args) {
             const int done = PrintCopies(jobs, l.P->Image, ps, parts);
             ok = jobs.Finish() && done == ps.Copies;
         }
-        if (!ok) {
-            QFile::remove(output);
-            std::fprintf(stderr, "print: Die Datei \"%s\" kann nicht geschrieben werden.\n",
-                         o.Output.c_str());
+        std::string reason = "der Ausdruck ist fehlgeschlagen";
+        const QByteArray& bytes = document.data();
+        if (!ok ||
+            !WriteFileWhole(o.Output, {bytes.constData(), std::size_t(bytes.size())}, reason)) {
+            Complain("print", "\"" + o.Output +
+                                  "\": Die PDF-Datei konnte nicht geschrieben werden: " + reason +
+                                  ".");
             return 1;
         }
         return 0;

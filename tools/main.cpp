@@ -1,6 +1,10 @@
 // zoruvidedid-tool: the command-line companion of the player.
 #include "Commands.h"
 
+#include "TextUtil.h"
+
+#include <QtGlobal>
+
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -37,7 +41,7 @@ int Run(const std::string& command, const Args& args) {
         std::fputs("zoruvidedid-tool " ZORU_VERSION "\n", stdout);
         return 0;
     }
-    std::fprintf(stderr, "unbekannter Befehl: %s\n", command.c_str());
+    std::fprintf(stderr, "unbekannter Befehl: %s\n", EscapeControlChars(command).c_str());
     Usage();
     return 2;
 }
@@ -48,6 +52,9 @@ int main(int argc, char** argv) {
         Usage();
         return 2;
     }
+    // The tool says in German what went wrong; the toolkit's own English notes
+    // (a missing runtime folder, a painter on a bad device) are not for its users.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const std::string command = argv[1];
     const Args args(argv + 2, argv + argc);
     // The last safety net: the commands report their own errors by file, but
@@ -55,9 +62,10 @@ int main(int argc, char** argv) {
     try {
         return Run(command, args);
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "%s: nicht genug Speicher\n", command.c_str());
+        std::fprintf(stderr, "%s: nicht genug Speicher\n", EscapeControlChars(command).c_str());
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: unerwarteter Fehler: %s\n", command.c_str(), e.what());
+        std::fprintf(stderr, "%s: unerwarteter Fehler: %s\n", EscapeControlChars(command).c_str(),
+                     EscapeControlChars(e.what()).c_str());
     }
     return 1;
 }

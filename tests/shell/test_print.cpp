@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -214,7 +215,7 @@ private slots:
     }
 
     void thePaperOfTheSetupSurvivesThePrint() {
-        auto o = OpenBoard(*SmallCrossword(1), "druck-a3.puz");
+        auto o = OpenBoard(*SmallCrossword(1), "druck-a3.zvr");
         QVERIFY(o->Board);
         const QString out = QString::fromStdString(TempDir()) + "/a3.pdf";
         QFile::remove(out);
@@ -259,8 +260,10 @@ private slots:
         const QString out = QString::fromStdString(TempDir()) + "/ausdruck.pdf";
         QFile::remove(out);
         QString suggested;
+        bool readOnly = false;
         Answers answers([&](QDialog& d) {
             if (auto* files = qobject_cast<QFileDialog*>(&d)) {
+                readOnly = files->testOption(QFileDialog::ReadOnly);
                 suggested = files->selectedFiles().value(0);
                 files->selectFile(out);
                 return int(QDialog::Accepted);
@@ -273,6 +276,8 @@ private slots:
         QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 2);
         QCOMPARE(answers.Seen, (QStringList{"PrintSettingsDlg", "PdfFileDlg"}));
         QVERIFY2(suggested.endsWith("Haus_Garten.pdf"), qPrintable(suggested));
+        // A save dialog must not delete or rename what it lists.
+        QVERIFY(readOnly);
         QVERIFY(o->Frame->Printer().PdfChosen());
         QCOMPARE(o->Session->settings.Print.Copies, 2);
         QFile pdf(out);
@@ -295,6 +300,18 @@ private slots:
         };
         QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 0);
         QVERIFY(!QFile::exists(out));
+
+        // A file that cannot be written is a failure the user is told of.
+        QString failure;
+        answers.Answer = [&](QDialog& d) {
+            if (auto* files = qobject_cast<QFileDialog*>(&d))
+                files->selectFile(QString::fromStdString(TempDir()) + "/fehlt/ausdruck.pdf");
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) failure = box->text();
+            return int(QDialog::Accepted);
+        };
+        QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 0);
+        QCOMPARE(failure, QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden: den "
+                                         "Ordner gibt es nicht."));
     }
 };
 

@@ -143,14 +143,16 @@ private slots:
 
         auto cross = GridPuzzle(0, {"HAUS#", "A#BAD"});
         NumberWords(*cross);
-        cross->Image.Words[0].ClueText.set("Geb\xE4ude");
+        // A terminal must not obey control characters in a clue (title, clear screen).
+        cross->Image.Words[0].ClueText.set("Geb\xE4ude\x1b]0;x\x07\x1b[2J");
         ToolRun run = RunTool({"clues", QString::fromStdString(WriteTemp(
                                             "k.zvr", PuzzleFileBytes(cross->Image, "7.46")))});
         QCOMPARE(run.ExitCode, 0);
         const QString text = QString::fromUtf8(run.Out);
         QVERIFY(text.contains("Waagerecht:"));
         QVERIFY(text.contains("Senkrecht:"));
-        QVERIFY(text.contains("Gebäude"));
+        QVERIFY(text.contains("Gebäude\\x1B]0;x\\x07\\x1B[2J"));
+        QVERIFY(!run.Out.contains('\x1b') && !run.Out.contains('\x07'));
         QVERIFY(text.contains("Nummer"));
 
         auto sudoku = Sudoku9();

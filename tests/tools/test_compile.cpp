@@ -158,6 +158,8 @@ void CompileTest::faultsNameTheLine_data() {
                                    << "Zeile 3: title ist doppelt angegeben (zuerst in Zeile 2)";
     QTest::newRow("not key value") << "kind: 0\nwhatever\n"
                                    << "Zeile 2: erwartet \"Schlüssel: Wert\"";
+    QTest::newRow("control characters escaped") << "kind: 0\n\x1b]0;t\x07: x\n"
+                                                << "gefunden \"\\x1B]0;t\\x07: x\"";
     QTest::newRow("missing picture")
         << "kind: 4\nversion: 7.46\npicture: none.jpg\npicture-area: 1,1 2,1\ngrid:\nAB\n"
         << "Zeile 3: Die Datei \"";
@@ -192,7 +194,7 @@ void CompileTest::faultsNameTheLine() {
                                  QString::fromStdString(TempDir() + "/fault.zvr")});
     QCOMPARE(run.ExitCode, 1);
     const QString err = QString::fromUtf8(run.Err);
-    QVERIFY2(err.contains(expected), qPrintable(err));
+    QVERIFY2(err.contains(expected) && !err.contains('\x1b'), qPrintable(err));
 }
 
 void CompileTest::repeatedWordIsOneFault() {

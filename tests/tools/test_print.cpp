@@ -2,12 +2,15 @@
 #include "ContainerWriter.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 QString Example(const char* name) {
@@ -76,7 +79,7 @@ QString LongCrosswordFile() {
                                                     clues[i % 3]);
     p->Image.PuzzleTitle.set("Viele Begriffe");
     return QString::fromStdString(
-        WriteTemp("viele-begriffe.puz", PuzzleFileBytes(p->Image, "7.46")));
+        WriteTemp("viele-begriffe.zvr", PuzzleFileBytes(p->Image, "7.46")));
 }
 
 // How often each token K1X..KnX stands in the text; empty when every one
@@ -252,6 +255,47 @@ private slots:
                          .ExitCode,
                      2);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Print and render write their output whole or not at all, never over an
+    // input, under the name given byte for byte.
+    void outputsAreWrittenWholeAndNeverOverAnInput() {
+        const QString dir = QString::fromStdString(TempDir());
+        const QString puzzle = dir + "/eingabe.zvr";
+        QVERIFY(QFile::copy(Example("sudoku-4"), puzzle));
+        QFile input(puzzle);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        const QByteArray original = input.readAll();
+        const QString link = dir + "/verweis.png", full = dir + "/voll.png";
+        QVERIFY(QFile::link(puzzle, link));
+        QVERIFY(QFile::link("/dev/full", full));
+        for (const QString& command : {QStringLiteral("print"), QStringLiteral("render")}) {
+            for (const QString& out : {puzzle, link}) {
+                if (command == "render" && out == puzzle) continue; // not an image name
+                const ToolRun run = RunTool({command, puzzle, "-o", out});
+                QCOMPARE(run.ExitCode, 1);
+                QVERIFY2(run.Err.contains("selbst; sie wird nicht überschrieben"), run.Err);
+            }
+            ToolRun run = RunTool({command, puzzle, "-o", full});
+            QCOMPARE(run.ExitCode, 1);
+            QVERIFY2(run.Err.contains("konnte nicht geschrieben werden: kein Platz mehr"), run.Err);
+            run = RunTool({command, puzzle, "-o", dir});
+            QCOMPARE(run.ExitCode, command == "print" ? 1 : 2);
+            QVERIFY2(!run.Err.contains("QPainter") && !run.Err.contains("Returned"), run.Err);
+            // A name that is no UTF-8 (Latin-1 "ä") keeps its bytes.
+            QProcess named;
+            named.start("sh", {"-c", "exec \"$0\" \"$1\" \"$2\" -o \"$2$(printf '\\344').png\"",
+                               qEnvironmentVariable("ZORU_TOOL"), command, puzzle});
+            QVERIFY(named.waitForFinished(60000));
+            QCOMPARE(named.exitCode(), 0);
+            const std::string written = puzzle.toStdString() + "\xE4.png";
+            QVERIFY(::access(written.c_str(), F_OK) == 0);
+            QCOMPARE(::unlink(written.c_str()), 0);
+        }
+        QVERIFY(input.seek(0));
+        QCOMPARE(input.readAll(), original);
+        // No temporary file is left beside the outputs.
+        QVERIFY(QDir(dir).entryList({".eingabe*"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void badOptionsAreRefused() {

@@ -202,6 +202,11 @@ private slots:
         QTest::newRow("render option") << QStringList{"render", puz, "-o", "x.png", "--farbe"}
                                        << "unbekannte Option \"--farbe\"";
         QTest::newRow("command") << QStringList{"raten"} << "unbekannter Befehl: raten";
+        QTest::newRow("command escaped")
+            << QStringList{"\x1b[2J"} << "unbekannter Befehl: \\x1B[2J";
+        QTest::newRow("option escaped")
+            << QStringList{"render", puz, "-o", "x.png", "-\x1b]0;t\x07"}
+            << "unbekannte Option \"-\\x1B]0;t\\x07\"";
         QTest::newRow("compile usage") << QStringList{"compile", puz} << "Aufruf: zoruvidedid-tool";
         QTest::newRow("pack usage") << QStringList{"pack", puz} << "Aufruf: zoruvidedid-tool";
         QTest::newRow("info usage") << QStringList{"info"} << "Aufruf: zoruvidedid-tool";
@@ -214,7 +219,7 @@ private slots:
         QCOMPARE(run.ExitCode, 2);
         const QString err = QString::fromUtf8(run.Err);
         QVERIFY2(err.contains(expected), qPrintable(err));
-        QVERIFY2(!err.contains("usage"), qPrintable(err));
+        QVERIFY2(!err.contains("usage") && !err.contains('\x1b'), qPrintable(err));
     }
 };
 
