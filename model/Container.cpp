@@ -101,6 +101,8 @@ FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0) {
     limits.Skip = skip;
     // A file beyond the limit may still hold a puzzle whose settings are damaged.
     limits.KeepPrefix = true;
+    // Nothing is read beyond a header that is not a puzzle's.
+    limits.Wanted = [](std::string_view bytes) { return WantedByHeaderAt(bytes, 0); };
     return limits;
 }
 } // namespace
@@ -108,6 +110,13 @@ FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0) {
 bool IsPuzzleHeader(const char (&header)[HeaderSize]) {
     const std::string_view text = HeaderText(header);
     return text.substr(0, HeaderMagic.size()) == HeaderMagic;
+}
+
+std::int64_t WantedByHeaderAt(std::string_view bytes, std::int64_t offset) {
+    if (static_cast<std::int64_t>(bytes.size()) < offset + HeaderSize) return offset + HeaderSize;
+    char header[HeaderSize];
+    bytes.copy(header, HeaderSize, static_cast<std::size_t>(offset));
+    return IsPuzzleHeader(header) ? 0 : -1;
 }
 
 std::string HeaderVersionText(const char (&header)[HeaderSize]) {

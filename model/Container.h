@@ -37,6 +37,9 @@ public:
 };
 
 bool IsPuzzleHeader(const char (&header)[HeaderSize]);
+// A judge for FileReadLimits::Wanted: the bytes needed to see the header at
+// `offset`, then 0 when it is a puzzle header and -1 when not.
+std::int64_t WantedByHeaderAt(std::string_view bytes, std::int64_t offset);
 std::string HeaderVersionText(const char (&header)[HeaderSize]);
 
 // The version text of a header whose version field is blank.

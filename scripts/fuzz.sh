@@ -43,7 +43,7 @@ length_word=$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((length & 255)) $((length 
   $((length >> 16 & 255)) $((length >> 24 & 255)))
 for src in examples/*.raetsel; do
   name=$(basename "$src" .raetsel)
-  puz="$seeds/records/$name.puz"
+  puz="$seeds/records/$name.zvr"
   ASAN_OPTIONS=detect_leaks=0 build-fuzz/tools/zoruvidedid-tool compile "$src" -o "$puz" >/dev/null
   {
     head -c 31 "$puz"

@@ -637,6 +637,7 @@ void TRMMainForm::MItemRaeInfosClick() {
 }
 
 void TRMMainForm::MItemPrgInfoClick() {
+    if (infoDlg_) return; // it runs already
     auto dlg = std::make_unique<TInfoDlg>(
         QString::fromStdString(Cp1252ToUtf8(session_.image().CreatorVersion.view())), this);
     infoDlg_ = dlg.get();

@@ -206,7 +206,11 @@ void PrintHuman(const QJsonObject& o) {
     line("Lösungswort:", o["solutionWord"]);
     line("Hilfen:", o["allowedAids"]);
     line("Bildflags:", o["imageFlags"]);
-    line("Bild:", o["picture"]);
+    const QJsonObject picture = o["picture"].toObject();
+    line("Bild:", picture.isEmpty() ? QJsonValue()
+                                    : QString("%1 × %2 Pixel")
+                                          .arg(picture["width"].toInt())
+                                          .arg(picture["height"].toInt()));
     line("Stand:", o["solvedLevel"]);
     line("Bestzeit:", o["bestSeconds"]);
     line("Uhr läuft:", o["clockRunning"]);

@@ -2,13 +2,13 @@
 
 #include "Container.h"
 #include "FileRead.h"
+#include "FileUtil.h"
 #include "Loading.h"
 #include "SystemPalette.h"
 #include "TextUtil.h"
 
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <exception>
 
 namespace {
@@ -49,6 +49,12 @@ LoadedInput LoadInput(const std::string& path, const SystemColours& system) {
     FileReadLimits limits;
     limits.MaxBytes = ModuleOffset + MaxModuleBytes;
     limits.KeepPrefix = true;
+    // A puzzle file's header at the start, else a module's at its offset; no
+    // more is read when neither is there.
+    limits.Wanted = [](std::string_view b) {
+        const std::int64_t atStart = WantedByHeaderAt(b, 0);
+        return atStart >= 0 ? atStart : WantedByHeaderAt(b, ModuleOffset);
+    };
     const FileReadResult read = ReadFileBounded(path, limits);
     switch (read.Status) {
     case FileReadStatus::Ok:
@@ -120,7 +126,7 @@ int WithDrawingInput(const char* command, const std::string& path,
     LoadedInput l = LoadInput(path, SystemColoursFromPalette());
     if (l.Result != LoadResult::Loaded) {
         const std::string message = l.Error.empty() ? LoadFailureMessage(l.Result, path) : l.Error;
-        std::fprintf(stderr, "%s: %s\n", command, message.c_str());
+        Complain(command, message);
         return 1;
     }
     return draw(l);

@@ -2,6 +2,10 @@
 #include "Commands.h"
 #include "LoadInput.h"
 
+#include "TextUtil.h"
+
+#include <QtGlobal>
+
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -9,6 +13,7 @@
 namespace {
 void Usage() {
     std::fputs("Aufruf:\n"
+               "  zoruvidedid-tool --version\n"
                "  zoruvidedid-tool info [--key NNNN] [--json] DATEI\n"
                "  zoruvidedid-tool pack PROGRAMM RAETSELDATEI [--settings INI] [--picture BILD] "
                "-o AUSGABE\n"
@@ -20,8 +25,8 @@ void Usage() {
                "  zoruvidedid-tool print [--key NNNN] DATEI -o AUSGABE.pdf [--portrait] "
                "[--two-pages] "
                "[--legend-below]\n"
-               "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB] "
-               "[--copies N]\n"
+               "      [--mode lines|grey|colour] [--stretch] [--cell-size MM] [--margins LR,TB]\n"
+               "      [--legend-font MM] [--copies N]\n"
                "DATEI und EINGABE dürfen auch Across-Lite- (.puz) und ipuz-Dateien sein; "
                "--key öffnet\n"
                "verschlüsselte Across-Lite-Dateien.\n",
@@ -51,7 +56,11 @@ int Run(const std::string& command, Args args) {
         Usage();
         return 0;
     }
-    std::fprintf(stderr, "unbekannter Befehl: %s\n", command.c_str());
+    if (command == "--version") {
+        std::fputs("zoruvidedid-tool " ZORU_VERSION "\n", stdout);
+        return 0;
+    }
+    std::fprintf(stderr, "unbekannter Befehl: %s\n", EscapeControlChars(command).c_str());
     Usage();
     return 2;
 }
@@ -62,6 +71,9 @@ int main(int argc, char** argv) {
         Usage();
         return 2;
     }
+    // The tool says in German what went wrong; the toolkit's own English notes
+    // (a missing runtime folder, a painter on a bad device) are not for its users.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const std::string command = argv[1];
     const Args args(argv + 2, argv + argc);
     // The last safety net: the commands report their own errors by file, but
@@ -69,9 +81,10 @@ int main(int argc, char** argv) {
     try {
         return Run(command, args);
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "%s: nicht genug Speicher\n", command.c_str());
+        std::fprintf(stderr, "%s: nicht genug Speicher\n", EscapeControlChars(command).c_str());
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: unerwarteter Fehler: %s\n", command.c_str(), e.what());
+        std::fprintf(stderr, "%s: unerwarteter Fehler: %s\n", EscapeControlChars(command).c_str(),
+                     EscapeControlChars(e.what()).c_str());
     }
     return 1;
 }
