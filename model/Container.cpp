@@ -95,14 +95,18 @@ bool ReadImage(Reader& reader, Puzzle& puzzle) {
     return true;
 }
 
-FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0) {
+FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0, bool foreignToo = false) {
     FileReadLimits limits;
     limits.MaxBytes = maxBytes;
     limits.Skip = skip;
     // A file beyond the limit may still hold a puzzle whose settings are damaged.
     limits.KeepPrefix = true;
-    // Nothing is read beyond a header that is not a puzzle's.
-    limits.Wanted = [](std::string_view bytes) { return WantedByHeaderAt(bytes, 0); };
+    // Nothing is read beyond a header that is not a puzzle's, unless a puzzle
+    // file may also be a crossword of the public formats and starts like one.
+    limits.Wanted = [foreignToo](std::string_view bytes) {
+        const std::int64_t own = WantedByHeaderAt(bytes, 0);
+        return own >= 0 || !foreignToo ? own : WantedByForeignStart(bytes);
+    };
     return limits;
 }
 } // namespace
@@ -218,7 +222,8 @@ std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& 
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
                             ImportOutcome& foreign, int key, std::string* pictureBytes) {
     foreign = ImportOutcome{};
-    const FileReadResult read = ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes));
+    const FileReadResult read =
+        ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes, 0, true));
     if (read.Status == FileReadStatus::Ok || read.Status == FileReadStatus::TooLarge)
         return LoadAnyPuzzleFromBytes(puzzle, picture, read.Bytes,
                                       read.Status == FileReadStatus::TooLarge, foreign, key,

@@ -304,6 +304,26 @@ ForeignFormat SniffForeignFormat(std::string_view bytes) {
     return ForeignFormat::None;
 }
 
+std::int64_t WantedByForeignStart(std::string_view bytes) {
+    // As far as the sniffer looks for the Across Lite magic.
+    constexpr std::int64_t Judge = 128;
+    constexpr std::string_view PuzMagic("ACROSS&DOWN\0", 12);
+    const std::size_t magic = bytes.substr(0, Judge).find(PuzMagic);
+    if (magic != std::string_view::npos && magic >= 2) return 0;
+    std::string_view text = bytes;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    while (!text.empty() && IsBlankByte(text.front())) text.remove_prefix(1);
+    constexpr std::string_view Wrapped("ipuz(");
+    const auto have = static_cast<std::int64_t>(bytes.size());
+    if (!text.empty()) {
+        if (text.front() == '{') return 0;
+        if (text.substr(0, Wrapped.size()) == Wrapped) return 0;
+        // A start of "ipuz(" still cut short, or the magic not yet in reach.
+        if (Wrapped.substr(0, text.size()) == text) return have + 1;
+    }
+    return have < Judge ? Judge : -1;
+}
+
 ImportOutcome ImportForeignPuzzle(Puzzle& puzzle, std::string_view bytes, int key) {
     switch (SniffForeignFormat(bytes)) {
     case ForeignFormat::Puz:

@@ -7,6 +7,7 @@
 
 #include "PuzzleImage.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,11 @@ enum class ForeignFormat { None, Puz, Ipuz };
 // object (optionally wrapped in ipuz(...), after a byte order mark) that names
 // "version" and "kind".
 ForeignFormat SniffForeignFormat(std::string_view bytes);
+
+// For a bounded read that judges a file by its start: how many bytes the
+// start needs before it can be told (0 when it may be one of these formats and
+// the rest is wanted, -1 when it cannot be).
+std::int64_t WantedByForeignStart(std::string_view bytes);
 
 enum class ImportStatus {
     Imported,

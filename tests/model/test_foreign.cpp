@@ -1,4 +1,5 @@
 // Across Lite and ipuz files, written here, read into the record.
+#include "Container.h"
 #include "ContainerWriter.h"
 #include "Cp1252.h"
 #include "ForeignImport.h"
@@ -270,6 +271,17 @@ private slots:
         QCOMPARE(SniffForeignFormat(PuzzleFileBytes(NewPuzzle()->Image, "7.46")),
                  ForeignFormat::None);
         QCOMPARE(SniffForeignFormat("{\"a\": 1}"), ForeignFormat::None);
+        // The file loader reads past a start that is not ours when it may be
+        // one of the public formats, whatever the name.
+        PuzSpec s = SmallPuz();
+        s.Before = "xyz";
+        QImage picture;
+        for (const std::string& bytes : {PuzBytes(s), std::string(SmallIpuz)}) {
+            auto p = NewPuzzle();
+            QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("fremd.dat", bytes)),
+                     LoadResult::Loaded);
+            QCOMPARE(p->Image.ColumnCount, 3);
+        }
     }
 };
 
