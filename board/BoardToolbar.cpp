@@ -30,7 +30,16 @@ BoardToolbar::BoardToolbar(TRaetselForm& board, QWidget* parent) : board_(board)
     bar_->setObjectName("Toolbar");
     bar_->setFixedHeight(Height);
     CreateButtons();
-    CreatePopup();
+    if (IsSudokuKind(board_.Session().image().PuzzleKind)) CreateMarkPanel();
+    StringGrid* grid = board_.Grid();
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(grid, &QWidget::customContextMenuRequested, bar_,
+                     [this, grid](const QPoint& pos) {
+                         QMenu* popup = Popup();
+                         board_.Host().Commands().RefreshAll();
+                         RefreshSubmenus(board_.Host().Commands());
+                         popup->popup(grid->mapToGlobal(pos));
+                     });
 }
 
 QToolButton* BoardToolbar::AddButton(QWidget* parent, const char* name, int left,
@@ -66,7 +75,10 @@ void BoardToolbar::CreateButtons() {
     AddButton(bar_, "SBBuchstEintragen", 158, QStringLiteral("B"), fill, false);
     AddButton(bar_, "SBLeerfeld", 180, QStringLiteral("■"),
               QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true);
+    bar_->SetEndColour(DarkButtonFace());
+}
 
+void BoardToolbar::CreateMarkPanel() {
     panelMark_ = new GradientBar(bar_);
     panelMark_->setObjectName("PanelMark");
     panelMark_->SetEndColour(DarkButtonFace());
@@ -83,7 +95,6 @@ void BoardToolbar::CreateButtons() {
               QStringLiteral("Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen "
                              "eingetragen werden können"),
               true);
-    bar_->SetEndColour(DarkButtonFace());
 }
 
 QAction* BoardToolbar::AddItem(const char* name, const QString& caption, const QString& hint,
@@ -135,20 +146,30 @@ void BoardToolbar::CreatePopup() {
     QAction* none = markMenu_->addAction(QStringLiteral("&Keine"));
     none->setObjectName("MItemPlayMarkKeine");
     none->setCheckable(true);
+    none->setStatusTip(QStringLiteral("Die Markierung im Rätsel aufheben"));
     markMenu_->addSeparator();
     for (int tag = 1; tag <= 12; ++tag) {
-        QAction* a = markMenu_->addAction("\"&" + SymbolGlyph(tag) + "\" möglich");
+        const QString symbol = SymbolGlyph(tag);
+        QAction* a = markMenu_->addAction("\"&" + symbol + "\" möglich");
         a->setObjectName(QStringLiteral("MItemPlayMark%1").arg(tag));
         a->setCheckable(true);
+        a->setStatusTip(
+            QStringLiteral("Alle Felder markieren, in die %1 \"%2\" eingetragen "
+                           "werden kann")
+                .arg(tag <= 9 ? QStringLiteral("eine") : QStringLiteral("ein"), symbol));
     }
     markMenu_->addSeparator();
     QAction* duo = markMenu_->addAction(QStringLiteral("Nur &zwei Zahlen möglich"));
     duo->setObjectName("MItemPlayMarkDuo");
     duo->setCheckable(true);
+    duo->setStatusTip(QStringLiteral("Alle Felder markieren, in die nur ein oder zwei mögliche "
+                                     "Zahlen eingetragen werden können"));
     snapMenu_ = popup_->addMenu(QStringLiteral("Schnappschuss"));
     snapMenu_->menuAction()->setObjectName("MItemPlaySchnappschuss");
     QAction* take = snapMenu_->addAction(QStringLiteral("&Erstellen"));
     take->setObjectName("MItemPlaySnapErstellen");
+    take->setStatusTip(
+        QStringLiteral("Einen Schnappschuss des aktuellen Rätselzustands speichern"));
     snapMenu_->addSeparator();
     for (int n = 1; n <= 4; ++n) {
         QAction* a = snapMenu_->addAction(QString::number(n));
@@ -157,60 +178,79 @@ void BoardToolbar::CreatePopup() {
     popup_->addSeparator();
     AddItem("MItemPlaySchliessen", QStringLiteral("Schließen"),
             QStringLiteral("Das Rätsel schließen"));
-    StringGrid* grid = board_.Grid();
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(grid, &QWidget::customContextMenuRequested, popup_,
-                     [this, grid](const QPoint& pos) {
-                         board_.Host().Commands().RefreshAll();
-                         RefreshSubmenus(board_.Host().Commands());
-                         popup_->popup(grid->mapToGlobal(pos));
-                     });
+    if (commands_) BindPopup();
+}
+
+QMenu* BoardToolbar::Popup() {
+    if (!popup_) CreatePopup();
+    return popup_;
 }
 
 QToolButton* BoardToolbar::Button(const char* name) const {
     return bar_->findChild<QToolButton*>(QString::fromLatin1(name));
 }
 
-QAction* BoardToolbar::PopupItem(const char* name) const {
-    return popup_->findChild<QAction*>(QString::fromLatin1(name));
+QAction* BoardToolbar::PopupItem(const char* name) {
+    return Popup()->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 void BoardToolbar::Bind(CommandRegistry& commands) {
+    commands_ = &commands;
     const int kind = board_.Session().image().PuzzleKind;
-    const auto both = [&](const char* id, const char* button, const char* item) {
-        UiCommand& c = commands.Get(id);
-        if (button) c.Bind(Button(button));
-        if (item) c.Bind(PopupItem(item));
+    const auto button = [&](const char* id, const char* name) {
+        commands.Get(id).Bind(Button(name));
     };
-    both(CommandId::ZoomIn, "SBZoomIn", "MItemPlayZoomIn");
-    both(CommandId::ZoomOut, "SBZoomOut", "MItemPlayZoomOut");
-    both(CommandId::ShowFail, "SBShowFail", "MItemPlayShowFail");
-    both(CommandId::BlankField, "SBLeerfeld", "MItemPlayLeerfeld");
-    both(CommandId::RevealLetter, "SBBuchstEintragen", "MItemPlayBuchstEintragen");
-    both(CommandId::EnterWord, "SBBegrEintragen", "MItemPlayBegriffEintragen");
-    both(CommandId::ShowClue, nullptr, "MItemPlayUmschreibung");
-    both(CommandId::LookUp, nullptr, "MItemPlayNachschlagen");
-    both(CommandId::CloseBoard, nullptr, "MItemPlaySchliessen");
+    button(CommandId::ZoomIn, "SBZoomIn");
+    button(CommandId::ZoomOut, "SBZoomOut");
+    button(CommandId::ShowFail, "SBShowFail");
+    button(CommandId::BlankField, "SBLeerfeld");
+    button(CommandId::RevealLetter, "SBBuchstEintragen");
+    button(CommandId::EnterWord, "SBBegrEintragen");
     // The length and the symbol buttons share one place; the kind picks one.
     UiCommand& lengths = commands.Get(CommandId::ShowLengths);
     lengths.Bind(Button("SBShowLength"), [kind] { return IsFenceKind(kind); });
     lengths.Bind(Button("SBShowHintGrids"), [kind] { return IsSudokuKind(kind); });
-    lengths.Bind(PopupItem("MItemPlayShowLength"));
-    UiCommand& hints = commands.Get(CommandId::ShowHints);
-    hints.Bind(Button("SBShowHints"));
-    // The popup entry is always there, for every kind.
-    hints.Bind(PopupItem("MItemPlayShowHints"), [] { return true; });
+    commands.Get(CommandId::ShowHints).Bind(Button("SBShowHints"));
 
-    commands.Get(CommandId::Mark(0)).Bind(panelMark_->findChild<QToolButton*>("SBMarkKeine"));
+    if (panelMark_) {
+        commands.Get(CommandId::Mark(0)).Bind(panelMark_->findChild<QToolButton*>("SBMarkKeine"));
+        for (int tag = 1; tag <= 12; ++tag) {
+            // Every symbol button stays on the bar; one beyond the puzzle's
+            // symbols marks as "Nur zwei Zahlen möglich" does.
+            const QString name = QStringLiteral("SBMark%1").arg(tag);
+            commands.Get(CommandId::Mark(tag)).Bind(panelMark_->findChild<QToolButton*>(name), [] {
+                return true;
+            });
+        }
+        commands.Get(CommandId::Mark(DuoMarkTag))
+            .Bind(panelMark_->findChild<QToolButton*>("SBMarkDuo"));
+    }
+    if (popup_) BindPopup();
+}
+
+void BoardToolbar::BindPopup() {
+    CommandRegistry& commands = *commands_;
+    const auto item = [&](const char* id, const char* name) {
+        commands.Get(id).Bind(PopupItem(name));
+    };
+    item(CommandId::ZoomIn, "MItemPlayZoomIn");
+    item(CommandId::ZoomOut, "MItemPlayZoomOut");
+    item(CommandId::ShowFail, "MItemPlayShowFail");
+    item(CommandId::BlankField, "MItemPlayLeerfeld");
+    item(CommandId::RevealLetter, "MItemPlayBuchstEintragen");
+    item(CommandId::EnterWord, "MItemPlayBegriffEintragen");
+    item(CommandId::ShowClue, "MItemPlayUmschreibung");
+    item(CommandId::LookUp, "MItemPlayNachschlagen");
+    item(CommandId::CloseBoard, "MItemPlaySchliessen");
+    item(CommandId::ShowLengths, "MItemPlayShowLength");
+    // The popup entry is always there, for every kind.
+    commands.Get(CommandId::ShowHints).Bind(PopupItem("MItemPlayShowHints"), [] { return true; });
+
     commands.Get(CommandId::Mark(0)).Bind(markMenu_->findChild<QAction*>("MItemPlayMarkKeine"));
     for (int tag = 1; tag <= 12; ++tag) {
-        const QString button = QStringLiteral("SBMark%1").arg(tag);
-        const QString item = QStringLiteral("MItemPlayMark%1").arg(tag);
-        commands.Get(CommandId::Mark(tag)).Bind(panelMark_->findChild<QToolButton*>(button));
-        commands.Get(CommandId::Mark(tag)).Bind(markMenu_->findChild<QAction*>(item));
+        const QString name = QStringLiteral("MItemPlayMark%1").arg(tag);
+        commands.Get(CommandId::Mark(tag)).Bind(markMenu_->findChild<QAction*>(name));
     }
-    commands.Get(CommandId::Mark(DuoMarkTag))
-        .Bind(panelMark_->findChild<QToolButton*>("SBMarkDuo"));
     commands.Get(CommandId::Mark(DuoMarkTag))
         .Bind(markMenu_->findChild<QAction*>("MItemPlayMarkDuo"));
     commands.Get(CommandId::SnapshotTake)
@@ -224,6 +264,7 @@ void BoardToolbar::Bind(CommandRegistry& commands) {
 void BoardToolbar::RefreshSubmenus(CommandRegistry& commands) {
     // Marking for the Sudoku kinds, snapshots for the untimed Sudoku.
     (void)commands;
+    if (!popup_) return;
     const int kind = board_.Session().image().PuzzleKind;
     markMenu_->menuAction()->setVisible(IsSudokuKind(kind));
     snapMenu_->menuAction()->setVisible(HasSnapshots(kind));
@@ -235,13 +276,12 @@ void BoardToolbar::Arrange() {
     QToolButton* letter = Button("SBBuchstEintragen");
     word->move(hints->isHidden() ? hints->x() + 8 : Right(hints) + 8, word->y());
     letter->move(Right(word), letter->y());
-    panelMark_->move(Right(letter), panelMark_->y());
-    panelMark_->setVisible(IsSudokuKind(board_.Session().image().PuzzleKind));
+    if (panelMark_) panelMark_->move(Right(letter), panelMark_->y());
 }
 
 int BoardToolbar::RightmostEdge() const {
     int edge = 0;
-    if (!panelMark_->isHidden()) edge = std::max(edge, Right(panelMark_) + 4);
+    if (panelMark_ && !panelMark_->isHidden()) edge = std::max(edge, Right(panelMark_) + 4);
     const QToolButton* blank = Button("SBLeerfeld");
     if (!blank->isHidden()) edge = std::max(edge, Right(blank) + 4);
     return edge;

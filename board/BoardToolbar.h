@@ -17,14 +17,16 @@ public:
     static constexpr int Height = 30;
     static constexpr int ButtonSize = 22;
 
-    // Creates the bar inside `parent` and the popup on the board's grid.
+    // Creates the bar inside `parent`; the popup on the board's grid is made
+    // when it is first asked for, the marking panel only for the Sudoku kinds.
     BoardToolbar(TRaetselForm& board, QWidget* parent);
 
     GradientBar* Bar() const { return bar_; }
+    // Null for kinds without field marking.
     GradientBar* PanelMark() const { return panelMark_; }
-    QMenu* Popup() const { return popup_; }
+    QMenu* Popup();
     QToolButton* Button(const char* name) const;
-    QAction* PopupItem(const char* name) const;
+    QAction* PopupItem(const char* name);
 
     // Makes every button and popup entry a view of its command.
     void Bind(CommandRegistry& commands);
@@ -40,9 +42,12 @@ private:
     QAction* AddItem(const char* name, const QString& caption, const QString& hint,
                      bool checkable = false);
     void CreateButtons();
+    void CreateMarkPanel();
     void CreatePopup();
+    void BindPopup();
 
     TRaetselForm& board_;
+    CommandRegistry* commands_ = nullptr;
     GradientBar* bar_ = nullptr;
     GradientBar* panelMark_ = nullptr;
     QMenu* popup_ = nullptr;

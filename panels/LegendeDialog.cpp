@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr int ToolbarHeight = 30;
@@ -86,7 +87,11 @@ TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, BoardLink
     bottom->setObjectName("PanelBottom");
     splitter_->addWidget(panelTop_);
     splitter_->addWidget(bottom);
+    // Both halves share the height, so that on a small or scaled screen
+    // neither list shrinks to a row; a divider the player moved stays.
+    splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 1);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitMoved_ = true; });
     splitter_->handle(1)->setToolTip(QStringLiteral("Diesen Teiler mit der Maus verschieben"));
     splitter_->handle(1)->setStatusTip(QStringLiteral("Diesen Teiler mit der Maus verschieben"));
     layout->addWidget(splitter_, 1);
@@ -98,6 +103,8 @@ TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, BoardLink
         list->OnFocusChanged = [this](LegendView* l, int row) { VTWaagerechtFocusChanged(l, row); };
         list->OnActivated = [this](LegendView* l) {
             activeList_ = l;
+            // The keyboard comes back to the list last worked in.
+            setFocusProxy(l);
             commands_->Refresh();
         };
         list->OnPopup = [this](LegendView* l, const QPoint& at) {
@@ -196,6 +203,7 @@ QRect TLegendForm::Placement(const FrameRoom& room) {
 void TLegendForm::PlaceWindow() {
     if (!room_) return;
     OuterWindow(this)->setGeometry(Placement(room_()));
+    if (!splitMoved_) splitter_->setSizes({1 << 16, 1 << 16});
 }
 
 void TLegendForm::BuildLists() {
@@ -204,6 +212,8 @@ void TLegendForm::BuildLists() {
     for (LegendItemModel* m : {modelWaagerecht_, modelSenkrecht_}) m->EndReset();
     panelTop_->setVisible(lists_.TwoLists);
     panelLblSenkr_->setVisible(lists_.TwoLists);
+    if (!focusProxy() || !lists_.TwoLists)
+        setFocusProxy(lists_.TwoLists ? vtWaagerecht_ : vtSenkrecht_);
     SetupColumns();
     const Settings& s = session_.settings;
     const QColor marking = ToQColor(s.FarbeMarkierung, s.System);
@@ -218,6 +228,16 @@ void TLegendForm::BuildLists() {
 
 void TLegendForm::SetupColumns() {
     const LegendColumns& c = lists_.Columns;
+    // The set widths are the least; a header or an entry that needs more in
+    // the font on screen gets it, the same in both lists.
+    std::array<int, LegendColumn::Count> width = c.Width;
+    for (int i = 0; i < LegendColumn::Count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!c.Visible[k] || i == c.FillColumn) continue;
+        for (LegendView* list : {vtWaagerecht_, vtSenkrecht_})
+            width[k] =
+                std::max({width[k], list->header()->sectionSizeHint(i), list->ContentWidth(i)});
+    }
     for (LegendView* list : {vtWaagerecht_, vtSenkrecht_}) {
         QHeaderView* header = list->header();
         for (int i = 0; i < LegendColumn::Count; ++i) {
@@ -225,7 +245,7 @@ void TLegendForm::SetupColumns() {
             header->setSectionHidden(i, !c.Visible[k]);
             header->setSectionResizeMode(i, LegendColumns::Resizable(i) ? QHeaderView::Interactive
                                                                         : QHeaderView::Fixed);
-            list->setColumnWidth(i, c.Width[k]);
+            list->setColumnWidth(i, width[k]);
         }
         // The fill column is the last visible one; it takes the width left over.
         header->setStretchLastSection(true);

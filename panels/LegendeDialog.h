@@ -106,5 +106,6 @@ private:
     LegendView* activeList_ = nullptr;
     std::unique_ptr<LegendCommands> commands_;
     bool syncEnabled_ = false;
+    bool splitMoved_ = false;
     int dragCursor_ = 101;
 };

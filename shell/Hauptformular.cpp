@@ -7,7 +7,6 @@
 #include "CompanionLinks.h"
 #include "Container.h"
 #include "Cp1252.h"
-#include "DragCursors.h"
 #include "EditCommands.h"
 #include "Evaluation.h"
 #include "Glyphs.h"
@@ -24,9 +23,11 @@
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
 #include "StopuhrDialog.h"
+#include "StringGrid.h"
 #include "UiCommand.h"
 #include "ZahlenDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -55,7 +56,9 @@
 namespace {
 constexpr int ToolBarHeight = 33;
 constexpr int StatusBarHeight = 21;
-
+// A title bar and thin borders, assumed before the window manager has told
+// its own: 40 pixels in height in all.
+constexpr QMargins UsualDecoration(4, 32, 4, 8);
 } // namespace
 
 struct TRMMainForm::Controls {
@@ -120,6 +123,15 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
 
     BuildMenu();
     BuildToolBar();
+    for (const bool backwards : {false, true}) {
+        auto* cycle = new QAction(this);
+        cycle->setObjectName(backwards ? "ActFocusBack" : "ActFocusNext");
+        cycle->setShortcut(backwards ? QKeySequence(Qt::SHIFT | Qt::Key_F6)
+                                     : QKeySequence(Qt::Key_F6));
+        cycle->setShortcutContext(Qt::WindowShortcut);
+        connect(cycle, &QAction::triggered, this, [this, backwards] { CycleFocus(backwards); });
+        addAction(cycle);
+    }
     RegisterCommands();
     BindMenu();
     FormCreate();
@@ -146,7 +158,7 @@ void TRMMainForm::FormCreate() {
     // Hints reach the status line through the status-tip events (event()).
     qApp->installEventFilter(this);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    RegisterDragCursors();
+    // The drag cursors are drawn when the first drag asks for one.
     ui_->ToolBar->SetEndColour(DarkButtonFace());
     puzzlePicture_ = QImage();
     setWindowTitle("Velmar Gridwerk - " + QApplication::applicationDisplayName());
@@ -368,14 +380,28 @@ QSize TRMMainForm::FrameSizeFor(const QSize& screen) {
     return size;
 }
 
+QRect TRMMainForm::FrameGeometryFor(const QSize& screen, const QRect& available,
+                                    const QMargins& decoration) {
+    const QMargins around = decoration.isNull() ? UsualDecoration : decoration;
+    QSize outer = FrameSizeFor(screen).grownBy(around);
+    outer = outer.boundedTo(available.size());
+    const QPoint topLeft(available.left() + (available.width() - outer.width()) / 2,
+                         available.top() + (available.height() - outer.height()) / 2);
+    return QRect(topLeft, outer);
+}
+
 void TRMMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (startupPosted_) return;
     startupPosted_ = true;
     if (const QScreen* s = screen()) {
-        const QRect area = s->geometry();
-        resize(FrameSizeFor(area.size()));
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        const QMargins known(geometry().left() - frameGeometry().left(),
+                             geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        const QRect outer = FrameGeometryFor(s->geometry().size(), s->availableGeometry(), known);
+        resize(outer.size().shrunkBy(known.isNull() ? UsualDecoration : known));
+        move(outer.topLeft());
     }
     QCoreApplication::postEvent(this, new QEvent(StartupMessage));
 }
@@ -638,6 +664,29 @@ QString TRMMainForm::CurrentHint() const {
     return ui_->LblHints->text();
 }
 
+void TRMMainForm::CycleFocus(bool backwards) {
+    std::vector<QWidget*> ring;
+    if (TRaetselForm* board = Board()) ring.push_back(board->Grid());
+    CompanionWindow* side = ClueList();
+    if (!side) side = NumberLegend();
+    for (CompanionWindow* w : {side, static_cast<CompanionWindow*>(SolutionWord())})
+        if (w && w->Widget()->isVisible()) ring.push_back(w->Widget());
+    if (ring.empty()) return;
+    const QWidget* focus = QApplication::focusWidget();
+    int at = -1;
+    for (std::size_t i = 0; i < ring.size(); ++i)
+        if (focus && (focus == ring[i] || ring[i]->isAncestorOf(focus))) at = static_cast<int>(i);
+    const int n = static_cast<int>(ring.size());
+    const int next = at < 0 ? 0 : (at + (backwards ? n - 1 : 1)) % n;
+    QWidget* target = ring[static_cast<std::size_t>(next)];
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+        if (sub->isAncestorOf(target)) {
+            if (sub->isMinimized()) sub->showNormal();
+            mdiArea_->setActiveSubWindow(sub);
+        }
+    target->setFocus(Qt::ShortcutFocusReason);
+}
+
 void TRMMainForm::MItemRaeInfosClick() {
     if (!BoardOpen()) return;
     TRaetselInfoDlg::Execute(session_.image(), this);
@@ -673,6 +722,17 @@ bool TRMMainForm::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseMove:
         if (watched == mdiArea_->viewport()) THintForm::CloseIfVisible();
+        break;
+    case QEvent::StatusTip:
+        // A pop-up menu is a window of its own, so its entries' hints stop
+        // there; the frame's own menus reach event() through the menu bar.
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu && menu->isWindow()) {
+            for (QObject* o = menu->parent(); o; o = o->parent()) {
+                if (o != this) continue;
+                ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+                break;
+            }
+        }
         break;
     default:
         break;

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QMainWindow>
+#include <QMargins>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -70,6 +71,12 @@ public:
 
     // The frame's size on a screen of that size (the designed 640 x 480 below 800 x 600).
     static QSize FrameSizeFor(const QSize& screen);
+    // Where the frame's outer window goes: that size, shrunk to the screen's
+    // available area with the window manager's decoration around it, and
+    // centred in that area. An unknown decoration (all zero) counts as a
+    // usual title bar and border.
+    static QRect FrameGeometryFor(const QSize& screen, const QRect& available,
+                                  const QMargins& decoration);
     // Loads from the command line or the own executable, reports a failure,
     // opens the board. Returns the load result.
     std::uint8_t LoadPuzzle();
@@ -99,6 +106,9 @@ public:
     void CloseProgram() override;
 
     void Undo();
+    // F6 / Shift+F6: the focus goes round the open windows that take keys,
+    // board -> clue list or number legend -> solution word -> board.
+    void CycleFocus(bool backwards);
     // Commands of the frame itself.
     void MItemRaeInfosClick();
     void MItemPrgInfoClick();
