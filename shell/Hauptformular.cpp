@@ -72,7 +72,23 @@ struct TRMMainForm::Controls {
     QMenu* FelderMarkieren = nullptr;
     QMenu* Schnappschuss = nullptr;
     QMenu* Ansicht = nullptr;
+    bool sudokuMenusFilled = false;
 
+    QAction* Add(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                 const QKeySequence& shortcut = {}) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        a->setStatusTip(hint);
+        if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+        items[QString::fromLatin1(name)] = a;
+        return a;
+    }
+    QAction* Separator(QMenu* menu, const char* name) {
+        QAction* a = menu->addSeparator();
+        a->setObjectName(name);
+        items[QString::fromLatin1(name)] = a;
+        return a;
+    }
     QAction* item(const char* name) const {
         const auto it = items.find(QString::fromLatin1(name));
         return it == items.end() ? nullptr : it->second;
@@ -168,19 +184,9 @@ void TRMMainForm::FormCreate() {
 void TRMMainForm::BuildMenu() {
     auto add = [this](QMenu* menu, const char* name, const QString& caption, const QString& hint,
                       const QKeySequence& shortcut = {}) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        a->setStatusTip(hint);
-        if (!shortcut.isEmpty()) a->setShortcut(shortcut);
-        ui_->items[QString::fromLatin1(name)] = a;
-        return a;
+        return ui_->Add(menu, name, caption, hint, shortcut);
     };
-    auto separator = [this](QMenu* menu, const char* name) {
-        QAction* a = menu->addSeparator();
-        a->setObjectName(name);
-        ui_->items[QString::fromLatin1(name)] = a;
-        return a;
-    };
+    auto separator = [this](QMenu* menu, const char* name) { return ui_->Separator(menu, name); };
     auto submenu = [this](QMenu* parent, const char* name, const QString& caption) {
         QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
         m->setObjectName(QString::fromLatin1(name) + "Menu");
@@ -211,40 +217,11 @@ void TRMMainForm::BuildMenu() {
         QKeySequence(Qt::CTRL | Qt::Key_Return));
     add(b, "MItemBeaEintragen", "Buchstaben &eintragen",
         "An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen");
-    QMenu* m = ui_->FelderMarkieren = submenu(b, "MItemBeaFelderMarkieren", "&Felder markieren");
-    m->menuAction()->setStatusTip("Ausgewählte Felder im Rätsel farblich markieren");
-    auto mark = [&](const char* name, const QString& caption, const QString& hint, int tag) {
-        QAction* a = add(m, name, caption, hint);
-        a->setCheckable(true);
-        a->setData(tag);
-    };
-    mark("MItemBeaMarkKeine", "&Keine", "Die Markierung im Rätsel aufheben", 0);
-    separator(m, "MItemBeaMarkN1")->setData(-1);
-    static const char* const markNames[] = {"MItemBeaMark1",  "MItemBeaMark2",  "MItemBeaMark3",
-                                            "MItemBeaMark4",  "MItemBeaMark5",  "MItemBeaMark6",
-                                            "MItemBeaMark7",  "MItemBeaMark8",  "MItemBeaMark9",
-                                            "MItemBeaMark10", "MItemBeaMark11", "MItemBeaMark12"};
-    for (int tag = 1; tag <= 12; ++tag) {
-        const QString symbol = tag <= 9 ? QString::number(tag) : QString(QChar('A' + tag - 10));
-        const QString article = tag <= 9 ? "eine" : "ein";
-        mark(markNames[tag - 1], "\"&" + symbol + "\" möglich",
-             "Alle Felder markieren, in die " + article + " \"" + symbol +
-                 "\" eingetragen werden kann",
-             tag);
-    }
-    separator(m, "MItemBeaMarkN2")->setData(-1);
-    mark("MItemBeaMarkDuo", "Nur &zwei Zahlen möglich",
-         "Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen eingetragen "
-         "werden können",
-         13);
-    QMenu* s = ui_->Schnappschuss = submenu(b, "MItemBeaSchnappschuss", "&Schnappschuss");
-    add(s, "MItemBeaSnapErstellen", "&Erstellen",
-        "Einen Schnappschuss des aktuellen Rätselzustands speichern");
-    separator(s, "MItemBeaSnapN1");
-    static const char* const snapNames[] = {"MItemBeaSnap1", "MItemBeaSnap2", "MItemBeaSnap3",
-                                            "MItemBeaSnap4"};
-    for (int tag = 1; tag <= 4; ++tag)
-        add(s, snapNames[tag - 1], QString::number(tag), QString())->setData(tag);
+    // The Sudoku submenus get their entries when first needed (FillSudokuMenus).
+    ui_->FelderMarkieren = submenu(b, "MItemBeaFelderMarkieren", "&Felder markieren");
+    ui_->FelderMarkieren->menuAction()->setStatusTip(
+        "Ausgewählte Felder im Rätsel farblich markieren");
+    ui_->Schnappschuss = submenu(b, "MItemBeaSchnappschuss", "&Schnappschuss");
 
     QMenu* v = ui_->Ansicht = submenu(nullptr, "MItemAnsicht", "&Ansicht");
     QAction* solution =
@@ -318,7 +295,46 @@ void TRMMainForm::BindMenu() {
     bind(CommandId::ShowFail, "MItemAnsFehleintraege");
     bind(CommandId::ShowLengths, "MItemAnsBegriffLaengen");
     bind(CommandId::ShowHints, "MItemAnsTooltips");
-    for (QAction* a : ui_->FelderMarkieren->actions()) {
+}
+
+void TRMMainForm::FillSudokuMenus() {
+    if (ui_->sudokuMenusFilled) return;
+    ui_->sudokuMenusFilled = true;
+    QMenu* m = ui_->FelderMarkieren;
+    auto mark = [&](const char* name, const QString& caption, const QString& hint, int tag) {
+        QAction* a = ui_->Add(m, name, caption, hint);
+        a->setCheckable(true);
+        a->setData(tag);
+    };
+    mark("MItemBeaMarkKeine", "&Keine", "Die Markierung im Rätsel aufheben", 0);
+    ui_->Separator(m, "MItemBeaMarkN1")->setData(-1);
+    static const char* const markNames[] = {"MItemBeaMark1",  "MItemBeaMark2",  "MItemBeaMark3",
+                                            "MItemBeaMark4",  "MItemBeaMark5",  "MItemBeaMark6",
+                                            "MItemBeaMark7",  "MItemBeaMark8",  "MItemBeaMark9",
+                                            "MItemBeaMark10", "MItemBeaMark11", "MItemBeaMark12"};
+    for (int tag = 1; tag <= 12; ++tag) {
+        const QString symbol = tag <= 9 ? QString::number(tag) : QString(QChar('A' + tag - 10));
+        const QString article = tag <= 9 ? "eine" : "ein";
+        mark(markNames[tag - 1], "\"&" + symbol + "\" möglich",
+             "Alle Felder markieren, in die " + article + " \"" + symbol +
+                 "\" eingetragen werden kann",
+             tag);
+    }
+    ui_->Separator(m, "MItemBeaMarkN2")->setData(-1);
+    mark("MItemBeaMarkDuo", "Nur &zwei Zahlen möglich",
+         "Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen eingetragen "
+         "werden können",
+         13);
+    QMenu* s = ui_->Schnappschuss;
+    ui_->Add(s, "MItemBeaSnapErstellen", "&Erstellen",
+             "Einen Schnappschuss des aktuellen Rätselzustands speichern");
+    ui_->Separator(s, "MItemBeaSnapN1");
+    static const char* const snapNames[] = {"MItemBeaSnap1", "MItemBeaSnap2", "MItemBeaSnap3",
+                                            "MItemBeaSnap4"};
+    for (int tag = 1; tag <= 4; ++tag)
+        ui_->Add(s, snapNames[tag - 1], QString::number(tag), QString())->setData(tag);
+
+    for (QAction* a : m->actions()) {
         const int tag = a->data().toInt();
         if (a->isSeparator() || tag < 0) continue;
         commands_->Get(CommandId::Mark(tag)).Bind(a);
@@ -367,7 +383,8 @@ void TRMMainForm::BuildToolBar() {
     }
 }
 
-QAction* TRMMainForm::MenuItem(const char* name) const {
+QAction* TRMMainForm::MenuItem(const char* name) {
+    if (!ui_->item(name)) FillSudokuMenus();
     return ui_->item(name);
 }
 
@@ -616,6 +633,7 @@ void TRMMainForm::UpdateCommandStates() {
 }
 
 void TRMMainForm::MItemBearbeitenOpen() {
+    FillSudokuMenus();
     commands_->RefreshAll();
     const bool board = BoardOpen();
     ui_->item("MItemBeaN1")->setVisible(board);

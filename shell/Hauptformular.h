@@ -83,7 +83,7 @@ public:
     // The file a module is read from; the running executable unless a test sets another.
     void SetExecutablePath(std::string path) { executablePath_ = std::move(path); }
     // The menu entry of that object name (MItem...), or null.
-    QAction* MenuItem(const char* name) const;
+    QAction* MenuItem(const char* name);
 
     // BoardHost
     PuzzleSession& Session() override { return session_; }
@@ -124,6 +124,8 @@ private:
     void FormCreate();
     void BuildMenu();
     void BindMenu();
+    // The entries of the marking and snapshot submenus, made when first needed.
+    void FillSudokuMenus();
     void BuildToolBar();
     void RegisterCommands();
     void HandleStartupMessage();
