@@ -271,7 +271,9 @@ void TLegendForm::FocusEntryByNumber(int number, bool across) {
     syncEnabled_ = false;
     for (LegendView* list : {vtWaagerecht_, vtSenkrecht_}) list->clearSelection();
     LegendView* list = ListOf(across);
-    const QModelIndex index = list->Items()->index(entry, 0);
+    // The current cell lies in a shown column: the arrow keys select the rows
+    // they move to from there (from a hidden one they selected the first row).
+    const QModelIndex index = list->Items()->index(entry, lists_.Columns.FillColumn);
     list->scrollTo(index);
     list->setCurrentIndex(index);
     activeList_ = list;
@@ -354,4 +356,11 @@ void TLegendForm::VTWaagerechtFocusChanged(LegendView* list, int row) {
     BoardLink* board = Board();
     if (board && number > 0 && IsCrosswordKind(lists_.Kind))
         board->SelectWordByNumber(number, IsAcrossList(list));
+    // The focused entry is the selected one, in both lists together, whether
+    // the arrow keys, a click or the board moved it.
+    if (list->FocusedRow() != row) return;
+    LegendView* other = list == vtWaagerecht_ ? vtSenkrecht_ : vtWaagerecht_;
+    other->clearSelection();
+    list->selectionModel()->select(list->Items()->index(row, lists_.Columns.FillColumn),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
