@@ -2,55 +2,60 @@
 // views of the board's commands, placed as the kind and the cell ask.
 #pragma once
 
+#include "CommandIds.h"
+
 #include <QString>
 
-class CommandRegistry;
 class GradientBar;
 class QAction;
 class QMenu;
 class QToolButton;
 class QWidget;
-class TRaetselForm;
+class StringGrid;
 
 class BoardToolbar {
 public:
     static constexpr int Height = 30;
     static constexpr int ButtonSize = 22;
 
-    // Creates the bar inside `parent`; the popup on the board's grid is made
-    // when it is first asked for, the marking panel only for the Sudoku kinds.
-    BoardToolbar(TRaetselForm& board, QWidget* parent);
+    // Creates the bar inside `parent` (the board) for a puzzle of that kind,
+    // with the marking panel for the Sudoku kinds; the popup on the grid,
+    // which shows the registry's commands, is made when first asked for.
+    BoardToolbar(int kind, StringGrid* grid, CommandRegistry& commands, QWidget* parent);
 
     GradientBar* Bar() const { return bar_; }
     // Null for kinds without field marking.
     GradientBar* PanelMark() const { return panelMark_; }
     QMenu* Popup();
-    QToolButton* Button(const char* name) const;
-    QAction* PopupItem(const char* name);
 
-    // Makes every button and popup entry a view of its command.
-    void Bind(CommandRegistry& commands);
-    void RefreshSubmenus(CommandRegistry& commands);
     // Positions of the buttons that move with the visibility of others.
     void Arrange();
     // The right edge the board's width must reach for the visible buttons.
     int RightmostEdge() const;
 
 private:
+    // A button or popup entry, made a view of its command as it is created.
     QToolButton* AddButton(QWidget* parent, const char* name, int left, const QString& glyph,
-                           const QString& hint, bool checkable);
+                           const QString& hint, bool checkable, CommandId command,
+                           UiCommand::Rule alsoVisible = {});
     QAction* AddItem(const char* name, const QString& caption, const QString& hint,
-                     bool checkable = false);
+                     CommandId command, bool checkable = false, UiCommand::Rule alsoVisible = {});
     void CreateButtons();
     void CreateMarkPanel();
     void CreatePopup();
-    void BindPopup();
 
-    TRaetselForm& board_;
-    CommandRegistry* commands_ = nullptr;
+    int kind_;
+    StringGrid* grid_;
+    CommandRegistry& commands_;
+    QWidget* board_;
     GradientBar* bar_ = nullptr;
     GradientBar* panelMark_ = nullptr;
     QMenu* popup_ = nullptr;
     QMenu* markMenu_ = nullptr;
     QMenu* snapMenu_ = nullptr;
+    // The buttons whose places follow the others'.
+    QToolButton* hints_ = nullptr;
+    QToolButton* word_ = nullptr;
+    QToolButton* letter_ = nullptr;
+    QToolButton* blank_ = nullptr;
 };

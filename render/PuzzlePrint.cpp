@@ -1,12 +1,12 @@
 #include "PuzzlePrint.h"
 
+#include "GridLayout.h"
 #include "KindTraits.h"
 #include "PrintSources.h"
 #include "Queries.h"
-#include "StringGrid.h"
 #include "Sudoku.h"
 
-CellPaintContext RecordGridContext(PuzzleImage& image, const Settings& settings,
+CellPaintContext RecordGridContext(const PuzzleImage& image, const Settings& settings,
                                    CandidateTable& candidates) {
     CellPaintContext ctx;
     ctx.Image = &image;
@@ -15,7 +15,6 @@ CellPaintContext RecordGridContext(PuzzleImage& image, const Settings& settings,
         ctx.BoxWidth = SudokuBoxWidth(image);
         ctx.BoxHeight = SudokuBoxHeight(image);
         FillCandidates(image, candidates);
-        ApplyFieldMarking(image, 0);
     }
     ctx.Candidates = &candidates;
     GridLayout layout;
@@ -47,7 +46,7 @@ int PuzzlePrintParts::PrintGrid(QPainter& painter, const QRect& area) {
     // The solution row goes on paper whenever the puzzle lets the player enter
     // the solution word, open window or not.
     if (HasSolutionWord(Image().PuzzleKind) && Config().LoesungswortZeigen) {
-        input.PrintSolutionRow = [this](QPainter& p, const QRect& row) {
+        input.DrawSolutionRow = [this](QPainter& p, const QRect& row) {
             PrintSolutionWordRow(p, Image(), Config(), print_.ColourMode, grid_.ShowSolution, row);
         };
     }

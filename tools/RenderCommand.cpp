@@ -3,9 +3,9 @@
 
 #include "CellPainter.h"
 #include "Container.h"
+#include "GridLayout.h"
 #include "LoadInput.h"
 #include "PuzzlePrint.h"
-#include "StringGrid.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -72,6 +72,7 @@ const char* FormatOf(const std::string& path) {
 QImage RenderGrid(LoadedInput& l, const RenderOptions& o) {
     PuzzleImage& im = l.P->Image;
     CandidateTable candidates{};
+    ClearFieldMarking(im);
     CellPaintContext ctx = RecordGridContext(im, l.S, candidates);
     ctx.ShowSolution = o.Solution;
     GridLayout layout;
