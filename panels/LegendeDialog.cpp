@@ -161,7 +161,11 @@ LegendItem* TLegendForm::ActiveEntry() {
 
 void TLegendForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    // Only the first showing builds the lists; a list restored from its
+    // minimised state shows what it had.
+    if (event->spontaneous() || shown_) return;
+    shown_ = true;
+    FormShow();
 }
 
 void TLegendForm::closeEvent(QCloseEvent* event) {
@@ -211,8 +215,13 @@ void TLegendForm::PlaceWindow() {
 }
 
 void TLegendForm::BuildLists() {
+    // A rebuild focuses nothing on the board: the board keeps its cursor, and
+    // the lists show its word again afterwards.
+    const bool sync = syncEnabled_;
+    syncEnabled_ = false;
     for (LegendItemModel* m : {modelWaagerecht_, modelSenkrecht_}) m->BeginReset();
     lists_ = ::BuildLists(session_.image(), session_.settings);
+    game_.RestoreOwnTicks(lists_);
     for (LegendItemModel* m : {modelWaagerecht_, modelSenkrecht_}) m->EndReset();
     panelTop_->setVisible(lists_.TwoLists);
     panelLblSenkr_->setVisible(lists_.TwoLists);
@@ -227,6 +236,10 @@ void TLegendForm::BuildLists() {
         list->SetDragAllowed(IsFenceKind(lists_.Kind));
     }
     UpdateDragCursor();
+    if (BoardLink* board = Board(); board && IsCrosswordKind(lists_.Kind))
+        if (const int number = board->CurrentWordNumber(); number > 0)
+            FocusEntryByNumber(number, board->InputAcross());
+    syncEnabled_ = sync;
     commands_->Refresh();
 }
 
@@ -336,7 +349,7 @@ bool TLegendForm::VTWaagerechtMouseDown(LegendView* list, QMouseEvent* event, in
     if (row >= 0 && row < static_cast<int>(items.size()) &&
         OverStateImage(lists_.Columns.CheckColumn, column, x, s.AutomatischMarkieren)) {
         // The player's own mark: the list entry only, no hiding.
-        ToggleEntryMark(items[static_cast<std::size_t>(row)], false);
+        game_.ToggleOwnTick(lists_, across, row, false);
         RepaintLists();
         return false;
     }

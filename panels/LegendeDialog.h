@@ -113,5 +113,6 @@ private:
     std::unique_ptr<LegendCommands> commands_;
     bool syncEnabled_ = false;
     bool splitMoved_ = false;
+    bool shown_ = false;
     int dragCursor_ = 101;
 };
