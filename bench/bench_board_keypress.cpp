@@ -1,6 +1,7 @@
 // One key press on the board of a 50 x 50 crossword, from the key event to the
 // repainted cells: the board's handlers, the entry, the completion check and
 // the paint of the invalidated cells. Also counts the cells painted per press.
+#include "ClueListLink.h"
 #include "ContainerWriter.h"
 #include "Hauptformular.h"
 #include "RaetselFormular.h"
@@ -84,7 +85,11 @@ private slots:
         TRaetselForm* board = frame.Board();
         StringGrid* grid = board->Grid();
         // Room for the whole grid, so that no press scrolls the board.
-        frame.resize(grid->width() + 100, grid->height() + 300);
+        // The board stops short of the clue list, which stood at the right
+        // edge of the smaller frame: the list moves beside the whole grid.
+        frame.resize(grid->width() + 400, grid->height() + 300);
+        if (ClueListLink* clues = frame.ClueList())
+            clues->Widget()->parentWidget()->setGeometry(grid->width() + 60, 0, 300, 600);
         board->LayoutBoard();
         QTest::qWait(100);
         QVERIFY(board->ScrollBox()->viewport()->height() >= grid->height());

@@ -29,7 +29,18 @@ BoardToolbar::BoardToolbar(int kind, StringGrid* grid, CommandRegistry& commands
     bar_->setObjectName("Toolbar");
     bar_->setFixedHeight(Height);
     CreateButtons();
-    CreatePopup();
+    if (IsSudokuKind(kind)) CreateMarkPanel();
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(grid, &QWidget::customContextMenuRequested, bar_, [this](const QPoint& pos) {
+        QMenu* popup = Popup();
+        commands_.RefreshAll();
+        popup->popup(grid_->mapToGlobal(pos));
+    });
+}
+
+QMenu* BoardToolbar::Popup() {
+    if (!popup_) CreatePopup();
+    return popup_;
 }
 
 QToolButton* BoardToolbar::AddButton(QWidget* parent, const char* name, int left,
@@ -77,7 +88,10 @@ void BoardToolbar::CreateButtons() {
     blank_ = AddButton(bar_, "SBLeerfeld", 180, QStringLiteral("■"),
                        QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true,
                        Id::BlankField);
+    bar_->SetEndColour(DarkButtonFace());
+}
 
+void BoardToolbar::CreateMarkPanel() {
     panelMark_ = new GradientBar(bar_);
     panelMark_->setObjectName("PanelMark");
     panelMark_->SetEndColour(DarkButtonFace());
@@ -86,16 +100,17 @@ void BoardToolbar::CreateButtons() {
               QStringLiteral("Die Markierung im Rätsel aufheben"), true, MarkCommand(0));
     const QString symbolHint =
         QStringLiteral("Für dieses Symbol mögliche Felder im Rätsel farblich absetzen");
+    // Every symbol button stays on the bar; one beyond the puzzle's symbols
+    // marks as "Nur zwei Zahlen möglich" does.
     for (int tag = 1; tag <= 12; ++tag) {
         const std::string name = "SBMark" + std::to_string(tag);
         AddButton(panelMark_, name.c_str(), 22 * tag, SymbolGlyph(tag), symbolHint, true,
-                  MarkCommand(tag));
+                  MarkCommand(tag), [] { return true; });
     }
     AddButton(panelMark_, "SBMarkDuo", 286, QStringLiteral("≤2"),
               QStringLiteral("Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen "
                              "eingetragen werden können"),
               true, MarkCommand(DuoMarkTag));
-    bar_->SetEndColour(DarkButtonFace());
 }
 
 QAction* BoardToolbar::AddItem(const char* name, const QString& caption, const QString& hint,
@@ -154,35 +169,27 @@ void BoardToolbar::CreatePopup() {
     markMenu_->menuAction()->setObjectName("MItemPlayFelderMarkieren");
     markMenu_->menuAction()->setStatusTip(
         QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"));
-    FillMarkingMenu(markMenu_, commands_, QStringLiteral("MItemPlay"), false);
+    FillMarkingMenu(markMenu_, commands_, QStringLiteral("MItemPlay"), true);
     snapMenu_ = popup_->addMenu(QStringLiteral("Schnappschuss"));
     snapMenu_->menuAction()->setObjectName("MItemPlaySchnappschuss");
-    FillSnapshotMenu(snapMenu_, commands_, QStringLiteral("MItemPlay"), false);
+    FillSnapshotMenu(snapMenu_, commands_, QStringLiteral("MItemPlay"), true);
     popup_->addSeparator();
     AddItem("MItemPlaySchliessen", QStringLiteral("Schließen"),
             QStringLiteral("Das Rätsel schließen"), Id::CloseBoard);
     // Marking for the Sudoku kinds, snapshots for the untimed Sudoku.
     markMenu_->menuAction()->setVisible(IsSudokuKind(kind));
     snapMenu_->menuAction()->setVisible(HasSnapshots(kind));
-    StringGrid* grid = grid_;
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(grid, &QWidget::customContextMenuRequested, popup_,
-                     [this, grid](const QPoint& pos) {
-                         commands_.RefreshAll();
-                         popup_->popup(grid->mapToGlobal(pos));
-                     });
 }
 
 void BoardToolbar::Arrange() {
     word_->move(hints_->isHidden() ? hints_->x() + 8 : Right(hints_) + 8, word_->y());
     letter_->move(Right(word_), letter_->y());
-    panelMark_->move(Right(letter_), panelMark_->y());
-    panelMark_->setVisible(IsSudokuKind(kind_));
+    if (panelMark_) panelMark_->move(Right(letter_), panelMark_->y());
 }
 
 int BoardToolbar::RightmostEdge() const {
     int edge = 0;
-    if (!panelMark_->isHidden()) edge = std::max(edge, Right(panelMark_) + 4);
+    if (panelMark_ && !panelMark_->isHidden()) edge = std::max(edge, Right(panelMark_) + 4);
     if (!blank_->isHidden()) edge = std::max(edge, Right(blank_) + 4);
     return edge;
 }

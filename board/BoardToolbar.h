@@ -18,13 +18,15 @@ public:
     static constexpr int Height = 30;
     static constexpr int ButtonSize = 22;
 
-    // Creates the bar inside `parent` (the board) and the popup on its grid,
-    // for a puzzle of that kind; the popup shows the registry's commands.
+    // Creates the bar inside `parent` (the board) for a puzzle of that kind,
+    // with the marking panel for the Sudoku kinds; the popup on the grid,
+    // which shows the registry's commands, is made when first asked for.
     BoardToolbar(int kind, StringGrid* grid, CommandRegistry& commands, QWidget* parent);
 
     GradientBar* Bar() const { return bar_; }
+    // Null for kinds without field marking.
     GradientBar* PanelMark() const { return panelMark_; }
-    QMenu* Popup() const { return popup_; }
+    QMenu* Popup();
 
     // Positions of the buttons that move with the visibility of others.
     void Arrange();
@@ -39,6 +41,7 @@ private:
     QAction* AddItem(const char* name, const QString& caption, const QString& hint,
                      CommandId command, bool checkable = false, UiCommand::Rule alsoVisible = {});
     void CreateButtons();
+    void CreateMarkPanel();
     void CreatePopup();
 
     int kind_;

@@ -332,7 +332,12 @@ bool TRaetselForm::eventFilter(QObject* watched, QEvent* event) {
         if (view->rect().contains(view->mapFromGlobal(QCursor::pos())) &&
             raetsel_->rect().contains(raetsel_->mapFromGlobal(QCursor::pos())))
             return true;
+        // The pointer has gone: so has the hint of the cell it was over.
+        THintForm::CloseIfVisible();
+        cursor_.HoverCol = cursor_.HoverRow = -1;
     }
+    // Typing goes on under the pointer; the hint must not hide the letters.
+    if (watched == raetsel_ && event->type() == QEvent::KeyPress) THintForm::CloseIfVisible();
     return QWidget::eventFilter(watched, event);
 }
 

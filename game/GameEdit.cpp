@@ -36,8 +36,11 @@ EditOutcome ApplyEdit(Puzzle& puzzle, const Settings& settings, const Edit& chan
                 out.Evaluate = false; // once the cursor has moved on
                 if (IsSudokuKind(im.PuzzleKind)) return out;
                 out.Cells.push_back({e.Col, e.Row});
-                if (auto report = WordReportAt(im, e.Col, e.Row, e.Across, true, true))
-                    out.Reports.push_back(*report);
+                // The letter may finish the crossing word as well as the one
+                // being typed: every word it filled is reported.
+                for (const bool across : {e.Across, !e.Across})
+                    if (auto report = WordReportAt(im, e.Col, e.Row, across, true, true))
+                        out.Reports.push_back(*report);
                 return out;
             },
             [&](const edit::ClearLetter& e) {

@@ -13,7 +13,8 @@ struct Settings;
 
 namespace edit {
 // One letter (or a Sudoku symbol) typed into a cell; " " or "" clears it.
-// `Across` names the word reported when it becomes full; a Sudoku reports none.
+// The words through the cell that it fills are reported (the `Across` one
+// first); a Sudoku reports none.
 struct TypeLetter {
     int Col = 0, Row = 0;
     std::string Letter; // code page 1252

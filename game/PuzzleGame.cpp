@@ -93,6 +93,7 @@ void PuzzleGame::Redo() {
 void PuzzleGame::Reset() {
     undo_.Remember(session_.puzzle.Image);
     ResetEntries(session_.puzzle);
+    ownTicks_.clear();
     session_.flags.ShowSolution = false;
     GameChange step;
     step.What = GameChange::Cause::Reset;
@@ -155,17 +156,51 @@ void PuzzleGame::SetClock(std::uint16_t elapsed, bool running) {
     emit Changed(step);
 }
 
+namespace {
+std::pair<bool, int> TickKey(const LegendEntry& e, bool across) {
+    return e.WordIndex >= 0 ? std::pair{false, e.WordIndex} : std::pair{across, -e.LineNumber};
+}
+} // namespace
+
 bool PuzzleGame::SetEntrySolved(LegendLists& lists, int entry, bool across, bool solved) {
+    const std::vector<LegendItem>& list = lists.List(across);
+    if (entry >= 0 && entry < static_cast<int>(list.size()))
+        ownTicks_.erase(TickKey(list[static_cast<std::size_t>(entry)].Entry, across));
     return ::SetEntrySolved(lists, session_.puzzle.Image, session_.settings, entry, across, solved);
 }
 
 bool PuzzleGame::MarkWordSolved(LegendLists& lists, int wordIndex, bool across, bool solved) {
+    if (wordIndex >= 0) ownTicks_.erase({false, wordIndex});
     return ::MarkWordSolved(lists, session_.puzzle.Image, session_.settings, wordIndex, across,
                             solved);
 }
 
+void PuzzleGame::ToggleOwnTick(LegendLists& lists, bool across, int entry, bool hide) {
+    std::vector<LegendItem>& list = lists.List(across);
+    if (entry < 0 || entry >= static_cast<int>(list.size())) return;
+    LegendItem& item = list[static_cast<std::size_t>(entry)];
+    ToggleEntryMark(item, hide);
+    ownTicks_[TickKey(item.Entry, across)] = item.Checked;
+}
+
+void PuzzleGame::RestoreOwnTicks(LegendLists& lists) const {
+    for (const bool across : {true, false})
+        for (LegendItem& item : lists.List(across)) {
+            const auto found = ownTicks_.find(TickKey(item.Entry, across));
+            if (found == ownTicks_.end()) continue;
+            item.Checked = found->second;
+            item.Hidden = item.Checked && session_.settings.BegriffeAusblenden;
+        }
+}
+
 void PuzzleGame::Evaluate() {
-    const CompletionNotice notice = EvaluateCompletion(session_.puzzle, session_.settings);
+    CompletionNotice notice = EvaluateCompletion(session_.puzzle, session_.settings);
+    // An undo or a reset lowers the level again; the player is still told of
+    // a full but wrong grid only once in the run.
+    if (notice.ShowMessage && notice.MessageKind == 0) {
+        if (wrongTold_) notice.ShowMessage = false;
+        wrongTold_ = true;
+    }
     if (notice.RefreshStopwatch) emit BestTimeChanged();
     emit CompletionRequested(notice);
 }

@@ -19,6 +19,9 @@
 #include <QImage>
 #include <QObject>
 
+#include <map>
+#include <utility>
+
 #include <string>
 #include <vector>
 
@@ -105,7 +108,14 @@ public:
     // the lists hold no such entry.
     bool SetEntrySolved(LegendLists& lists, int entry, bool across, bool solved);
     bool MarkWordSolved(LegendLists& lists, int wordIndex, bool across, bool solved);
-    // Judges the puzzle; a message to show comes as CompletionRequested.
+    // The player's own tick on a clue-list entry: toggled in the lists (the
+    // entry hidden with it when `hide`) and kept here, not in the record, so
+    // that rebuilt lists show it again. A reported solved or broken word, and
+    // a reset, replace it.
+    void ToggleOwnTick(LegendLists& lists, bool across, int entry, bool hide);
+    void RestoreOwnTicks(LegendLists& lists) const;
+    // Judges the puzzle; a message to show comes as CompletionRequested (the
+    // one about a full but wrong grid at most once in a run).
     void Evaluate();
 
 signals:
@@ -128,4 +138,7 @@ private:
     int markTag_ = 0;
     SnapshotStore snapshots_;
     UndoHistory undo_;
+    // Own ticks by entry: (false, word index) for words, (across, -line) for lines.
+    std::map<std::pair<bool, int>, bool> ownTicks_;
+    bool wrongTold_ = false; // "…nicht korrekt gelöst!" was shown in this run
 };

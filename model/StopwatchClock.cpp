@@ -14,7 +14,9 @@ std::uint16_t CountedSeconds(std::int64_t baseMs, std::uint16_t baseElapsed, std
 StopwatchView StopwatchDisplay(std::uint16_t elapsed, std::uint16_t best, bool countUp,
                                bool countDown) {
     StopwatchView v;
-    v.Seconds = countUp ? elapsed : best - elapsed;
+    // Without a best time there is nothing to count down from: raising
+    // "Aufwärts" must not turn the time into a negative one.
+    v.Seconds = countUp || best == 0 ? elapsed : best - elapsed;
     v.SignVisible = countDown && best > 0;
     v.Negative = v.Seconds < 0;
     v.Tint = v.Negative ? StopwatchTint::Red

@@ -21,8 +21,8 @@ struct StopwatchView {
     std::string Text; // minutes and seconds, "12:34", "-1:30", "0:05"
 };
 
-// What the display shows: counting up while `countUp` is down, else the best
-// time less the elapsed time; the sign only while `countDown` is down and a
-// best time exists.
+// What the display shows: counting up while `countUp` is down or there is no
+// best time, else the best time less the elapsed time; the sign only while
+// `countDown` is down and a best time exists.
 StopwatchView StopwatchDisplay(std::uint16_t elapsed, std::uint16_t best, bool countUp,
                                bool countDown);

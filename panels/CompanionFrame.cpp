@@ -1,6 +1,9 @@
 #include "CompanionFrame.h"
 
+#include <QFontMetrics>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 QWidget* OuterWindow(QWidget* content) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(content->parentWidget())) return sub;
@@ -17,4 +20,30 @@ void SetClientSize(QWidget* content, QSize client) {
 
 void MoveOuterWindow(QWidget* content, QPoint topLeft) {
     OuterWindow(content)->move(topLeft);
+}
+
+int CaptionClientWidth(QWidget* content) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(content->parentWidget());
+    if (!sub) return 0;
+    QStyleOptionTitleBar option;
+    option.initFrom(sub);
+    option.subControls = QStyle::SC_All;
+    option.titleBarFlags = sub->windowFlags();
+    option.titleBarState = static_cast<int>(sub->windowState());
+    option.text = content->windowTitle();
+    // The label's share of the title bar grows with the window: measure it once.
+    constexpr int Probe = 4000;
+    option.rect =
+        QRect(0, 0, Probe, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, sub));
+    const int label =
+        sub->style()
+            ->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, sub)
+            .width();
+    // Title bars draw their caption in bold and keep a few pixels free beside it.
+    QFont bold = sub->font();
+    bold.setBold(true);
+    constexpr int TextMargin = 16;
+    const int text = QFontMetrics(bold).horizontalAdvance(option.text) + TextMargin;
+    const QMargins m = sub->contentsMargins();
+    return text + (Probe - label) - m.left() - m.right();
 }

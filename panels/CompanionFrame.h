@@ -30,5 +30,8 @@ public:
 QWidget* OuterWindow(QWidget* content);
 // Gives the child that client size; its outer window follows.
 void SetClientSize(QWidget* content, QSize client);
+// The least client width at which the outer window's title bar shows the
+// child's whole caption (0 without an MDI frame).
+int CaptionClientWidth(QWidget* content);
 // Moves the outer window to a place in the frame's client area.
 void MoveOuterWindow(QWidget* content, QPoint topLeft);

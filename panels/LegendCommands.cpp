@@ -230,9 +230,10 @@ void LegendCommands::SetOneList(bool on) {
 }
 
 void LegendCommands::MItemLegendeBearbeitetClick() {
-    LegendItem* item = form_.ActiveEntry();
-    if (!item) return;
-    ToggleEntryMark(*item, form_.Session().settings.BegriffeAusblenden);
+    LegendView* list = form_.ActiveList();
+    if (!list || !form_.ActiveEntry()) return;
+    form_.Game().ToggleOwnTick(form_.Lists(), form_.IsAcrossList(list), list->FocusedRow(),
+                               form_.Session().settings.BegriffeAusblenden);
     form_.RepaintLists();
 }
 

@@ -60,6 +60,8 @@ public:
     Hit HitAt(const QPoint& viewportPos) const;
     // The tip the list shows at a point of the viewport (UTF-8 from the model).
     QString TipAt(const QPoint& viewportPos) const;
+    // The width the entries of a column take in the list's font.
+    int ContentWidth(int column) const { return sizeHintForColumn(column); }
     // The row of the focused entry, -1 without one.
     int FocusedRow() const;
     // Rows hidden as the entries' hidden flags say.

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr int ToolbarHeight = 30;
@@ -87,7 +88,11 @@ TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, PuzzleGam
     bottom->setObjectName("PanelBottom");
     splitter_->addWidget(panelTop_);
     splitter_->addWidget(bottom);
+    // Both halves share the height, so that on a small or scaled screen
+    // neither list shrinks to a row; a divider the player moved stays.
+    splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 1);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitMoved_ = true; });
     splitter_->handle(1)->setToolTip(QStringLiteral("Diesen Teiler mit der Maus verschieben"));
     splitter_->handle(1)->setStatusTip(QStringLiteral("Diesen Teiler mit der Maus verschieben"));
     layout->addWidget(splitter_, 1);
@@ -99,6 +104,8 @@ TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, PuzzleGam
         list->OnFocusChanged = [this](LegendView* l, int row) { VTWaagerechtFocusChanged(l, row); };
         list->OnActivated = [this](LegendView* l) {
             activeList_ = l;
+            // The keyboard comes back to the list last worked in.
+            setFocusProxy(l);
             commands_->Refresh();
         };
         list->OnPopup = [this](LegendView* l, const QPoint& at) {
@@ -154,7 +161,11 @@ LegendItem* TLegendForm::ActiveEntry() {
 
 void TLegendForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    // Only the first showing builds the lists; a list restored from its
+    // minimised state shows what it had.
+    if (event->spontaneous() || shown_) return;
+    shown_ = true;
+    FormShow();
 }
 
 void TLegendForm::closeEvent(QCloseEvent* event) {
@@ -200,14 +211,22 @@ QRect TLegendForm::Placement(const FrameRoom& room) {
 void TLegendForm::PlaceWindow() {
     if (!room_) return;
     OuterWindow(this)->setGeometry(Placement(room_()));
+    if (!splitMoved_) splitter_->setSizes({1 << 16, 1 << 16});
 }
 
 void TLegendForm::BuildLists() {
+    // A rebuild focuses nothing on the board: the board keeps its cursor, and
+    // the lists show its word again afterwards.
+    const bool sync = syncEnabled_;
+    syncEnabled_ = false;
     for (LegendItemModel* m : {modelWaagerecht_, modelSenkrecht_}) m->BeginReset();
     lists_ = ::BuildLists(session_.image(), session_.settings);
+    game_.RestoreOwnTicks(lists_);
     for (LegendItemModel* m : {modelWaagerecht_, modelSenkrecht_}) m->EndReset();
     panelTop_->setVisible(lists_.TwoLists);
     panelLblSenkr_->setVisible(lists_.TwoLists);
+    if (!focusProxy() || !lists_.TwoLists)
+        setFocusProxy(lists_.TwoLists ? vtWaagerecht_ : vtSenkrecht_);
     SetupColumns();
     const Settings& s = session_.settings;
     const QColor marking = ToQColor(s.FarbeMarkierung, s.System);
@@ -217,11 +236,25 @@ void TLegendForm::BuildLists() {
         list->SetDragAllowed(IsFenceKind(lists_.Kind));
     }
     UpdateDragCursor();
+    if (BoardLink* board = Board(); board && IsCrosswordKind(lists_.Kind))
+        if (const int number = board->CurrentWordNumber(); number > 0)
+            FocusEntryByNumber(number, board->InputAcross());
+    syncEnabled_ = sync;
     commands_->Refresh();
 }
 
 void TLegendForm::SetupColumns() {
     const LegendColumns& c = lists_.Columns;
+    // The set widths are the least; a header or an entry that needs more in
+    // the font on screen gets it, the same in both lists.
+    std::array<int, LegendColumn::Count> width = c.Width;
+    for (int i = 0; i < LegendColumn::Count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!c.Visible[k] || i == c.FillColumn) continue;
+        for (LegendView* list : {vtWaagerecht_, vtSenkrecht_})
+            width[k] =
+                std::max({width[k], list->header()->sectionSizeHint(i), list->ContentWidth(i)});
+    }
     for (LegendView* list : {vtWaagerecht_, vtSenkrecht_}) {
         QHeaderView* header = list->header();
         for (int i = 0; i < LegendColumn::Count; ++i) {
@@ -229,7 +262,7 @@ void TLegendForm::SetupColumns() {
             header->setSectionHidden(i, !c.Visible[k]);
             header->setSectionResizeMode(i, LegendColumns::Resizable(i) ? QHeaderView::Interactive
                                                                         : QHeaderView::Fixed);
-            list->setColumnWidth(i, c.Width[k]);
+            list->setColumnWidth(i, width[k]);
         }
         // The fill column is the last visible one; it takes the width left over.
         header->setStretchLastSection(true);
@@ -255,7 +288,9 @@ void TLegendForm::FocusEntryByNumber(int number, bool across) {
     syncEnabled_ = false;
     for (LegendView* list : {vtWaagerecht_, vtSenkrecht_}) list->clearSelection();
     LegendView* list = ListOf(across);
-    const QModelIndex index = list->Items()->index(entry, 0);
+    // The current cell lies in a shown column: the arrow keys select the rows
+    // they move to from there (from a hidden one they selected the first row).
+    const QModelIndex index = list->Items()->index(entry, lists_.Columns.FillColumn);
     list->scrollTo(index);
     list->setCurrentIndex(index);
     activeList_ = list;
@@ -314,7 +349,7 @@ bool TLegendForm::VTWaagerechtMouseDown(LegendView* list, QMouseEvent* event, in
     if (row >= 0 && row < static_cast<int>(items.size()) &&
         OverStateImage(lists_.Columns.CheckColumn, column, x, s.AutomatischMarkieren)) {
         // The player's own mark: the list entry only, no hiding.
-        ToggleEntryMark(items[static_cast<std::size_t>(row)], false);
+        game_.ToggleOwnTick(lists_, across, row, false);
         RepaintLists();
         return false;
     }
@@ -336,4 +371,11 @@ void TLegendForm::VTWaagerechtFocusChanged(LegendView* list, int row) {
     BoardLink* board = Board();
     if (board && number > 0 && IsCrosswordKind(lists_.Kind))
         board->SelectWordByNumber(number, IsAcrossList(list));
+    // The focused entry is the selected one, in both lists together, whether
+    // the arrow keys, a click or the board moved it.
+    if (list->FocusedRow() != row) return;
+    LegendView* other = list == vtWaagerecht_ ? vtSenkrecht_ : vtWaagerecht_;
+    other->clearSelection();
+    list->selectionModel()->select(list->Items()->index(row, lists_.Columns.FillColumn),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }

@@ -112,5 +112,7 @@ private:
     LegendView* activeList_ = nullptr;
     std::unique_ptr<LegendCommands> commands_;
     bool syncEnabled_ = false;
+    bool splitMoved_ = false;
+    bool shown_ = false;
     int dragCursor_ = 101;
 };

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QShowEvent>
 
@@ -27,6 +28,10 @@ TLoesungForm::TLoesungForm(CompanionFrame& frame, BoardLink& board, QWidget* par
     setWindowTitle(QStringLiteral("Umschreibung der Lösung:"));
     panel_ = new QFrame(this);
     panel_->setObjectName("Panel");
+    clue_ = new QLabel(panel_);
+    clue_->setObjectName("LblUmschreibung");
+    clue_->setWordWrap(true);
+    clue_->hide();
     grid_ = new StringGrid(panel_);
     grid_->setObjectName("GridLoesung");
     grid_->move(Margin, Margin);
@@ -106,16 +111,31 @@ void TLoesungForm::LayoutSolutionWindow() {
     if (grid_->Col() >= letters) grid_->SetCurrent(letters - 1, 0);
     const QSize table = grid_->Layout().TotalSize();
     grid_->setFixedSize(table);
-    const QSize client = table + QSize(2 * Margin, 2 * Margin);
+    // The caption is the clue and shown nowhere else: the window grows until
+    // the title bar shows it whole, as far as the frame has room; beyond that
+    // the clue is written, wrapped, above the cells.
+    const int room = std::max(table.width() + 2 * Margin, frame_.ClientAreaWidth() - 12);
+    const int caption = CaptionClientWidth(this);
+    const int width = std::clamp(caption, table.width() + 2 * Margin, room);
+    int top = Margin;
+    clue_->setVisible(caption > room);
+    if (caption > room) {
+        clue_->setText(windowTitle());
+        const int height = clue_->heightForWidth(width - 2 * Margin);
+        clue_->setGeometry(Margin, Margin, width - 2 * Margin, height);
+        top += height + Margin;
+    }
+    grid_->move(Margin, top);
+    const QSize client(width, top + table.height() + Margin);
     panel_->setFixedSize(client);
     SetClientSize(this, client);
 }
 
 void TLoesungForm::FormShow() {
-    LayoutSolutionWindow();
     const PuzzleImage& im = frame_.Session().image();
     setWindowTitle(QString::fromStdString(Cp1252ToUtf8(im.SolutionClue.view())) +
                    QStringLiteral(":"));
+    LayoutSolutionWindow();
     grid_->update();
     const QWidget* outer = OuterWindow(this);
     MoveOuterWindow(this, QPoint(frame_.ClientAreaWidth() - outer->width() - 6,

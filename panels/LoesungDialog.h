@@ -11,6 +11,7 @@ class BoardLink;
 class CompanionFrame;
 class QFrame;
 class QKeyEvent;
+class QLabel;
 class StringGrid;
 
 class TLoesungForm : public QWidget, public SolutionWordLink {
@@ -20,6 +21,7 @@ public:
     TLoesungForm(CompanionFrame& frame, BoardLink& board, QWidget* parent = nullptr);
 
     StringGrid* GridLoesung() const { return grid_; }
+    QLabel* LblUmschreibung() const { return clue_; }
     // The letter a cell shows (empty for a blank).
     QString CellText(int col) const;
 
@@ -45,5 +47,6 @@ private:
     CompanionFrame& frame_;
     BoardLink* board_;
     QFrame* panel_ = nullptr;
+    QLabel* clue_ = nullptr; // the caption again, wrapped, when the title bar cannot hold it
     StringGrid* grid_ = nullptr;
 };

@@ -120,7 +120,10 @@ void TNumLegendForm::LayoutNumberLegend() {
     });
     const QSize table = grid_->Layout().TotalSize();
     grid_->setFixedSize(table);
-    SetClientSize(this, table + QSize(2 * Margin, 2 * Margin));
+    // Small cells leave the title bar too narrow for "Legende": the window
+    // keeps the caption's width.
+    const QSize client = table + QSize(2 * Margin, 2 * Margin);
+    SetClientSize(this, client.expandedTo(QSize(CaptionClientWidth(this), 0)));
     // A window that would stick out at the right moves back into the frame.
     QWidget* outer = OuterWindow(this);
     const int x = frame_.ClientAreaWidth() - outer->width() - 10;

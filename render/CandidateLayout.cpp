@@ -52,6 +52,44 @@ void Place(CandidateLayout& l, int i, const QRect& slot, const QRect& inside, co
 // pixel glyphs stay legible.
 constexpr int OutlineFromPixelSize = 8;
 
+// The glyph as black and white pixels from its ink's top-left corner.
+QImage InkMask(const QFont& font, const QString& text) {
+    const QRect ink = InkBox(font, text);
+    QImage mask(ink.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter p(&mask);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(-ink.topLeft(), text);
+    return mask;
+}
+
+// Twelve symbols bring "B" beside "8": a size at which the two come out
+// nearly alike is of no use. True when they differ in enough pixels.
+bool TellsEightFromB(const QFont& font) {
+    static QHash<QString, bool> cache;
+    const auto found = cache.constFind(font.key());
+    if (found != cache.constEnd()) return *found;
+    const QImage eight = InkMask(font, QStringLiteral("8"));
+    const QImage b = InkMask(font, QStringLiteral("B"));
+    const int w = std::max(eight.width(), b.width());
+    const int h = std::max(eight.height(), b.height());
+    const auto dark = [](const QImage& m, int x, int y) {
+        return x < m.width() && y < m.height() && qAlpha(m.pixel(x, y)) >= 128;
+    };
+    int differing = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) differing += dark(eight, x, y) != dark(b, x, y) ? 1 : 0;
+    const bool apart = differing >= MinPixelsBetweenEightAndB;
+    cache.insert(font.key(), apart);
+    return apart;
+}
+
+// Whether a font serves the symbols of a puzzle of that many symbols.
+bool Legible(const QFont& font, int symbols) {
+    return symbols < 11 || TellsEightFromB(font);
+}
+
 QFont SizedFont(const QFont& base, int pixelSize) {
     QFont f = base;
     f.setPixelSize(pixelSize);
@@ -66,6 +104,7 @@ bool TryBoxGrid(CandidateLayout& l, QSize cell, int w, int h, int symbols, const
     if ((symbols + w - 1) / w > h) return false; // more rows than the box has
     const QRect common = CommonInk(l.Font, symbols);
     if (LargestInk(l.Font, symbols).width() > sw - 1 || common.height() > sh - 1) return false;
+    if (!Legible(l.Font, symbols)) return false;
     for (int i = 0; i < symbols; ++i) {
         const QRect slot((i % w) * sw + CandidateInset, (i / w) * sh + CandidateInset, sw - 1,
                          sh - 1);
@@ -91,7 +130,7 @@ void SpreadInside(CandidateLayout& l, const QFont& base, int w, int symbols, con
         for (int size = start; size >= 1 && chosen == 0; --size) {
             const QFont f = SizedFont(base, size);
             if (LargestInk(f, symbols).width() <= slotW - gap &&
-                CommonInk(f, symbols).height() <= slotH - gap)
+                CommonInk(f, symbols).height() <= slotH - gap && Legible(f, symbols))
                 chosen = size;
         }
         if (chosen) break;
@@ -180,12 +219,13 @@ const CandidateLayout& LayOutCandidates(const QFont& base, QSize cell, int boxWi
 }
 
 void DrawPixelSymbol(QPainter& painter, const QPoint& topLeft, int symbol, const QColor& colour) {
-    // 3 x 5 pixels each for 1..9 and A..C.
+    // 3 x 5 pixels each for 1..9 and A..C; the "8" is round, so that the
+    // square-backed "B" does not pass for it.
     static constexpr const char* Glyphs[12][PixelGlyphHeight] = {
         {".#.", "##.", ".#.", ".#.", "###"}, {"##.", "..#", ".#.", "#..", "###"},
         {"##.", "..#", ".#.", "..#", "##."}, {"#.#", "#.#", "###", "..#", "..#"},
         {"###", "#..", "##.", "..#", "##."}, {".##", "#..", "###", "#.#", "###"},
-        {"###", "..#", ".#.", ".#.", ".#."}, {"###", "#.#", "###", "#.#", "###"},
+        {"###", "..#", ".#.", ".#.", ".#."}, {".#.", "#.#", ".#.", "#.#", ".#."},
         {"###", "#.#", "###", "..#", "##."}, {".#.", "#.#", "###", "#.#", "#.#"},
         {"##.", "#.#", "##.", "#.#", "##."}, {".##", "#..", "#..", "#..", ".##"}};
     if (symbol < 1 || symbol > 12) return;

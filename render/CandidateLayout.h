@@ -26,6 +26,10 @@ struct CandidateLayout {
     bool PixelGlyphs = false;
 };
 
+// "8" and "B" of an outline font must differ in this many pixels, or the
+// font is too small for twelve symbols.
+constexpr int MinPixelsBetweenEightAndB = 4;
+
 constexpr int PixelGlyphWidth = 3;
 constexpr int PixelGlyphHeight = 5;
 

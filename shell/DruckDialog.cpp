@@ -283,6 +283,11 @@ void TPrintSettingsDlg::BuildScaleBox() {
         Named(new QCheckBox("Rätselgröße auf Seitenbreite / -höhe strecken", gbScale_),
               "RBSizeStretch", "Das Rätsel beim Ausdruck auf die verfügbare Seitenbreite strecken");
     rbSizeStretch_->setGeometry(12, 26, 282, 20);
+    // Where the font is wider than the box, the caption takes two lines.
+    if (rbSizeStretch_->sizeHint().width() > rbSizeStretch_->width()) {
+        rbSizeStretch_->setText("Rätselgröße auf Seitenbreite /\n-höhe strecken");
+        rbSizeStretch_->setGeometry(12, 18, 282, rbSizeStretch_->sizeHint().height());
+    }
     const QString fixedHint = "Beim Ausdruck des Rätsels die eingestellte Höhe und Breite für die "
                               "Gitterzellen verwenden";
     rbSizeFixed_ = Named(new QCheckBox("Feste Gittergröße :", gbScale_), "RBSizeFixed", fixedHint);

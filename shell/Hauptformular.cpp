@@ -8,7 +8,6 @@
 #include "CompanionLinks.h"
 #include "Container.h"
 #include "Cp1252.h"
-#include "DragCursors.h"
 #include "EditCommands.h"
 #include "Evaluation.h"
 #include "ForeignOpen.h"
@@ -27,9 +26,11 @@
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
 #include "StopuhrDialog.h"
+#include "StringGrid.h"
 #include "UiCommand.h"
 #include "ZahlenDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -58,7 +59,9 @@
 namespace {
 constexpr int ToolBarHeight = 33;
 constexpr int StatusBarHeight = 21;
-
+// A title bar and thin borders, assumed before the window manager has told
+// its own: 40 pixels in height in all.
+constexpr QMargins UsualDecoration(4, 32, 4, 8);
 } // namespace
 
 struct TRMMainForm::Controls {
@@ -78,6 +81,7 @@ struct TRMMainForm::Controls {
     QAction* AnsFehleintraege = nullptr;
     QAction* AnsBegriffLaengen = nullptr;
     QAction* AnsTooltips = nullptr;
+    bool sudokuMenusFilled = false;
 };
 
 TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parameters,
@@ -126,6 +130,15 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
 
     BuildMenu();
     BuildToolBar();
+    for (const bool backwards : {false, true}) {
+        auto* cycle = new QAction(this);
+        cycle->setObjectName(backwards ? "ActFocusBack" : "ActFocusNext");
+        cycle->setShortcut(backwards ? QKeySequence(Qt::SHIFT | Qt::Key_F6)
+                                     : QKeySequence(Qt::Key_F6));
+        cycle->setShortcutContext(Qt::WindowShortcut);
+        connect(cycle, &QAction::triggered, this, [this, backwards] { CycleFocus(backwards); });
+        addAction(cycle);
+    }
     RegisterCommands();
     // The views were bound before the handlers came.
     commands_->RefreshAll();
@@ -159,7 +172,7 @@ void TRMMainForm::FormCreate() {
     // Hints reach the status line through the status-tip events (event()).
     qApp->installEventFilter(this);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    RegisterDragCursors();
+    // The drag cursors are drawn when the first drag asks for one.
     ui_->ToolBar->SetEndColour(DarkButtonFace());
     setWindowTitle("Velmar Gridwerk - " + QApplication::applicationDisplayName());
     setWindowIcon(AppIcon());
@@ -215,9 +228,8 @@ void TRMMainForm::BuildMenu() {
                             Id::RevealLetter);
     QMenu* m = ui_->FelderMarkieren = submenu(b, "MItemBeaFelderMarkieren", "&Felder markieren");
     m->menuAction()->setStatusTip("Ausgewählte Felder im Rätsel farblich markieren");
-    FillMarkingMenu(m, *commands_, QStringLiteral("MItemBea"), true);
-    QMenu* s = ui_->Schnappschuss = submenu(b, "MItemBeaSchnappschuss", "&Schnappschuss");
-    FillSnapshotMenu(s, *commands_, QStringLiteral("MItemBea"), true);
+    // Their entries come when a Sudoku needs them (FillSudokuMenus).
+    ui_->Schnappschuss = submenu(b, "MItemBeaSchnappschuss", "&Schnappschuss");
 
     QMenu* v = ui_->Ansicht = submenu(nullptr, "MItemAnsicht", "&Ansicht");
     add(v, "MItemAnsLoesung", "&Lösung zeigen", "Die Lösung des kompletten Rätsels zeigen",
@@ -242,7 +254,10 @@ void TRMMainForm::BuildMenu() {
     // Whatever menu opens shows the commands' states of now.
     for (QMenu* menu :
          {ui_->Raetsel, ui_->Bearbeiten, ui_->Ansicht, ui_->FelderMarkieren, ui_->Schnappschuss})
-        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateMenus(); });
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            FillSudokuMenus();
+            UpdateMenus();
+        });
 
     // No puzzle yet: the Edit and View menus appear with the board.
     ui_->Bearbeiten->menuAction()->setVisible(false);
@@ -319,14 +334,35 @@ QSize TRMMainForm::FrameSizeFor(const QSize& screen) {
     return size;
 }
 
+void TRMMainForm::FillSudokuMenus() {
+    if (ui_->sudokuMenusFilled) return;
+    ui_->sudokuMenusFilled = true;
+    FillMarkingMenu(ui_->FelderMarkieren, *commands_, QStringLiteral("MItemBea"), true);
+    FillSnapshotMenu(ui_->Schnappschuss, *commands_, QStringLiteral("MItemBea"), true);
+}
+
+QRect TRMMainForm::FrameGeometryFor(const QSize& screen, const QRect& available,
+                                    const QMargins& decoration) {
+    const QMargins around = decoration.isNull() ? UsualDecoration : decoration;
+    QSize outer = FrameSizeFor(screen).grownBy(around);
+    outer = outer.boundedTo(available.size());
+    const QPoint topLeft(available.left() + (available.width() - outer.width()) / 2,
+                         available.top() + (available.height() - outer.height()) / 2);
+    return QRect(topLeft, outer);
+}
+
 void TRMMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (startupPosted_) return;
     startupPosted_ = true;
     if (const QScreen* s = screen()) {
-        const QRect area = s->geometry();
-        resize(FrameSizeFor(area.size()));
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        const QMargins known(geometry().left() - frameGeometry().left(),
+                             geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        const QRect outer = FrameGeometryFor(s->geometry().size(), s->availableGeometry(), known);
+        resize(outer.size().shrunkBy(known.isNull() ? UsualDecoration : known));
+        move(outer.topLeft());
     }
     QCoreApplication::postEvent(this, new QEvent(StartupMessage));
 }
@@ -470,6 +506,8 @@ const CompanionRow Companions[] = {
 void TRMMainForm::OpenCompanions(BoardLink& board) {
     // Each wanted companion is shown again if it is open, else created.
     const int kind = session_.image().PuzzleKind;
+    // The Edit menu's Sudoku entries come with a Sudoku.
+    if (IsSudokuKind(kind)) FillSudokuMenus();
     for (const CompanionRow& row : Companions) {
         if (!row.Wanted(kind, session_.settings)) continue;
         if (CompanionWindow* open = row.Open(*this)) {
@@ -631,6 +669,29 @@ QString TRMMainForm::CurrentHint() const {
     return ui_->LblHints->text();
 }
 
+void TRMMainForm::CycleFocus(bool backwards) {
+    std::vector<QWidget*> ring;
+    if (TRaetselForm* board = Board()) ring.push_back(board->Grid());
+    CompanionWindow* side = ClueList();
+    if (!side) side = NumberLegend();
+    for (CompanionWindow* w : {side, static_cast<CompanionWindow*>(SolutionWord())})
+        if (w && w->Widget()->isVisible()) ring.push_back(w->Widget());
+    if (ring.empty()) return;
+    const QWidget* focus = QApplication::focusWidget();
+    int at = -1;
+    for (std::size_t i = 0; i < ring.size(); ++i)
+        if (focus && (focus == ring[i] || ring[i]->isAncestorOf(focus))) at = static_cast<int>(i);
+    const int n = static_cast<int>(ring.size());
+    const int next = at < 0 ? 0 : (at + (backwards ? n - 1 : 1)) % n;
+    QWidget* target = ring[static_cast<std::size_t>(next)];
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+        if (sub->isAncestorOf(target)) {
+            if (sub->isMinimized()) sub->showNormal();
+            mdiArea_->setActiveSubWindow(sub);
+        }
+    target->setFocus(Qt::ShortcutFocusReason);
+}
+
 void TRMMainForm::MItemRaeInfosClick() {
     if (!BoardOpen()) return;
     TRaetselInfoDlg::Execute(session_.image(), this);
@@ -666,6 +727,17 @@ bool TRMMainForm::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseMove:
         if (watched == mdiArea_->viewport()) THintForm::CloseIfVisible();
+        break;
+    case QEvent::StatusTip:
+        // A pop-up menu is a window of its own, so its entries' hints stop
+        // there; the frame's own menus reach event() through the menu bar.
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu && menu->isWindow()) {
+            for (QObject* o = menu->parent(); o; o = o->parent()) {
+                if (o != this) continue;
+                ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+                break;
+            }
+        }
         break;
     default:
         break;

@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QMainWindow>
+#include <QMargins>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -75,6 +76,12 @@ public:
 
     // The frame's size on a screen of that size (the designed 640 x 480 below 800 x 600).
     static QSize FrameSizeFor(const QSize& screen);
+    // Where the frame's outer window goes: that size, shrunk to the screen's
+    // available area with the window manager's decoration around it, and
+    // centred in that area. An unknown decoration (all zero) counts as a
+    // usual title bar and border.
+    static QRect FrameGeometryFor(const QSize& screen, const QRect& available,
+                                  const QMargins& decoration);
     // Loads from the command line or the own executable, reports a failure,
     // opens the board. Returns the load result.
     std::uint8_t LoadPuzzle();
@@ -105,6 +112,9 @@ public:
     void CloseProgram() override;
 
     void Undo();
+    // F6 / Shift+F6: the focus goes round the open windows that take keys,
+    // board -> clue list or number legend -> solution word -> board.
+    void CycleFocus(bool backwards);
     // Commands of the frame itself.
     void MItemRaeInfosClick();
     void MItemPrgInfoClick();
@@ -119,6 +129,8 @@ protected:
 private:
     void FormCreate();
     void BuildMenu();
+    // The entries of the marking and snapshot submenus, made when first needed.
+    void FillSudokuMenus();
     void BuildToolBar();
     void RegisterCommands();
     void HandleStartupMessage();

@@ -46,6 +46,27 @@ TWinMsgDlg::TWinMsgDlg(QWidget* parent) : QDialog(parent) {
     btnClose_->setGeometry(140, 55, 90, 25);
     btnClose_->setDefault(true);
     connect(btnClose_, &QPushButton::clicked, this, &QDialog::reject);
+    installEventFilter(this);
+    btnClose_->installEventFilter(this);
+}
+
+TWinMsgDlg::~TWinMsgDlg() {
+    qDeleteAll(typedOn_);
+}
+
+bool TWinMsgDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Typing on after the message popped up: the key closes it and is kept.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.size() == 1 && text.at(0).isLetterOrNumber() &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            typedOn_ << key->clone();
+            reject();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TWinMsgDlg::FormShow() {
@@ -70,5 +91,12 @@ bool ShowCompletionNotice(const CompletionNotice& notice, QWidget* parent) {
     dlg.MessageKind = notice.MessageKind;
     dlg.LblMessage()->setText(QString::fromStdString(notice.Message));
     RunModal(dlg);
+    for (const QKeyEvent* key : dlg.TypedOn()) {
+        QWidget* target = QApplication::focusWidget();
+        if (!target) break;
+        QCoreApplication::postEvent(target, key->clone());
+        QCoreApplication::postEvent(
+            target, new QKeyEvent(QEvent::KeyRelease, key->key(), key->modifiers(), key->text()));
+    }
     return true;
 }

@@ -3,7 +3,6 @@
 #include "Container.h"
 #include "Cp1252.h"
 #include "Hauptformular.h"
-#include "HinweisDialog.h"
 #include "Loading.h"
 #include "RaetselInfoDialog.h"
 #include "Session.h"
@@ -56,7 +55,6 @@ std::string VersionText() {
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters) {
     PlayerWindows w;
     w.Frame = new TRMMainForm(session, std::move(parameters));
-    w.Hint = new THintForm;
     w.Properties = new TRaetselInfoDlg(w.Frame);
     return w;
 }

@@ -7,12 +7,10 @@
 
 struct PuzzleSession;
 class TRMMainForm;
-class THintForm;
 class TRaetselInfoDlg;
 
 struct PlayerWindows {
     TRMMainForm* Frame = nullptr;
-    THintForm* Hint = nullptr;
     TRaetselInfoDlg* Properties = nullptr;
 };
 
@@ -29,8 +27,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 std::string UsageText();
 std::string VersionText();
 
-// Frame, hints window, properties dialog, in this order. Nothing is loaded yet:
-// the frame loads once it is shown and its start-up message is handled.
+// Frame and properties dialog, in this order; the hints window is made when the
+// first hint shows. Nothing is loaded yet: the frame loads once it is shown
+// and its start-up message is handled.
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters);
 
 // German for everything Qt itself shows (message-box buttons, the board

@@ -155,8 +155,10 @@ void TStopuhrForm::TimerTick() {
 }
 
 void TStopuhrForm::CountButtonClicked(QToolButton* clicked) {
-    // One group: at most one button down, both may be up.
+    // One group: at most one button down, both may be up. Without a best time
+    // the watch can only count up, so "Aufwärts" stays down.
     if (clicked->isChecked()) (clicked == countUp_ ? countDown_ : countUp_)->setChecked(false);
+    if (frame_.Session().image().BestSeconds == 0) countUp_->setChecked(true);
     UpdateDisplay();
 }
 

@@ -59,6 +59,9 @@ bool DragCursorRegistered(int number) {
 }
 
 QCursor DragCursorFor(int number) {
+    // Drawn when the first drag asks for one, not at start.
+    if (number >= DragCursor::LeftToRight && number <= DragCursor::BottomToTop)
+        RegisterDragCursors();
     const auto it = Registry().find(number);
     return it == Registry().end() ? QCursor(Qt::ArrowCursor) : it->second;
 }

@@ -14,5 +14,6 @@ constexpr int BottomToTop = 104;
 // Draws and registers the four cursors; later calls change nothing.
 void RegisterDragCursors();
 bool DragCursorRegistered(int number);
-// The registered cursor of that number; the arrow cursor for any other number.
+// The registered cursor of that number (the four are registered on the first
+// call); the arrow cursor for any other number.
 QCursor DragCursorFor(int number);

@@ -144,9 +144,16 @@ private slots:
         o->Menu("MItemBeaMarkKeine")->trigger();
         QCOMPARE(o->MarkedCount(), 0);
 
-        // A 9 x 9 Sudoku offers no A to C, neither as button nor as entry.
-        QVERIFY(!ButtonVisible(o->Board, "SBMark10"));
+        // A 9 x 9 Sudoku offers no A to C as entries; the buttons stay on the
+        // bar and mark as "Nur zwei Zahlen möglich" does.
+        QVERIFY(ButtonVisible(o->Board, "SBMark10"));
         QVERIFY(ButtonVisible(o->Board, "SBMark9"));
+        o->Press("SBMark11");
+        QVERIFY(ButtonDown(o->Board, "SBMark11"));
+        QVERIFY(o->Marked(9, 1));
+        QVERIFY(o->MarksAre([&](int c, int r) {
+            return IsBlank(o->Im().entry(c, r)) && CountCandidates(o->Im(), c, r) <= 2;
+        }));
         QVERIFY(ButtonVisible(o->Board, "SBMarkDuo"));
         QVERIFY(!o->Shown(o->Popup("MItemPlayMark12")));
         QVERIFY(!o->Shown(o->Menu("MItemBeaMark10")));

@@ -194,6 +194,10 @@ private slots:
         // Counting up with a best time is green.
         QCOMPARE(StopwatchDisplay(5, 300, true, false).Tint, StopwatchTint::Green);
         QCOMPARE(StopwatchDisplay(5, 0, true, false).Text, std::string("0:05"));
+        // Without a best time it counts up even with both buttons raised.
+        v = StopwatchDisplay(75, 0, false, false);
+        QCOMPARE(v.Text, std::string("1:15"));
+        QCOMPARE(v.Tint, StopwatchTint::Blue);
     }
 };
 

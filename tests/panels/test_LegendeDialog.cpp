@@ -122,7 +122,7 @@ private slots:
         // Columns of the crossword: number and clue; headers as the list names them.
         QHeaderView* h = o->Across()->header();
         QVERIFY(h->isSectionHidden(0) && !h->isSectionHidden(2) && !h->isSectionHidden(5));
-        QCOMPARE(h->sectionSize(2), 50);
+        QVERIFY(h->sectionSize(2) >= 50);
         QCOMPARE(o->Across()->model()->headerData(3, Qt::Horizontal).toString(), QString("Länge"));
         QCOMPARE(o->Down()->header()->isSectionHidden(2), false);
         // The close command of the window is greyed.

@@ -140,6 +140,28 @@ private slots:
         QVERIFY(!LayOutCandidates(font, QSize(30, 30), 3, 3, 9).BoxGrid);
     }
 
+    void eightAndBDifferAtEverySize() {
+        // Twelve symbols: "8" and "B" must not come out alike, whatever the cell.
+        for (int size = 20; size <= 60; ++size) {
+            CellBench bench(12, size);
+            const QImage empty = bench.Paint({});
+            const auto glyph = [&](int s) {
+                const QImage drawn = bench.Paint({s});
+                return drawn.copy(Difference(empty, drawn));
+            };
+            const QImage eight = glyph(8), b = glyph(11);
+            int differing = 0;
+            for (int y = 0; y < std::max(eight.height(), b.height()); ++y)
+                for (int x = 0; x < std::max(eight.width(), b.width()); ++x) {
+                    const auto dark = [x, y](const QImage& g) {
+                        return x < g.width() && y < g.height() && qGray(g.pixel(x, y)) < 128;
+                    };
+                    differing += dark(eight) != dark(b) ? 1 : 0;
+                }
+            QVERIFY2(differing >= 3, QByteArray::number(size).constData());
+        }
+    }
+
     void oddSymbolCountsGetRowsOfTheirOwn() {
         // Five symbols in boxes two wide: three rows, the last with the 5 alone.
         CellBench bench(5, 30);

@@ -113,6 +113,11 @@ private slots:
         o->now += 200;
         watch->TimerTick();
         QCOMPARE(int(o->Im().ElapsedSeconds), 62);
+        // Clicking "Aufwärts" cannot raise it: still counting up in blue.
+        QTest::mouseClick(watch->SBCountUp(), Qt::LeftButton);
+        QVERIFY(watch->SBCountUp()->isChecked());
+        QCOMPARE(o->Shown(), QStringLiteral("1:02"));
+        QCOMPARE(o->Digits(), Blue);
     }
 
     void countsDownFromTheBestTime() {
