@@ -80,6 +80,7 @@ RevealResult RevealLetter(Puzzle& puzzle, int col, int row) {
         SetBlankMark(im, col, row, true);
         return {true, true};
     }
+    if (IsGiven(im, col, row)) return {};
     const Letter& solution = im.cell(col, row).SolutionLetter;
     const bool same = im.entry(col, row).view() == solution.view();
     SetEnteredLetter(puzzle, col, row, same ? std::string_view() : solution.view());
@@ -133,9 +134,8 @@ void ResetEntries(Puzzle& puzzle) {
     for (int c = 1; c <= columns; ++c) {
         for (int r = 1; r <= rows; ++r) {
             CellRecord& cell = im.cell(c, r);
-            if (kind.Sudoku) {
-                if (!cell.has(CellFlag::SolutionOrGiven)) SetEnteredLetter(puzzle, c, r, "");
-            } else if (IsWordKind(im.PuzzleKind)) {
+            if (kind.Sudoku || IsWordKind(im.PuzzleKind)) {
+                // Givens get their symbol back, whatever an earlier run left there.
                 SetEnteredLetter(puzzle, c, r, "");
             } else if (kind.WordSearch) {
                 // The word search's entries are its filler letters; the player's

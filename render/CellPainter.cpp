@@ -304,7 +304,9 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
 
     Colour ink = s.FehlerZeigen && solution.view() != entered.view() ? s.FarbeFalscheBuchstaben
                                                                      : s.FarbeBuchstaben;
-    if (kind % 2 == 1 && cell.has(CellFlag::SolutionOrGiven)) ink = s.FarbeLoesungswort;
+    // Solution-word letters, and a Sudoku's given symbols, stand apart from the entries.
+    if ((kind % 2 == 1 || IsSudokuKind(kind)) && cell.has(CellFlag::SolutionOrGiven))
+        ink = s.FarbeLoesungswort;
     if (ctx.ShowSolution) {
         ink = !solution.empty() && solution.view() != entered.view() ? s.FarbeFehlendeBuchstaben
                                                                      : s.FarbeBuchstaben;

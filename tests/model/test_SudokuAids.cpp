@@ -55,10 +55,10 @@ private slots:
         FillCandidates(p->Image, t);
         QVERIFY(Candidate(t, 5, 9, 7));
         QVERIFY(Candidate(t, 6, 6, 7));
-        // So does deleting a given symbol.
+        // A given symbol cannot be deleted: it keeps its symbol from its row.
         SetEnteredLetter(*p, 2, 1, "");
         FillCandidates(p->Image, t);
-        QVERIFY(Candidate(t, 9, 1, 2));
+        QVERIFY(!Candidate(t, 9, 1, 2));
     }
 
     void markingOfEverySymbol() {
