@@ -365,7 +365,7 @@ int TRaetselForm::PrintGrid(QPainter& painter, const QRect& area) {
         side.ShowSolution = input.Context.ShowSolution;
         side.Target = PaintTarget::Printer;
         side.ColourMode = input.Context.ColourMode;
-        input.PrintSolutionRow = [side](QPainter& p, const QRect& row) {
+        input.DrawSolutionRow = [side](QPainter& p, const QRect& row) {
             ::PrintSolutionRow(p, side, row);
         };
     }

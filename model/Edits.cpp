@@ -134,14 +134,26 @@ void ResetEntries(Puzzle& puzzle) {
     for (int c = 1; c <= columns; ++c) {
         for (int r = 1; r <= rows; ++r) {
             CellRecord& cell = im.cell(c, r);
-            if (kind.Sudoku || IsWordKind(im.PuzzleKind)) {
+            switch (kind.Family) {
+            case KindFamily::Sudoku:
                 // Givens get their symbol back, whatever an earlier run left there.
                 SetEnteredLetter(puzzle, c, r, "");
-            } else if (kind.WordSearch) {
+                break;
+            case KindFamily::Crossword:
+            case KindFamily::NumberCode:
+            case KindFamily::FillIn:
+            case KindFamily::Fence:
+            case KindFamily::HeaderLines:
+                SetEnteredLetter(puzzle, c, r, "");
+                break;
+            case KindFamily::WordSearch:
                 // The word search's entries are its filler letters; the player's
                 // work there is the found marks.
                 cell.CellFlags &= ~CellFlag::PlayerMark;
                 cell.CellNumber = cell.number();
+                break;
+            case KindFamily::None:
+                break;
             }
             cell.CellFlags &= ~CellFlag::PlacedBlock;
         }
@@ -152,7 +164,7 @@ void ResetEntries(Puzzle& puzzle) {
     }
     for (int i = 0; i < 26; ++i) {
         SetBlank(im.Words[i].CodeGuess);
-        if (kind.NumberCode) im.Words[i].ClueText.clear();
+        if (kind.Family == KindFamily::NumberCode) im.Words[i].ClueText.clear();
     }
     for (int i = 0; i < std::min<int>(im.WordCount, MaxWords); ++i) im.Words[i].WordSolvedMark = 0;
     // Every position of the field is blanked: the evaluation reads the solution

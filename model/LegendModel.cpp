@@ -82,19 +82,33 @@ LegendColumns SetupColumns(int kind) {
     auto show = [&c](std::initializer_list<int> columns) {
         for (int i : columns) c.Visible[static_cast<std::size_t>(i)] = true;
     };
-    if (IsCrosswordKind(kind))
+    c.FillColumn = Clue;
+    switch (FamilyOf(kind)) {
+    case KindFamily::Crossword:
         show({Number, Clue});
-    else if (IsFillInKind(kind))
+        break;
+    case KindFamily::FillIn:
         show({Clue});
-    else if (IsFenceKind(kind))
+        break;
+    case KindFamily::Fence:
         show({Length, Word});
-    else if (HasPlacedBlocks(kind))
-        show({Line, Blanks, Clue});
-    else if (HasHeaderNumbers(kind))
-        show({Line, Clue});
-    else if (IsWordSearch(kind))
+        c.FillColumn = Word;
+        break;
+    case KindFamily::HeaderLines:
+        if (HasPlacedBlocks(kind))
+            show({Line, Blanks, Clue});
+        else
+            show({Line, Clue});
+        break;
+    case KindFamily::WordSearch:
         show({Word});
-    c.FillColumn = IsFenceKind(kind) || IsWordSearch(kind) ? Word : Clue;
+        c.FillColumn = Word;
+        break;
+    case KindFamily::NumberCode:
+    case KindFamily::Sudoku:
+    case KindFamily::None:
+        break;
+    }
     c.CheckColumn = -1;
     if (!HasPlacedBlocks(kind)) {
         for (int i = 0; i < Count; ++i) {
@@ -111,8 +125,19 @@ LegendColumns SetupColumns(int kind) {
 }
 
 bool ShowsTwoLists(int kind, const Settings& settings) {
-    const bool oneListKind = IsFillInKind(kind) || IsFenceKind(kind) || IsWordSearch(kind);
-    return !(settings.EinfacheLegende && oneListKind);
+    switch (FamilyOf(kind)) {
+    case KindFamily::FillIn:
+    case KindFamily::Fence:
+    case KindFamily::WordSearch:
+        return !settings.EinfacheLegende;
+    case KindFamily::Crossword:
+    case KindFamily::NumberCode:
+    case KindFamily::HeaderLines:
+    case KindFamily::Sudoku:
+    case KindFamily::None:
+        return true;
+    }
+    return true;
 }
 
 int CompareLegendText(std::string_view a, std::string_view b) {
@@ -125,12 +150,22 @@ int CompareLegendText(std::string_view a, std::string_view b) {
 }
 
 int CompareEntries(int kind, const LegendEntry& a, const LegendEntry& b) {
-    if (IsCrosswordKind(kind)) return Sign(static_cast<long long>(a.Number) - b.Number);
-    if (IsFillInKind(kind)) return CompareLegendText(a.Clue, b.Clue);
-    if (IsFenceKind(kind))
+    switch (FamilyOf(kind)) {
+    case KindFamily::Crossword:
+        return Sign(static_cast<long long>(a.Number) - b.Number);
+    case KindFamily::FillIn:
+        return CompareLegendText(a.Clue, b.Clue);
+    case KindFamily::Fence:
         return Sign(static_cast<long long>(a.Word.size()) - static_cast<long long>(b.Word.size()));
-    if (HasHeaderNumbers(kind)) return Sign(static_cast<long long>(a.LineNumber) - b.LineNumber);
-    if (IsWordSearch(kind)) return CompareLegendText(a.Word, b.Word);
+    case KindFamily::HeaderLines:
+        return Sign(static_cast<long long>(a.LineNumber) - b.LineNumber);
+    case KindFamily::WordSearch:
+        return CompareLegendText(a.Word, b.Word);
+    case KindFamily::NumberCode:
+    case KindFamily::Sudoku:
+    case KindFamily::None:
+        return 0;
+    }
     return 0;
 }
 

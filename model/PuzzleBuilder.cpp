@@ -149,7 +149,7 @@ public:
 
     std::vector<BuildMessage> run() {
         ResetPuzzleImage(P);
-        if (Kind < 0 || Kind > MaxKind || Kind == 13) {
+        if (!IsKnownKind(Kind)) {
             fail(L.Lines.Kind, "unbekannte Rätselart " + Str(Kind));
             return Faults;
         }

@@ -1,34 +1,5 @@
 #include "PuzzleImage.h"
 
-#include "Queries.h"
-
-#include <array>
-
-namespace {
-// The names are code page 1252 bytes: \xE4 ä, \xFC ü, \xF6 ö.
-constexpr std::array<std::string_view, 16> KindNames = {"Schwedenr\xE4tsel",
-                                                        "Schwedenr\xE4tsel",
-                                                        "Zahlenr\xE4tsel",
-                                                        "Zahlenr\xE4tsel",
-                                                        "F\xFCllr\xE4tsel",
-                                                        "F\xFCllr\xE4tsel",
-                                                        "Knobelgitter",
-                                                        "Knobelgitter",
-                                                        "Franz\xF6sisches R\xE4tsel",
-                                                        "Franz\xF6sisches R\xE4tsel",
-                                                        "Amerikanisches R\xE4tsel",
-                                                        "Amerikanisches R\xE4tsel",
-                                                        "Kreuzwortpuzzle",
-                                                        "",
-                                                        "Sudoku",
-                                                        "Sudoku auf Zeit"};
-} // namespace
-
-std::string_view KindName(int kind) {
-    if (kind < 0 || kind >= static_cast<int>(KindNames.size())) return {};
-    return KindNames[static_cast<std::size_t>(kind)];
-}
-
 void ClearCell(PuzzleImage& image, int c, int r, bool clearNumber) {
     CellRecord& cell = image.cell(c, r);
     cell.SolutionLetter.clear();

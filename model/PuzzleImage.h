@@ -210,9 +210,6 @@ struct Puzzle {
     CellCheckState CheckState;
 };
 
-// The kind name in code page 1252 ("" for the unused code 13 and out of range).
-std::string_view KindName(int kind);
-
 void ClearCell(PuzzleImage& image, int c, int r, bool clearNumber);
 void ClearWord(PuzzleImage& image, int i);
 // Every cell and word emptied, every entry blank, every check state 0.

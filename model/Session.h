@@ -35,7 +35,6 @@ public:
         return true;
     }
     bool Possible() const { return possible_; }
-    void Forget() { possible_ = false; }
     const PuzzleImage& Image() const { return *image_; }
 
 private:

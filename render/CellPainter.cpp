@@ -2,8 +2,9 @@
 
 #include "CandidateLayout.h"
 #include "Cp1252.h"
+#include "GridLayout.h"
+#include "KindTraits.h"
 #include "Queries.h"
-#include "StringGrid.h"
 #include "Sudoku.h"
 #include "TextUtil.h"
 
@@ -258,7 +259,8 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
     else
         brush = out.Brush(hl ? s.LetterFieldMarkColour : s.FarbeBuchstabenfeld, White);
 
-    if (IsSudokuKind(kind)) {
+    switch (FamilyOf(kind)) {
+    case KindFamily::Sudoku: {
         if (o.Paint) p.fillRect(e.Rect(), brush);
         const int w = std::max(1, ctx.BoxWidth);
         const int h = std::max(1, ctx.BoxHeight);
@@ -269,7 +271,12 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
         DrawLine(p, e.L - 1, e.T - 1, e.L - 1, e.B, line((col - 1) % w == 0), 3);
         DrawLine(p, e.L - 1, e.B, e.R, e.B, line(row % h == 0), 3);
         DrawLine(p, e.R, e.T - 1, e.R, e.B, line(col % w == 0), 3);
-    } else if (IsFenceKind(kind) || IsWordSearch(kind) || kind == 13) {
+        break;
+    }
+    // Cells framed on their own; an unknown kind gets the fence's frame.
+    case KindFamily::Fence:
+    case KindFamily::WordSearch:
+    case KindFamily::None:
         if (o.Paint) {
             const int width = IsWordSearch(kind) ? 1 : 2;
             p.fillRect(QRect(e.L - 1, e.T - 1, e.Width() + 1, e.Height() + 1), brush);
@@ -278,8 +285,13 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
             DrawLine(p, e.L - 1, e.T - 1, e.L - 1, e.B, Qt::black, width);
             DrawLine(p, e.R - 1, e.T - 1, e.R - 1, e.B, Qt::black, width);
         }
-    } else if (o.Paint) {
-        p.fillRect(e.Rect(), brush);
+        break;
+    case KindFamily::Crossword:
+    case KindFamily::NumberCode:
+    case KindFamily::FillIn:
+    case KindFamily::HeaderLines:
+        if (o.Paint) p.fillRect(e.Rect(), brush);
+        break;
     }
 
     p.setFont(EntryLetterFont(*ctx.Config, ctx.Target, e.Height() - 4));
@@ -304,8 +316,7 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
 
     Colour ink = s.FehlerZeigen && solution.view() != entered.view() ? s.FarbeFalscheBuchstaben
                                                                      : s.FarbeBuchstaben;
-    // Solution-word letters, and a Sudoku's given symbols, stand apart from the entries.
-    if ((kind % 2 == 1 || IsSudokuKind(kind)) && cell.has(CellFlag::SolutionOrGiven))
+    if (HasSolutionColourCells(kind) && cell.has(CellFlag::SolutionOrGiven))
         ink = s.FarbeLoesungswort;
     if (ctx.ShowSolution) {
         ink = !solution.empty() && solution.view() != entered.view() ? s.FarbeFehlendeBuchstaben
@@ -315,7 +326,8 @@ void PaintLetterCell(QPainter& p, const CellPaintContext& ctx, int col, int row,
     } else {
         p.setPen(out.Ink(ink));
         TextCentred(p, e, Text(entered.view()));
-        if (s.LoesungswortVorgeben && kind % 2 == 1 && cell.has(CellFlag::SolutionOrGiven))
+        if (s.LoesungswortVorgeben && HasSolutionColourCells(kind) &&
+            cell.has(CellFlag::SolutionOrGiven))
             TextCentred(p, e, Text(solution.view()));
         if (out.Screen() && col == ctx.CurrentCol && row == ctx.CurrentRow && o.Paint &&
             ctx.Enabled && ctx.Focused && !IsSudokuKind(kind))
@@ -342,9 +354,22 @@ QColor ToQColor(Colour colour, const SystemColours& system) {
 bool IsBlockDrawn(const PuzzleImage& im, int col, int row, bool showSolution) {
     const int kind = im.PuzzleKind;
     const CellRecord& cell = im.cell(col, row);
-    if (kind < 10) return cell.isBlock();
-    if (HasPlacedBlocks(kind))
-        return showSolution ? cell.isBlock() : cell.has(CellFlag::PlacedBlock);
+    switch (FamilyOf(kind)) {
+    case KindFamily::Crossword:
+    case KindFamily::NumberCode:
+    case KindFamily::FillIn:
+    case KindFamily::Fence:
+        return cell.isBlock();
+    case KindFamily::HeaderLines:
+        if (HasPlacedBlocks(kind))
+            return showSolution ? cell.isBlock() : cell.has(CellFlag::PlacedBlock);
+        return cell.isBlock();
+    // The word search's blocks hold its filler letters; the Sudoku has none.
+    case KindFamily::WordSearch:
+    case KindFamily::Sudoku:
+    case KindFamily::None:
+        return false;
+    }
     return false;
 }
 
@@ -562,11 +587,11 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
 
-    if (HasSolutionWord(kind) && input.PrintSolutionRow) {
+    if (HasSolutionWord(kind) && input.DrawSolutionRow) {
         const int top = area.bottom() + 1 - p - lw;
         const QRect row(area.left(), top, static_cast<int>(im.SolutionWord.size()) * p,
                         area.bottom() + 1 - top);
-        input.PrintSolutionRow(painter, row);
+        input.DrawSolutionRow(painter, row);
         QFont clueFont;
         clueFont.setPixelSize(std::max(1, input.LegendFontHeight));
         painter.setFont(clueFont);

@@ -117,7 +117,7 @@ struct PrintGridInput {
     CellPaintContext Context; // Target and ColourMode as wanted; Picture is made here
     const QImage* PuzzlePicture = nullptr;
     // Draws the solution-word boxes into the rectangle, when that window is open.
-    std::function<void(QPainter&, const QRect&)> PrintSolutionRow;
+    std::function<void(QPainter&, const QRect&)> DrawSolutionRow;
     int LegendFontHeight = 40;
 };
 

@@ -111,7 +111,7 @@ void CaseB(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
         if (w2 < roomW && h2 < roomH) grid = QRect(Lm, top, w2, h2);
     }
     parts.PrintGrid(*p, grid);
-    if (IsSudokuKind(K) || K < 0 || K >= 14) return;
+    if (!HasPrintedLegend(K)) return;
 
     if (!target.NewPage()) return;
     if (pump) pump();
@@ -128,7 +128,7 @@ void CaseB(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
 void Pages(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
            PrintParts& parts, const std::function<void()>& pump) {
     const int K = image.PuzzleKind;
-    if (print.OnePage && K >= 0 && K < 14)
+    if (print.OnePage && HasPrintedLegend(K))
         CaseA(target, image, print, parts);
     else
         CaseB(target, image, print, parts, pump);

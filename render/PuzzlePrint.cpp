@@ -1,9 +1,9 @@
 #include "PuzzlePrint.h"
 
+#include "GridLayout.h"
 #include "KindTraits.h"
 #include "PrintSources.h"
 #include "Queries.h"
-#include "StringGrid.h"
 #include "Sudoku.h"
 
 CellPaintContext RecordGridContext(PuzzleImage& image, const Settings& settings,
@@ -47,7 +47,7 @@ int PuzzlePrintParts::PrintGrid(QPainter& painter, const QRect& area) {
     // The solution row goes on paper whenever the puzzle lets the player enter
     // the solution word, open window or not.
     if (HasSolutionWord(Image().PuzzleKind) && Config().LoesungswortZeigen) {
-        input.PrintSolutionRow = [this](QPainter& p, const QRect& row) {
+        input.DrawSolutionRow = [this](QPainter& p, const QRect& row) {
             PrintSolutionWordRow(p, Image(), Config(), print_.ColourMode, grid_.ShowSolution, row);
         };
     }

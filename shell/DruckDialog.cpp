@@ -202,7 +202,7 @@ TPrintSettingsDlg::TPrintSettingsDlg(int puzzleKind, const QStringList& printers
 
     comboDrucker_->addItems(printers);
 
-    const bool layout = puzzleKind < 14;
+    const bool layout = HasPrintedLegend(puzzleKind);
     gbLayout_->setVisible(layout);
     gbScale_->setVisible(!layout);
     lblLegFontSize1_->setVisible(layout);

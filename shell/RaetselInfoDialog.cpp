@@ -202,7 +202,7 @@ void TRaetselInfoDlg::FormShow() {
     QString type = FromImage(KindName(kind));
     if (sudoku)
         type += " (" + LevelName(im.Difficulty) + ")";
-    else if (kind % 2 == 1)
+    else if (HasSolutionWord(kind))
         type += " mit Lösungswort";
     lblType_->setText(type);
 
@@ -219,7 +219,7 @@ void TRaetselInfoDlg::FormShow() {
         lblLanguage_->setText("keine");
     }
 
-    const bool withAuthor = kind != 14;
+    const bool withAuthor = !sudoku || IsTimedKind(kind);
     panelAuthor_->setVisible(withAuthor);
     const int height = withAuthor ? FullHeight : FullHeight - PanelAuthorHeight;
     panelDate_->move(60, withAuthor ? PanelTop + PanelAuthorHeight : PanelTop);

@@ -5,7 +5,7 @@
 #include "Loading.h"
 #include "SystemPalette.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <exception>
@@ -77,7 +77,7 @@ int WithDrawingInput(const char* command, const std::string& path,
     static int argc = 1;
     static char name[] = "zoruvidedid-tool";
     static char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     LoadedInput l = LoadInput(path, SystemColoursFromPalette());
     if (l.Result != LoadResult::Loaded) {
         const std::string message = l.Error.empty() ? LoadFailureMessage(l.Result, path) : l.Error;

@@ -1,6 +1,7 @@
 #include "PuzzleSource.h"
 
 #include "Cp1252.h"
+#include "KindTraits.h"
 
 #include <array>
 #include <charconv>
@@ -403,24 +404,20 @@ private:
 
 int KindFromName(std::string_view text) {
     if (auto num = Number(text))
-        return *num >= 0 && *num <= 15 && *num != 13 ? static_cast<int>(*num) : -1;
-    static const std::array<std::pair<std::string_view, int>, 8> bases = {{
-        {"schwedenraetsel", 0},
-        {"zahlenraetsel", 2},
-        {"fuellraetsel", 4},
-        {"knobelgitter", 6},
-        {"franzoesisches-raetsel", 8},
-        {"amerikanisches-raetsel", 10},
-        {"kreuzwortpuzzle", 12},
-        {"sudoku", 14},
-    }};
+        return *num >= 0 && *num < KindCount && IsKnownKind(static_cast<int>(*num))
+                   ? static_cast<int>(*num)
+                   : -1;
     const std::string key = NameKey(text);
-    if (key == "sudoku-auf-zeit") return 15;
-    for (const auto& [name, kind] : bases) {
-        if (key == name) return kind;
-        if (kind < 12 && (key == std::string(name) + "-mit-loesungswort" ||
-                          key == std::string(name) + "-loesungswort"))
-            return kind + 1;
+    constexpr std::string_view suffix = "-loesungswort";
+    for (int kind = 0; kind < KindCount; ++kind) {
+        const KindTraits& t = Traits(kind);
+        if (t.SourceName.empty()) continue;
+        if (key == t.SourceName) return kind;
+        // "...-mit-loesungswort" is the long form of "...-loesungswort".
+        if (t.SolutionWord && t.SourceName.ends_with(suffix) &&
+            key == std::string(t.SourceName.substr(0, t.SourceName.size() - suffix.size())) +
+                       "-mit" + std::string(suffix))
+            return kind;
     }
     return -1;
 }

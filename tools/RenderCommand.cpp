@@ -3,9 +3,9 @@
 
 #include "CellPainter.h"
 #include "Container.h"
+#include "GridLayout.h"
 #include "LoadInput.h"
 #include "PuzzlePrint.h"
-#include "StringGrid.h"
 
 #include <QFileInfo>
 #include <QImage>

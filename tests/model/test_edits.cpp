@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+#include <set>
+#include <string_view>
+
 namespace {
 // OBST#      words across: 1 OBST, 4 EIS, 6 RAD
 // H#EIS      words down:   1 OHR, 2 SED, 3 TI, 5 SE
@@ -42,8 +45,42 @@ private slots:
         QVERIFY(IsWordSearch(12) && !IsWordKind(12) && IsWordKind(11));
         QVERIFY(HasSnapshots(14) && !HasSnapshots(15) && IsTimedKind(15) && !IsTimedKind(14));
         // Codes outside the table have no traits at all.
-        QVERIFY(!Traits(13).Known && !Traits(16).Known && !Traits(-1).Known);
+        QVERIFY(!IsKnownKind(13) && !IsKnownKind(16) && !IsKnownKind(-1));
         QVERIFY(!IsSudokuKind(200) && !HasSolutionWord(-1));
+    }
+
+    void kindTableRowsHoldTogether() {
+        std::set<std::string_view> sourceNames;
+        for (int k = -1; k <= KindCount; ++k) {
+            const KindTraits& t = Traits(k);
+            const bool known = t.Family != KindFamily::None;
+            // Out of range and unused codes have nothing; known ones are named.
+            QCOMPARE(!t.Name.empty(), known);
+            QCOMPARE(!t.SourceName.empty(), known);
+            if (known) QVERIFY(sourceNames.insert(t.SourceName).second);
+            QVERIFY(!t.SolutionWord || t.SolutionColourCells);
+            QCOMPARE(t.SourceName.ends_with("-loesungswort"), known && t.SolutionWord);
+            QVERIFY(!t.PlacedBlocks || t.Family == KindFamily::HeaderLines);
+            QVERIFY(!(t.Snapshots && t.Timed));
+            QVERIFY(!(t.Snapshots || t.Timed) || t.Family == KindFamily::Sudoku);
+            switch (t.Family) {
+            case KindFamily::NumberCode:
+                QCOMPARE(t.Side, SideWindow::NumberLegend);
+                break;
+            case KindFamily::Sudoku:
+            case KindFamily::None:
+                QCOMPARE(t.Side, SideWindow::None);
+                break;
+            case KindFamily::Crossword:
+            case KindFamily::FillIn:
+            case KindFamily::Fence:
+            case KindFamily::HeaderLines:
+            case KindFamily::WordSearch:
+                QCOMPARE(t.Side, SideWindow::ClueList);
+                break;
+            }
+            if (k < 0 || k >= KindCount) QCOMPARE(&t, &NoKind);
+        }
     }
 
     void runLettersAndNumbersStopAtBlocks() {

@@ -1,6 +1,6 @@
 #include "SystemPalette.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
 
 Colour ToColour(const QColor& c) {
@@ -51,7 +51,7 @@ constexpr PaletteSource Sources[] = {
 } // namespace
 
 SystemColours SystemColoursFromPalette() {
-    return SystemColoursFrom(QApplication::palette());
+    return SystemColoursFrom(QGuiApplication::palette());
 }
 
 SystemColours SystemColoursFrom(const QPalette& palette) {

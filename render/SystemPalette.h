@@ -7,7 +7,7 @@
 #include <QPalette>
 
 Colour ToColour(const QColor& c);
-// Needs a QApplication: the widgets' palette is what the player shows.
+// Needs the application object: its palette is what the player shows.
 SystemColours SystemColoursFromPalette();
 // Every system colour index from the given palette.
 SystemColours SystemColoursFrom(const QPalette& palette);
