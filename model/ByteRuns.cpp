@@ -102,7 +102,8 @@ bool ApplyRuns(ByteReader& in, std::uint8_t* block, std::size_t n, bool withBefo
         if (in.Failed) return false;
         if (gap == 0) return true;
         const std::uint64_t length = in.Varint();
-        if (in.Failed || length == 0 || gap - 1 > n - position || length > n - position - (gap - 1)) {
+        if (in.Failed || length == 0 || gap - 1 > n - position ||
+            length > n - position - (gap - 1)) {
             in.Failed = true;
             return false;
         }

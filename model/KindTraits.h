@@ -35,8 +35,9 @@ struct KindTraits {
     bool Timed = false;        // stopwatch and best time
     // Cells with the solution flag take the solution-word colour and, when the
     // solution word counts as given, show their letter: every odd code, and
-    // both Sudokus, whose givens so stand apart from the player's entries. The unused 13 keeps the odd codes' rules
-    // (solution word included) for files that carry it anyway.
+    // both Sudokus, whose givens so stand apart from the player's entries.
+    // The unused 13 keeps the odd codes' rules (solution word included) for
+    // files that carry it anyway.
     bool SolutionColourCells = false;
     SideWindow Side = SideWindow::None;
     std::string_view Name;       // as shown and printed, code page 1252 ("" when none)

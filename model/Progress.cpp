@@ -12,7 +12,6 @@
 namespace {
 constexpr std::array<std::uint8_t, 8> Magic = {'Z', 'V', 'S', 'T', 'A', 'N', 'D', 0x1A};
 constexpr std::size_t HeaderSize = 32;
-constexpr std::size_t TickBytes = (MaxWords + 7) / 8;
 
 const std::uint8_t* Bytes(const PuzzleImage& image) {
     return reinterpret_cast<const std::uint8_t*>(&image);
@@ -104,12 +103,6 @@ std::vector<std::uint8_t> EncodeProgress(std::uint64_t key, std::int64_t savedAt
 
     AppendRuns(out, Bytes(original), Bytes(current), sizeof(PuzzleImage), false);
     out.push_back(static_cast<std::uint8_t>(extras.MarkTag));
-    for (std::size_t i = 0; i < TickBytes; ++i) {
-        std::uint8_t byte = 0;
-        for (std::size_t b = 0; b < 8 && i * 8 + b < MaxWords; ++b)
-            if (extras.Ticks[i * 8 + b]) byte |= static_cast<std::uint8_t>(1u << b);
-        out.push_back(byte);
-    }
     out.push_back(SnapshotStore::SlotCount);
     for (int n = 1; n <= SnapshotStore::SlotCount; ++n) {
         const BoardSnapshot& slot = extras.Snapshots.Slot(n);
@@ -120,7 +113,8 @@ std::vector<std::uint8_t> EncodeProgress(std::uint64_t key, std::int64_t savedAt
     }
 
     const auto length = static_cast<std::uint32_t>(out.size() - HeaderSize);
-    for (int i = 0; i < 4; ++i) out[28 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out[28 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * i));
     PutU32(out, Crc32(out));
     return out;
 }
@@ -150,14 +144,9 @@ ProgressRead DecodeProgress(std::span<const std::uint8_t> data, std::uint64_t ke
     ByteReader in(data.subspan(HeaderSize, length));
     auto restored = std::make_unique<PuzzleImage>(original);
     auto more = std::make_unique<ProgressExtras>();
-    bool sound = ApplyRuns(in, reinterpret_cast<std::uint8_t*>(restored.get()),
-                           sizeof(PuzzleImage), false, true);
+    bool sound = ApplyRuns(in, reinterpret_cast<std::uint8_t*>(restored.get()), sizeof(PuzzleImage),
+                           false, true);
     more->MarkTag = in.U8();
-    for (std::size_t i = 0; i < TickBytes; ++i) {
-        const std::uint8_t byte = in.U8();
-        for (std::size_t b = 0; b < 8 && i * 8 + b < MaxWords; ++b)
-            more->Ticks[i * 8 + b] = (byte >> b) & 1;
-    }
     sound = sound && in.U8() == SnapshotStore::SlotCount;
     for (int n = 1; sound && n <= SnapshotStore::SlotCount; ++n) {
         BoardSnapshot slot;
@@ -171,8 +160,8 @@ ProgressRead DecodeProgress(std::span<const std::uint8_t> data, std::uint64_t ke
                 for (Letter& letter : column) SetBlank(letter);
         more->Snapshots.Put(n, slot);
     }
-    if (!sound || in.Failed || in.Left() != 0 || more->MarkTag < 0 ||
-        more->MarkTag > DuoMarkTag || !OnlyPlayersChanges(original, *restored))
+    if (!sound || in.Failed || in.Left() != 0 || more->MarkTag < 0 || more->MarkTag > DuoMarkTag ||
+        !OnlyPlayersChanges(original, *restored))
         return Fault(ProgressFault::Damaged, "unstimmiger Inhalt");
 
     image = *restored;

@@ -13,7 +13,6 @@
 //  32  L  payload:
 //         record runs against the record as read (ByteRuns, after bytes only)
 //         1 byte field-marking choice (0..13)
-//         26 bytes the clue list's ticks, bit i of byte i / 8 = word index i
 //         1 byte slot count (4), then per slot: 8 bytes time taken (a double,
 //         0 = empty), and for a held slot the runs of its letters against the
 //         entries as read
@@ -23,7 +22,6 @@
 #include "PuzzleImage.h"
 #include "Snapshots.h"
 
-#include <bitset>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -31,10 +29,10 @@
 
 constexpr std::uint16_t ProgressVersion = 1;
 
-// What the player produced beside the record.
+// What the player produced beside the record (the record itself holds the
+// entries, marks, the clue list's ticks, the solution word, level and times).
 struct ProgressExtras {
-    std::bitset<MaxWords> Ticks; // the clue list's own check marks, by word index
-    int MarkTag = 0;             // field marking: 0 none, 1..12 a symbol, 13 two candidates
+    int MarkTag = 0; // field marking: 0 none, 1..12 a symbol, 13 two candidates
     SnapshotStore Snapshots;
 };
 

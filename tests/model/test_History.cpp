@@ -37,10 +37,12 @@ private slots:
         history.Begin(p->Image, extra);
         QVERIFY(!history.Commit(p->Image, extra));
 
-        while (history.Undo(p->Image, extra)) {}
+        while (history.Undo(p->Image, extra)) {
+        }
         QVERIFY(Same(p->Image, *start));
         QCOMPARE(int(extra[0]), 0);
-        while (history.Redo(p->Image, extra)) {}
+        while (history.Redo(p->Image, extra)) {
+        }
         QVERIFY(Same(p->Image, *end));
         QCOMPARE(int(extra[0]), 9999 % 256);
 
@@ -60,7 +62,8 @@ private slots:
             small.Commit(p->Image, {});
         }
         QCOMPARE(small.StepCount(), std::size_t{3});
-        while (small.Undo(p->Image, {})) {}
+        while (small.Undo(p->Image, {})) {
+        }
         QCOMPARE(p->Image.entry(1, 1).str(), std::string("L"));
     }
 

@@ -2,7 +2,7 @@
 // cell's lines and of its neighbours, at every cell size the board offers.
 #include "CandidateLayout.h"
 #include "CellPainter.h"
-#include "StringGrid.h"
+#include "GridLayout.h"
 #include "Sudoku.h"
 #include "SudokuAids.h"
 #include "TestSupport.h"

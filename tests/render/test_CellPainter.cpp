@@ -1,6 +1,6 @@
 // The cell painter's colours and lines, sampled from rendered grids.
 #include "CellPainter.h"
-#include "StringGrid.h"
+#include "GridLayout.h"
 #include "Sudoku.h"
 #include "SudokuAids.h"
 #include "TestSupport.h"
