@@ -14,17 +14,17 @@ std::uint8_t* Bytes(PuzzleImage& image) {
 }
 } // namespace
 
-History::History(std::size_t stepLimit, std::size_t byteLimit)
+EditHistory::EditHistory(std::size_t stepLimit, std::size_t byteLimit)
     : stepLimit_(std::max<std::size_t>(stepLimit, 1)), byteLimit_(byteLimit),
       before_(std::make_unique<PuzzleImage>()) {}
 
-void History::Begin(const PuzzleImage& image, std::span<const std::uint8_t> extra) {
+void EditHistory::Begin(const PuzzleImage& image, std::span<const std::uint8_t> extra) {
     *before_ = image;
     extraBefore_.assign(extra.begin(), extra.end());
     begun_ = true;
 }
 
-bool History::Commit(const PuzzleImage& image, std::span<const std::uint8_t> extra) {
+bool EditHistory::Commit(const PuzzleImage& image, std::span<const std::uint8_t> extra) {
     if (!begun_) return false;
     begun_ = false;
     Step step;
@@ -55,22 +55,22 @@ bool History::Commit(const PuzzleImage& image, std::span<const std::uint8_t> ext
     return true;
 }
 
-bool History::Undo(PuzzleImage& image, std::span<std::uint8_t> extra) {
+bool EditHistory::Undo(PuzzleImage& image, std::span<std::uint8_t> extra) {
     if (!CanUndo()) return false;
     --applied_;
     Apply(steps_[applied_], false, image, extra);
     return true;
 }
 
-bool History::Redo(PuzzleImage& image, std::span<std::uint8_t> extra) {
+bool EditHistory::Redo(PuzzleImage& image, std::span<std::uint8_t> extra) {
     if (!CanRedo()) return false;
     Apply(steps_[applied_], true, image, extra);
     ++applied_;
     return true;
 }
 
-void History::Apply(const Step& step, bool forward, PuzzleImage& image,
-                    std::span<std::uint8_t> extra) const {
+void EditHistory::Apply(const Step& step, bool forward, PuzzleImage& image,
+                        std::span<std::uint8_t> extra) const {
     ByteReader in(step.Runs);
     ApplyRuns(in, Bytes(image), sizeof(PuzzleImage), true, forward);
     ApplyRuns(in, extra.data(), extra.size(), true, forward);
@@ -91,7 +91,7 @@ void History::Apply(const Step& step, bool forward, PuzzleImage& image,
         image.ClockRunning = forward ? step.After.Clock : step.Before.Clock;
 }
 
-void History::Trim() {
+void EditHistory::Trim() {
     while (!steps_.empty() && applied_ > 0 &&
            (steps_.size() > stepLimit_ || (bytes_ > byteLimit_ && steps_.size() > 1))) {
         bytes_ -= Cost(steps_.front());
@@ -100,13 +100,13 @@ void History::Trim() {
     }
 }
 
-void History::Clear() {
+void EditHistory::Clear() {
     steps_.clear();
     applied_ = 0;
     bytes_ = 0;
     begun_ = false;
 }
 
-std::size_t History::Cost(const Step& step) {
+std::size_t EditHistory::Cost(const Step& step) {
     return sizeof(Step) + step.Runs.capacity();
 }

@@ -18,15 +18,15 @@
 #include <span>
 #include <vector>
 
-class History {
+class EditHistory {
 public:
     // At least this many steps are kept; older ones go first when either
     // limit is passed.
     static constexpr std::size_t DefaultStepLimit = 100000;
     static constexpr std::size_t DefaultByteLimit = std::size_t{64} << 20;
 
-    explicit History(std::size_t stepLimit = DefaultStepLimit,
-                     std::size_t byteLimit = DefaultByteLimit);
+    explicit EditHistory(std::size_t stepLimit = DefaultStepLimit,
+                         std::size_t byteLimit = DefaultByteLimit);
 
     // Remembers the state before a change.
     void Begin(const PuzzleImage& image, std::span<const std::uint8_t> extra);

@@ -22,7 +22,7 @@ private slots:
         auto p = GridPuzzle(4, std::vector<std::string>(50, std::string(50, 'A')));
         const auto start = std::make_unique<PuzzleImage>(p->Image);
         std::array<std::uint8_t, 3> extra{};
-        History history;
+        EditHistory history;
         for (int i = 0; i < 10000; ++i) {
             history.Begin(p->Image, extra);
             SetEnteredLetter(*p, 1 + i % 50, 1 + (i / 50) % 50, std::string(1, char('A' + i % 26)));
@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(history.StepCount(), std::size_t{9999});
 
         // The step limit drops the oldest steps.
-        History small(3);
+        EditHistory small(3);
         for (int i = 0; i < 5; ++i) {
             small.Begin(p->Image, {});
             SetEnteredLetter(*p, 1, 1, std::string(1, char('K' + i)));
@@ -72,7 +72,7 @@ private slots:
         PuzzleImage& im = p->Image;
         im.PuzzleKind = 15;
         im.ElapsedSeconds = 100;
-        History history;
+        EditHistory history;
         history.Begin(im, {});
         SetEnteredLetter(*p, 1, 1, "5");
         history.Commit(im, {});
