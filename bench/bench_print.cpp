@@ -82,6 +82,7 @@ qint64 PrintToPdf(PuzzleImage& image, const Settings& settings, const PrintSetti
     QPdfWriter pdf(&buffer);
     pdf.setPageLayout(PdfPageLayout(ps.Portrait));
     CandidateTable candidates{};
+    ClearFieldMarking(image);
     PuzzlePrintParts parts(RecordGridContext(image, settings, candidates), nullptr, ps);
     PagedDeviceJobs jobs(pdf, true);
     PrintCopies(jobs, image, ps, parts);

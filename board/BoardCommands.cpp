@@ -5,13 +5,14 @@
 #include "BegriffDialog.h"
 #include "BoardHost.h"
 #include "BoardToolbar.h"
+#include "BoardView.h"
 #include "ClueListLink.h"
 #include "CommandIds.h"
 #include "Cp1252.h"
 #include "Edits.h"
 #include "ModalRunner.h"
 #include "PuzzleEvents.h"
-#include "RaetselFormular.h"
+#include "PuzzleGame.h"
 #include "Session.h"
 #include "StringGrid.h"
 #include "TextUtil.h"
@@ -51,22 +52,22 @@ QString SnapshotTimeText(double dayCount) {
     return german.toString(time, format.trimmed());
 }
 
-BoardCommands::BoardCommands(TRaetselForm& board) : board_(board) {}
+BoardCommands::BoardCommands(BoardView& board) : board_(board) {}
 
 BoardCommands::~BoardCommands() {
     if (!registry_) return;
-    for (const char* id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail,
-                           CommandId::ShowLengths, CommandId::ShowHints, CommandId::BlankField,
-                           CommandId::RevealLetter, CommandId::EnterWord, CommandId::ShowClue,
-                           CommandId::LookUp, CommandId::CloseBoard, CommandId::SnapshotTake})
+    for (CommandId id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail,
+                         CommandId::ShowLengths, CommandId::ShowHints, CommandId::BlankField,
+                         CommandId::RevealLetter, CommandId::EnterWord, CommandId::ShowClue,
+                         CommandId::LookUp, CommandId::CloseBoard, CommandId::SnapshotTake})
         registry_->Get(id).Clear();
-    for (int tag = 0; tag <= DuoMarkTag; ++tag) registry_->Get(CommandId::Mark(tag)).Clear();
-    for (int n = 1; n <= 4; ++n) registry_->Get(CommandId::Snapshot(n)).Clear();
+    for (int tag = 0; tag <= DuoMarkTag; ++tag) registry_->Get(MarkCommand(tag)).Clear();
+    for (int n = 1; n <= 4; ++n) registry_->Get(SnapshotCommand(n)).Clear();
 }
 
 void BoardCommands::Register(CommandRegistry& commands) {
     registry_ = &commands;
-    TRaetselForm& b = board_;
+    BoardView& b = board_;
     PuzzleSession& session = b.Session();
     BoardHost& host = b.Host();
     const int kind = session.image().PuzzleKind;
@@ -149,13 +150,13 @@ void BoardCommands::Register(CommandRegistry& commands) {
     const int columns = session.image().ColumnCount;
     std::vector<UiCommand*> marks;
     for (int tag = 0; tag <= DuoMarkTag; ++tag) {
-        UiCommand& mark = commands.Get(CommandId::Mark(tag));
+        UiCommand& mark = commands.Get(MarkCommand(tag));
         mark.SetHandler([this, tag] { MItemPlayMarkKeineClick(tag); });
         mark.SetRules(
             [kind, tag, columns] {
                 return IsSudokuKind(kind) && (tag == 0 || tag == DuoMarkTag || tag <= columns);
             },
-            {}, [&b, tag] { return b.PaintState().MarkTag == tag; });
+            {}, [&b, tag] { return b.Game().MarkTag() == tag; });
         marks.push_back(&mark);
     }
 
@@ -165,21 +166,22 @@ void BoardCommands::Register(CommandRegistry& commands) {
     take.SetRules([kind] { return HasSnapshots(kind); }, {});
     std::vector<UiCommand*> restores;
     for (int n = 1; n <= SnapshotStore::SlotCount; ++n) {
-        UiCommand& restore = commands.Get(CommandId::Snapshot(n));
+        UiCommand& restore = commands.Get(SnapshotCommand(n));
         restore.SetHandler([this, n] { MItemPlaySnap1Click(n); });
-        restore.SetRules([kind, &b, n] { return HasSnapshots(kind) && b.Snapshots().Held(n); }, {});
+        restore.SetRules(
+            [kind, &b, n] { return HasSnapshots(kind) && b.Game().Snapshots().Held(n); }, {});
         restore.SetTexts(
             [&b, n] {
-                if (!b.Snapshots().Held(n)) return QString::number(n);
+                if (!b.Game().Snapshots().Held(n)) return QString::number(n);
                 return QStringLiteral("%1: %2 h")
                     .arg(n)
-                    .arg(SnapshotTimeText(b.Snapshots().TakenAt(n)));
+                    .arg(SnapshotTimeText(b.Game().Snapshots().TakenAt(n)));
             },
             [&b, n] {
-                if (!b.Snapshots().Held(n))
+                if (!b.Game().Snapshots().Held(n))
                     return QStringLiteral("Den Rätsel-Schnappschuss wiederherstellen");
                 return QStringLiteral("Den Schnappschuss von %1 h wiederherstellen")
-                    .arg(SnapshotTimeText(b.Snapshots().TakenAt(n)));
+                    .arg(SnapshotTimeText(b.Game().Snapshots().TakenAt(n)));
             });
         restores.push_back(&restore);
     }
@@ -189,57 +191,37 @@ void BoardCommands::Register(CommandRegistry& commands) {
                                    &blank,  &reveal,  &word, &take};
     all.insert(all.end(), marks.begin(), marks.end());
     all.insert(all.end(), restores.begin(), restores.end());
-    for (UiCommand* c : all) QObject::connect(c, &UiCommand::Ran, &b, [&b] { b.UpdateToolbar(); });
+    for (UiCommand* c : all)
+        QObject::connect(c, &UiCommand::Ran, b.View(), [&b] { b.UpdateToolbar(); });
 }
 
 void BoardCommands::MItemPlayMarkKeineClick(int tag) {
-    board_.SetMarkTag(tag);
+    board_.Game().SetMarkTag(tag);
 }
 
 void BoardCommands::MItemPlaySnapErstellenClick() {
-    if (!HasSnapshots(board_.Session().image().PuzzleKind)) return;
-    board_.Snapshots().Take(board_.Session().image(), DayCount(QDateTime::currentDateTime()));
+    board_.Game().TakeSnapshot(DayCount(QDateTime::currentDateTime()));
 }
 
 void BoardCommands::MItemPlaySnap1Click(int n) {
-    board_.RestoreSnapshot(n);
+    board_.Game().RestoreSnapshot(n);
 }
 
 void BoardCommands::SetBlankMark(bool on) {
-    const int c = board_.Grid()->Col();
-    const int r = board_.Grid()->Row();
-    if (c < 1 || r < 1) return;
-    ::SetBlankMark(board_.Session().image(), c, r, on);
-    board_.RepaintGrid();
-    board_.UpdateToolbar();
+    board_.Game().SetBlankMark(board_.Grid()->Col(), board_.Grid()->Row(), on);
 }
 
 void BoardCommands::MItemPlayBuchstEintragenClick() {
     if (!board_.Host().AidAllowed(AidFlag::InsertLetter)) return;
-    PuzzleSession& session = board_.Session();
     const int c = board_.Grid()->Col();
     const int r = board_.Grid()->Row();
     if (c < 1 || r < 1) return;
-    board_.RunEdit([&session, c, r] {
-        EditOutcome out;
-        out.Evaluate = false; // revealing is help, not solving
-        out.Cells.push_back({c, r});
-        const RevealResult done = RevealLetter(session.puzzle, c, r);
-        if (done.PlacedBlock) {
-            out.WholeGrid = true;
-            return out;
-        }
-        for (bool across : {true, false})
-            if (auto report = WordReportAt(session.image(), c, r, across, true, true))
-                out.Reports.push_back(*report);
-        return out;
-    });
-    board_.UpdateToolbar();
+    board_.Game().Apply(edit::Reveal{c, r});
 }
 
 void BoardCommands::MItemPlayBegriffEintragenClick() {
     PuzzleSession& session = board_.Session();
-    PuzzleImage& im = session.image();
+    const PuzzleImage& im = board_.Game().Image();
     const int c = board_.Grid()->Col();
     const int r = board_.Grid()->Row();
     if (c < 1 || r < 1) return;
@@ -261,15 +243,14 @@ void BoardCommands::MItemPlayBegriffEintragenClick() {
     if (RunModal(dlg) != QDialog::Accepted) return;
 
     const std::string text = NormalizeWord(Utf8ToCp1252(dlg.WordData.toStdString()), 15);
-    board_.RunEdit([&session, &w, &text, across] {
-        const CellPos start = FindCellByNumber(session.image(), w.Number);
-        const WordWrite written = WriteWord(session.puzzle, start.Column, start.Row, across, text);
-        EditOutcome out;
-        out.Cells = written.Cells;
-        if (w.WordIndex >= 0 && (!written.Wrong || !session.settings.FehlerZeigen))
-            out.Reports.push_back({w.WordIndex, across, true});
-        return out;
-    });
+    const CellPos start = FindCellByNumber(im, w.Number);
+    edit::WriteWord write;
+    write.Col = start.Column;
+    write.Row = start.Row;
+    write.Across = across;
+    write.Text = text;
+    write.WordIndex = w.WordIndex;
+    board_.Game().Apply(write);
 }
 
 bool BoardCommands::RaetselDragOver(const QObject* source, int col, int row) {
@@ -284,32 +265,31 @@ bool BoardCommands::RaetselDragOver(const QObject* source, int col, int row) {
 void BoardCommands::RaetselDragDrop(const QObject* source, int col, int row) {
     ClueListLink* clues = board_.ClueList();
     if (!clues) return;
-    PuzzleSession& session = board_.Session();
-    const PuzzleImage& im = session.image();
+    PuzzleGame& game = board_.Game();
+    const PuzzleImage& im = game.Image();
     if (col < 1 || row < 1 || col > im.ColumnCount || row > im.RowCount) return;
     const int list = clues->DragSourceList(source);
     const std::optional<ClueEntryWord> entry = clues->FocusedEntry(list == 1);
     if (!entry) return;
-    const bool across = clues->TwoLists() ? list == 1 : !session.flags.ShiftHeld;
-    const bool backwards = session.flags.CtrlHeldReverse && im.ReverseDropAllowed != 0;
-    board_.RunEdit([&] {
-        EditOutcome out;
-        out.Evaluate = false; // after the drop cell has become current
-        out.Cells = WriteWord(session.puzzle, col, row, across, entry->Word, backwards).Cells;
-        const Settings& s = session.settings;
-        if (!s.FehlerZeigen || IsWordFilled(session.image(), col, row, across, s.FehlerZeigen))
-            out.Reports.push_back({entry->WordIndex, across, true});
-        return out;
-    });
+    edit::WriteWord drop;
+    drop.Col = col;
+    drop.Row = row;
+    drop.Across = clues->TwoLists() ? list == 1 : !game.Flags().ShiftHeld;
+    drop.Backwards = game.Flags().CtrlHeldReverse && im.ReverseDropAllowed != 0;
+    drop.Text = entry->Word;
+    drop.WordIndex = entry->WordIndex;
+    drop.ReportWhenFilled = true;
+    drop.Evaluate = false; // after the drop cell has become current
+    game.Apply(drop);
     board_.Grid()->SelectCell(col, row);
-    board_.RunEvaluation();
+    game.Evaluate();
 }
 
 void BoardCommands::MItemPlayUmschreibungClick() {
     const PuzzleImage& im = board_.Session().image();
     std::string pattern = board_.CurrentWordLetters(true);
     std::replace(pattern.begin(), pattern.end(), ' ', '?');
-    const int index = FindWord(im, board_.CurrentWordNumber(), board_.Cursor().InputDirection != 2);
+    const int index = FindWord(im, board_.CurrentWordNumber(), board_.InputDirection() != 2);
     if (index < 0) return;
     const WordRecord& word = im.Words[index];
     if (word.WordReversed) pattern = ReverseText(pattern);

@@ -8,16 +8,16 @@
 
 #include <string_view>
 
+#include "CommandIds.h"
 #include "LookupUrl.h"
-#include "UiCommand.h"
 
 class QDateTime;
 class QObject;
-class TRaetselForm;
+class BoardView;
 
 class BoardCommands {
 public:
-    explicit BoardCommands(TRaetselForm& board);
+    explicit BoardCommands(BoardView& board);
     // Takes the handlers and rules back out of the registry.
     ~BoardCommands();
 
@@ -42,7 +42,7 @@ public:
     void RaetselDragDrop(const QObject* source, int col, int row);
 
 private:
-    TRaetselForm& board_;
+    BoardView& board_;
     // The frame may be taken down before the board.
     QPointer<CommandRegistry> registry_;
 };

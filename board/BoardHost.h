@@ -7,13 +7,10 @@
 class BoardLink;
 class ClueListLink;
 class CommandRegistry;
-class NumberLegendLink;
 class PuzzleEvents;
-class QImage;
+class PuzzleGame;
 class QWidget;
 class SolutionWordLink;
-class StopwatchLink;
-struct CompletionNotice;
 struct PuzzleSession;
 
 class BoardHost {
@@ -23,22 +20,18 @@ public:
     virtual PuzzleSession& Session() = 0;
     virtual PuzzleEvents& Events() = 0;
     virtual CommandRegistry& Commands() = 0;
-    // The process-wide puzzle picture (null image when there is none).
-    virtual const QImage& PuzzlePicture() const = 0;
+    // The game of the open puzzle: its state and the road of its changes.
+    virtual PuzzleGame& Game() = 0;
 
     // The companion windows while they are open, else null.
     virtual ClueListLink* ClueList() const = 0;
-    virtual NumberLegendLink* NumberLegend() const = 0;
     virtual SolutionWordLink* SolutionWord() const = 0;
-    virtual StopwatchLink* Stopwatch() const = 0;
     // Shows the companion windows the puzzle and the settings call for,
     // creating those that are not open.
     virtual void OpenCompanions(BoardLink& board) = 0;
-
-    // Records the undo point before a change.
-    virtual void RememberUndo() = 0;
-    // Shows the result message the evaluation asks for.
-    virtual void ShowCompletionNotice(const CompletionNotice& notice) = 0;
+    // Places the windows after the board was laid out (it stops short of the
+    // companions beside it).
+    virtual void ArrangeChildren() = 0;
 
     // True without a board; else whether AllowedAids has any of the bits.
     virtual bool AidAllowed(int bits) const = 0;

@@ -1,14 +1,12 @@
 #include "BoardToolbar.h"
 
-#include "BoardHost.h"
 #include "CommandIds.h"
+#include "CommandMenus.h"
 #include "GradientBar.h"
 #include "KindTraits.h"
-#include "RaetselFormular.h"
-#include "Session.h"
 #include "StringGrid.h"
+#include "SudokuAids.h"
 #include "SystemPalette.h"
-#include "UiCommand.h"
 
 #include <QMenu>
 #include <QToolButton>
@@ -25,7 +23,8 @@ QString SymbolGlyph(int tag) {
 }
 } // namespace
 
-BoardToolbar::BoardToolbar(TRaetselForm& board, QWidget* parent) : board_(board) {
+BoardToolbar::BoardToolbar(int kind, StringGrid* grid, CommandRegistry& commands, QWidget* parent)
+    : kind_(kind), grid_(grid), commands_(commands), board_(parent) {
     bar_ = new GradientBar(parent);
     bar_->setObjectName("Toolbar");
     bar_->setFixedHeight(Height);
@@ -34,7 +33,8 @@ BoardToolbar::BoardToolbar(TRaetselForm& board, QWidget* parent) : board_(board)
 }
 
 QToolButton* BoardToolbar::AddButton(QWidget* parent, const char* name, int left,
-                                     const QString& glyph, const QString& hint, bool checkable) {
+                                     const QString& glyph, const QString& hint, bool checkable,
+                                     CommandId command, UiCommand::Rule alsoVisible) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
     b->setAutoRaise(true);
@@ -44,205 +44,145 @@ QToolButton* BoardToolbar::AddButton(QWidget* parent, const char* name, int left
     b->setStatusTip(hint);
     b->setFocusPolicy(Qt::NoFocus);
     b->setGeometry(left, parent == bar_ ? (Height - ButtonSize) / 2 : 0, ButtonSize, ButtonSize);
+    commands_.Get(command).Bind(b, std::move(alsoVisible));
     return b;
 }
 
 void BoardToolbar::CreateButtons() {
+    using Id = CommandId;
+    const int kind = kind_;
     AddButton(bar_, "SBZoomIn", 4, QStringLiteral("+"),
-              QStringLiteral("Die Gitter des Rätsels vergrößern"), false);
+              QStringLiteral("Die Gitter des Rätsels vergrößern"), false, Id::ZoomIn);
     AddButton(bar_, "SBZoomOut", 26, QStringLiteral("−"),
-              QStringLiteral("Die Gitter des Rätsels verkleinern"), false);
+              QStringLiteral("Die Gitter des Rätsels verkleinern"), false, Id::ZoomOut);
     AddButton(bar_, "SBShowFail", 60, QStringLiteral("F"),
-              QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), true);
+              QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), true,
+              Id::ShowFail);
+    // The length and the symbol buttons share one place; the kind picks one.
     AddButton(bar_, "SBShowHintGrids", 82, QStringLiteral("∷"),
-              QStringLiteral("Alle möglichen Zahlen in den Feldern anzeigen"), true);
+              QStringLiteral("Alle möglichen Zahlen in den Feldern anzeigen"), true,
+              Id::ShowLengths, [kind] { return IsSudokuKind(kind); });
     AddButton(bar_, "SBShowLength", 82, QStringLiteral("#"),
-              QStringLiteral("Die Längen der Begriffe anzeigen"), true);
-    AddButton(bar_, "SBShowHints", 104, QStringLiteral("?"),
-              QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), true);
+              QStringLiteral("Die Längen der Begriffe anzeigen"), true, Id::ShowLengths,
+              [kind] { return IsFenceKind(kind); });
+    hints_ = AddButton(bar_, "SBShowHints", 104, QStringLiteral("?"),
+                       QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"), true,
+                       Id::ShowHints);
     const QString fill =
         QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen");
-    AddButton(bar_, "SBBegrEintragen", 136, QStringLiteral("W"), fill, false);
-    AddButton(bar_, "SBBuchstEintragen", 158, QStringLiteral("B"), fill, false);
-    AddButton(bar_, "SBLeerfeld", 180, QStringLiteral("■"),
-              QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true);
+    word_ =
+        AddButton(bar_, "SBBegrEintragen", 136, QStringLiteral("W"), fill, false, Id::EnterWord);
+    letter_ = AddButton(bar_, "SBBuchstEintragen", 158, QStringLiteral("B"), fill, false,
+                        Id::RevealLetter);
+    blank_ = AddButton(bar_, "SBLeerfeld", 180, QStringLiteral("■"),
+                       QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true,
+                       Id::BlankField);
 
     panelMark_ = new GradientBar(bar_);
     panelMark_->setObjectName("PanelMark");
     panelMark_->SetEndColour(DarkButtonFace());
     panelMark_->setGeometry(201, (Height - ButtonSize) / 2, 308, ButtonSize);
     AddButton(panelMark_, "SBMarkKeine", 0, QStringLiteral("∅"),
-              QStringLiteral("Die Markierung im Rätsel aufheben"), true);
+              QStringLiteral("Die Markierung im Rätsel aufheben"), true, MarkCommand(0));
     const QString symbolHint =
         QStringLiteral("Für dieses Symbol mögliche Felder im Rätsel farblich absetzen");
     for (int tag = 1; tag <= 12; ++tag) {
         const std::string name = "SBMark" + std::to_string(tag);
-        AddButton(panelMark_, name.c_str(), 22 * tag, SymbolGlyph(tag), symbolHint, true);
+        AddButton(panelMark_, name.c_str(), 22 * tag, SymbolGlyph(tag), symbolHint, true,
+                  MarkCommand(tag));
     }
     AddButton(panelMark_, "SBMarkDuo", 286, QStringLiteral("≤2"),
               QStringLiteral("Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen "
                              "eingetragen werden können"),
-              true);
+              true, MarkCommand(DuoMarkTag));
     bar_->SetEndColour(DarkButtonFace());
 }
 
 QAction* BoardToolbar::AddItem(const char* name, const QString& caption, const QString& hint,
-                               bool checkable) {
+                               CommandId command, bool checkable, UiCommand::Rule alsoVisible) {
     QAction* a = popup_->addAction(caption);
     a->setObjectName(name);
     a->setStatusTip(hint);
     a->setCheckable(checkable);
+    commands_.Get(command).Bind(a, std::move(alsoVisible));
     return a;
 }
 
 void BoardToolbar::CreatePopup() {
-    const int kind = board_.Session().image().PuzzleKind;
-    popup_ = new QMenu(&board_);
+    using Id = CommandId;
+    const int kind = kind_;
+    popup_ = new QMenu(board_);
     popup_->setObjectName("MenuRaetselPlay");
     AddItem("MItemPlayLeerfeld", QStringLiteral("Leerfeld"),
-            QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), true);
+            QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), Id::BlankField,
+            true);
     AddItem("MItemPlayBuchstEintragen",
             IsSudokuKind(kind) ? QStringLiteral("Symbol eintragen")
                                : QStringLiteral("Buchstaben eintragen"),
-            QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"));
+            QStringLiteral("An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen"),
+            Id::RevealLetter);
     AddItem("MItemPlayBegriffEintragen", QStringLiteral("Begriff eintragen.."),
-            QStringLiteral("Den gesuchten Begriff für die aktuelle Eingabeposition eingeben"));
+            QStringLiteral("Den gesuchten Begriff für die aktuelle Eingabeposition eingeben"),
+            Id::EnterWord);
     AddItem("MItemPlayUmschreibung", QStringLiteral("Umschreibung?"),
-            QStringLiteral("Die Umschreibung des markierten Begriffs anzeigen"));
+            QStringLiteral("Die Umschreibung des markierten Begriffs anzeigen"), Id::ShowClue);
     AddItem("MItemPlayNachschlagen", QStringLiteral("Nachschlagen"),
             QStringLiteral("Den markierten Begriff im Online-Wörterbuch \"Wikipedia\" "
-                           "nachschlagen"));
+                           "nachschlagen"),
+            Id::LookUp);
     popup_->addSeparator();
     AddItem("MItemPlayZoomIn", QStringLiteral("Ansicht vergrößern"),
-            QStringLiteral("Die Gitter des Rätsels vergrößern"));
+            QStringLiteral("Die Gitter des Rätsels vergrößern"), Id::ZoomIn);
     AddItem("MItemPlayZoomOut", QStringLiteral("Ansicht verkleinern"),
-            QStringLiteral("Die Gitter des Rätsels verkleinern"));
+            QStringLiteral("Die Gitter des Rätsels verkleinern"), Id::ZoomOut);
     popup_->addSeparator();
     AddItem("MItemPlayShowFail", QStringLiteral("Fehleinträge markieren"),
-            QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), true);
+            QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), Id::ShowFail,
+            true);
     if (IsSudokuKind(kind))
         AddItem("MItemPlayShowLength", QStringLiteral("&Mögliche Zahlen anzeigen"),
-                QStringLiteral("Alle möglichen Zahlen in den Feldern anzeigen"), true);
+                QStringLiteral("Alle möglichen Zahlen in den Feldern anzeigen"), Id::ShowLengths,
+                true);
     else
         AddItem("MItemPlayShowLength", QStringLiteral("&Begrifflängen anzeigen"),
-                QStringLiteral("Die Längen der Begriffe anzeigen"), true);
-    // No check mark: the tool button shows the state.
-    AddItem("MItemPlayShowHints", QStringLiteral("Tooltips anzeigen"), QString());
+                QStringLiteral("Die Längen der Begriffe anzeigen"), Id::ShowLengths, true);
+    // No check mark: the tool button shows the state. The entry is always
+    // there, for every kind.
+    AddItem("MItemPlayShowHints", QStringLiteral("Tooltips anzeigen"), QString(), Id::ShowHints,
+            false, [] { return true; });
     markMenu_ = popup_->addMenu(QStringLiteral("Felder markieren"));
     markMenu_->menuAction()->setObjectName("MItemPlayFelderMarkieren");
     markMenu_->menuAction()->setStatusTip(
         QStringLiteral("Ausgewählte Felder im Rätsel farblich markieren"));
-    QAction* none = markMenu_->addAction(QStringLiteral("&Keine"));
-    none->setObjectName("MItemPlayMarkKeine");
-    none->setCheckable(true);
-    markMenu_->addSeparator();
-    for (int tag = 1; tag <= 12; ++tag) {
-        QAction* a = markMenu_->addAction("\"&" + SymbolGlyph(tag) + "\" möglich");
-        a->setObjectName(QStringLiteral("MItemPlayMark%1").arg(tag));
-        a->setCheckable(true);
-    }
-    markMenu_->addSeparator();
-    QAction* duo = markMenu_->addAction(QStringLiteral("Nur &zwei Zahlen möglich"));
-    duo->setObjectName("MItemPlayMarkDuo");
-    duo->setCheckable(true);
+    FillMarkingMenu(markMenu_, commands_, QStringLiteral("MItemPlay"), false);
     snapMenu_ = popup_->addMenu(QStringLiteral("Schnappschuss"));
     snapMenu_->menuAction()->setObjectName("MItemPlaySchnappschuss");
-    QAction* take = snapMenu_->addAction(QStringLiteral("&Erstellen"));
-    take->setObjectName("MItemPlaySnapErstellen");
-    snapMenu_->addSeparator();
-    for (int n = 1; n <= 4; ++n) {
-        QAction* a = snapMenu_->addAction(QString::number(n));
-        a->setObjectName(QStringLiteral("MItemPlaySnap%1").arg(n));
-    }
+    FillSnapshotMenu(snapMenu_, commands_, QStringLiteral("MItemPlay"), false);
     popup_->addSeparator();
     AddItem("MItemPlaySchliessen", QStringLiteral("Schließen"),
-            QStringLiteral("Das Rätsel schließen"));
-    StringGrid* grid = board_.Grid();
+            QStringLiteral("Das Rätsel schließen"), Id::CloseBoard);
+    // Marking for the Sudoku kinds, snapshots for the untimed Sudoku.
+    markMenu_->menuAction()->setVisible(IsSudokuKind(kind));
+    snapMenu_->menuAction()->setVisible(HasSnapshots(kind));
+    StringGrid* grid = grid_;
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(grid, &QWidget::customContextMenuRequested, popup_,
                      [this, grid](const QPoint& pos) {
-                         board_.Host().Commands().RefreshAll();
-                         RefreshSubmenus(board_.Host().Commands());
+                         commands_.RefreshAll();
                          popup_->popup(grid->mapToGlobal(pos));
                      });
 }
 
-QToolButton* BoardToolbar::Button(const char* name) const {
-    return bar_->findChild<QToolButton*>(QString::fromLatin1(name));
-}
-
-QAction* BoardToolbar::PopupItem(const char* name) const {
-    return popup_->findChild<QAction*>(QString::fromLatin1(name));
-}
-
-void BoardToolbar::Bind(CommandRegistry& commands) {
-    const int kind = board_.Session().image().PuzzleKind;
-    const auto both = [&](const char* id, const char* button, const char* item) {
-        UiCommand& c = commands.Get(id);
-        if (button) c.Bind(Button(button));
-        if (item) c.Bind(PopupItem(item));
-    };
-    both(CommandId::ZoomIn, "SBZoomIn", "MItemPlayZoomIn");
-    both(CommandId::ZoomOut, "SBZoomOut", "MItemPlayZoomOut");
-    both(CommandId::ShowFail, "SBShowFail", "MItemPlayShowFail");
-    both(CommandId::BlankField, "SBLeerfeld", "MItemPlayLeerfeld");
-    both(CommandId::RevealLetter, "SBBuchstEintragen", "MItemPlayBuchstEintragen");
-    both(CommandId::EnterWord, "SBBegrEintragen", "MItemPlayBegriffEintragen");
-    both(CommandId::ShowClue, nullptr, "MItemPlayUmschreibung");
-    both(CommandId::LookUp, nullptr, "MItemPlayNachschlagen");
-    both(CommandId::CloseBoard, nullptr, "MItemPlaySchliessen");
-    // The length and the symbol buttons share one place; the kind picks one.
-    UiCommand& lengths = commands.Get(CommandId::ShowLengths);
-    lengths.Bind(Button("SBShowLength"), [kind] { return IsFenceKind(kind); });
-    lengths.Bind(Button("SBShowHintGrids"), [kind] { return IsSudokuKind(kind); });
-    lengths.Bind(PopupItem("MItemPlayShowLength"));
-    UiCommand& hints = commands.Get(CommandId::ShowHints);
-    hints.Bind(Button("SBShowHints"));
-    // The popup entry is always there, for every kind.
-    hints.Bind(PopupItem("MItemPlayShowHints"), [] { return true; });
-
-    commands.Get(CommandId::Mark(0)).Bind(panelMark_->findChild<QToolButton*>("SBMarkKeine"));
-    commands.Get(CommandId::Mark(0)).Bind(markMenu_->findChild<QAction*>("MItemPlayMarkKeine"));
-    for (int tag = 1; tag <= 12; ++tag) {
-        const QString button = QStringLiteral("SBMark%1").arg(tag);
-        const QString item = QStringLiteral("MItemPlayMark%1").arg(tag);
-        commands.Get(CommandId::Mark(tag)).Bind(panelMark_->findChild<QToolButton*>(button));
-        commands.Get(CommandId::Mark(tag)).Bind(markMenu_->findChild<QAction*>(item));
-    }
-    commands.Get(CommandId::Mark(DuoMarkTag))
-        .Bind(panelMark_->findChild<QToolButton*>("SBMarkDuo"));
-    commands.Get(CommandId::Mark(DuoMarkTag))
-        .Bind(markMenu_->findChild<QAction*>("MItemPlayMarkDuo"));
-    commands.Get(CommandId::SnapshotTake)
-        .Bind(snapMenu_->findChild<QAction*>("MItemPlaySnapErstellen"));
-    for (int n = 1; n <= 4; ++n)
-        commands.Get(CommandId::Snapshot(n))
-            .Bind(snapMenu_->findChild<QAction*>(QStringLiteral("MItemPlaySnap%1").arg(n)));
-    RefreshSubmenus(commands);
-}
-
-void BoardToolbar::RefreshSubmenus(CommandRegistry& commands) {
-    // Marking for the Sudoku kinds, snapshots for the untimed Sudoku.
-    (void)commands;
-    const int kind = board_.Session().image().PuzzleKind;
-    markMenu_->menuAction()->setVisible(IsSudokuKind(kind));
-    snapMenu_->menuAction()->setVisible(HasSnapshots(kind));
-}
-
 void BoardToolbar::Arrange() {
-    QToolButton* hints = Button("SBShowHints");
-    QToolButton* word = Button("SBBegrEintragen");
-    QToolButton* letter = Button("SBBuchstEintragen");
-    word->move(hints->isHidden() ? hints->x() + 8 : Right(hints) + 8, word->y());
-    letter->move(Right(word), letter->y());
-    panelMark_->move(Right(letter), panelMark_->y());
-    panelMark_->setVisible(IsSudokuKind(board_.Session().image().PuzzleKind));
+    word_->move(hints_->isHidden() ? hints_->x() + 8 : Right(hints_) + 8, word_->y());
+    letter_->move(Right(word_), letter_->y());
+    panelMark_->move(Right(letter_), panelMark_->y());
+    panelMark_->setVisible(IsSudokuKind(kind_));
 }
 
 int BoardToolbar::RightmostEdge() const {
     int edge = 0;
     if (!panelMark_->isHidden()) edge = std::max(edge, Right(panelMark_) + 4);
-    const QToolButton* blank = Button("SBLeerfeld");
-    if (!blank->isHidden()) edge = std::max(edge, Right(blank) + 4);
+    if (!blank_->isHidden()) edge = std::max(edge, Right(blank_) + 4);
     return edge;
 }

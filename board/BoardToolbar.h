@@ -2,50 +2,57 @@
 // views of the board's commands, placed as the kind and the cell ask.
 #pragma once
 
+#include "CommandIds.h"
+
 #include <QString>
 
-class CommandRegistry;
 class GradientBar;
 class QAction;
 class QMenu;
 class QToolButton;
 class QWidget;
-class TRaetselForm;
+class StringGrid;
 
 class BoardToolbar {
 public:
     static constexpr int Height = 30;
     static constexpr int ButtonSize = 22;
 
-    // Creates the bar inside `parent` and the popup on the board's grid.
-    BoardToolbar(TRaetselForm& board, QWidget* parent);
+    // Creates the bar inside `parent` (the board) and the popup on its grid,
+    // for a puzzle of that kind; the popup shows the registry's commands.
+    BoardToolbar(int kind, StringGrid* grid, CommandRegistry& commands, QWidget* parent);
 
     GradientBar* Bar() const { return bar_; }
     GradientBar* PanelMark() const { return panelMark_; }
     QMenu* Popup() const { return popup_; }
-    QToolButton* Button(const char* name) const;
-    QAction* PopupItem(const char* name) const;
 
-    // Makes every button and popup entry a view of its command.
-    void Bind(CommandRegistry& commands);
-    void RefreshSubmenus(CommandRegistry& commands);
     // Positions of the buttons that move with the visibility of others.
     void Arrange();
     // The right edge the board's width must reach for the visible buttons.
     int RightmostEdge() const;
 
 private:
+    // A button or popup entry, made a view of its command as it is created.
     QToolButton* AddButton(QWidget* parent, const char* name, int left, const QString& glyph,
-                           const QString& hint, bool checkable);
+                           const QString& hint, bool checkable, CommandId command,
+                           UiCommand::Rule alsoVisible = {});
     QAction* AddItem(const char* name, const QString& caption, const QString& hint,
-                     bool checkable = false);
+                     CommandId command, bool checkable = false, UiCommand::Rule alsoVisible = {});
     void CreateButtons();
     void CreatePopup();
 
-    TRaetselForm& board_;
+    int kind_;
+    StringGrid* grid_;
+    CommandRegistry& commands_;
+    QWidget* board_;
     GradientBar* bar_ = nullptr;
     GradientBar* panelMark_ = nullptr;
     QMenu* popup_ = nullptr;
     QMenu* markMenu_ = nullptr;
     QMenu* snapMenu_ = nullptr;
+    // The buttons whose places follow the others'.
+    QToolButton* hints_ = nullptr;
+    QToolButton* word_ = nullptr;
+    QToolButton* letter_ = nullptr;
+    QToolButton* blank_ = nullptr;
 };

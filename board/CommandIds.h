@@ -1,37 +1,49 @@
-// The ids of the commands in the frame's registry. A command is one handler
+// The commands of the frame and the board, by type. A command is one handler
 // and one state; menu entries, popup entries and tool buttons bind to it.
 #pragma once
 
-#include <QString>
+#include "UiCommand.h"
 
-namespace CommandId {
-// The frame's own.
-inline const char* const Print = "Print";
-inline const char* const PuzzleInfo = "PuzzleInfo";
-inline const char* const ProgramInfo = "ProgramInfo";
-inline const char* const Quit = "Quit";
-inline const char* const Undo = "Undo";
-inline const char* const Reset = "Reset";
-inline const char* const ShowSolution = "ShowSolution";
-// The board's.
-inline const char* const ZoomIn = "ZoomIn";
-inline const char* const ZoomOut = "ZoomOut";
-inline const char* const ShowFail = "ShowFail";
-inline const char* const ShowLengths = "ShowLengths"; // word lengths or possible symbols
-inline const char* const ShowHints = "ShowHints";
-inline const char* const BlankField = "BlankField";
-inline const char* const RevealLetter = "RevealLetter";
-inline const char* const EnterWord = "EnterWord";
-inline const char* const ShowClue = "ShowClue";
-inline const char* const LookUp = "LookUp";
-inline const char* const CloseBoard = "CloseBoard";
-inline const char* const SnapshotTake = "SnapshotTake";
-// Field marking 0 (none), 1..12 (a symbol) and 13 (at most two candidates).
-inline QString Mark(int tag) {
-    return QStringLiteral("Mark%1").arg(tag);
+enum class CommandId : int {
+    // The frame's own.
+    Print,
+    PuzzleInfo,
+    ProgramInfo,
+    Quit,
+    Undo,
+    Reset,
+    ShowSolution,
+    // The board's.
+    ZoomIn,
+    ZoomOut,
+    ShowFail,
+    ShowLengths, // word lengths or possible symbols
+    ShowHints,
+    BlankField,
+    RevealLetter,
+    EnterWord,
+    ShowClue,
+    LookUp,
+    CloseBoard,
+    SnapshotTake,
+    // Field marking 0 (none), 1..12 (a symbol) and 13 (at most two candidates).
+    MarkNone,
+    MarkLast = MarkNone + 13,
+    // Restoring snapshot 1..4.
+    SnapshotFirst,
+    SnapshotLast = SnapshotFirst + 3,
+    Count
+};
+
+constexpr CommandId MarkCommand(int tag) {
+    return static_cast<CommandId>(static_cast<int>(CommandId::MarkNone) + tag);
 }
-// Restoring snapshot 1..4.
-inline QString Snapshot(int n) {
-    return QStringLiteral("Snapshot%1").arg(n);
+constexpr CommandId SnapshotCommand(int n) {
+    return static_cast<CommandId>(static_cast<int>(CommandId::SnapshotFirst) + n - 1);
 }
-} // namespace CommandId
+
+// The frame's commands; the board registers its handlers while it is open.
+class CommandRegistry : public CommandTable<CommandId> {
+public:
+    using CommandTable::CommandTable;
+};

@@ -6,12 +6,11 @@
 #include "ClueListLink.h"
 #include "CompanionLinks.h"
 #include "Cp1252.h"
-#include "Evaluation.h"
 #include "GradientBar.h"
 #include "HinweisDialog.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "Session.h"
-#include "SidePainter.h"
 #include "StringGrid.h"
 #include "Sudoku.h"
 #include "UiCommand.h"
@@ -61,7 +60,7 @@ int FontSizeForCell(int cellSize) {
 }
 
 TRaetselForm::TRaetselForm(BoardHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), session_(host.Session()) {
+    : QWidget(parent), host_(host), session_(host.Session()), game_(host.Game()) {
     setWindowTitle(QStringLiteral("Diruradevuzezid"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -74,7 +73,8 @@ TRaetselForm::TRaetselForm(BoardHost& host, QWidget* parent)
     raetsel_ = new StringGrid;
     raetsel_->setObjectName("Raetsel");
     scrollBox_->setWidget(raetsel_);
-    toolbar_ = std::make_unique<BoardToolbar>(*this, this);
+    toolbar_ = std::make_unique<BoardToolbar>(session_.image().PuzzleKind, raetsel_,
+                                              host_.Commands(), this);
     layout->addWidget(toolbar_->Bar());
     layout->addWidget(scrollBox_, 1);
     resize(417, 467);
@@ -90,8 +90,10 @@ TRaetselForm::TRaetselForm(BoardHost& host, QWidget* parent)
     ConnectGrid();
     commands_ = std::make_unique<BoardCommands>(*this);
     commands_->Register(host_.Commands());
-    toolbar_->Bind(host_.Commands());
+    // The tool bar's views were bound before the handlers came.
+    host_.Commands().RefreshAll();
     FormCreate();
+    connect(&game_, &PuzzleGame::Changed, this, [this](const GameChange& c) { GameChanged(c); });
 }
 
 TRaetselForm::~TRaetselForm() {
@@ -124,7 +126,7 @@ void TRaetselForm::ConnectGrid() {
 }
 
 void TRaetselForm::FormCreate() {
-    PuzzleImage& im = session_.image();
+    const PuzzleImage& im = game_.Image();
     // An open solution-word window goes; FormShow opens it again.
     if (SolutionWordLink* word = host_.SolutionWord()) OuterWindow(word->Widget())->close();
     cursor_.HoverCol = cursor_.HoverRow = -1;
@@ -133,37 +135,23 @@ void TRaetselForm::FormCreate() {
     if (IsSudokuKind(im.PuzzleKind)) {
         paint_.BoxWidth = SudokuBoxWidth(im);
         paint_.BoxHeight = SudokuBoxHeight(im);
-        RecomputeCandidates();
-        if (IsTimedKind(im.PuzzleKind)) {
-            im.ElapsedSeconds = 0;
-            im.ClockRunning = 1;
-        }
     }
+    // Aids, the clock of the timed Sudoku and the check state of the loaded entries.
+    game_.Start();
     if (!IsWordSearch(im.PuzzleKind))
         SelectFirstCell();
     else
         ClearSelection();
-    // The check state follows the loaded entries.
-    RecheckEntries(session_.puzzle);
 }
 
-void TRaetselForm::RecomputeCandidates() {
-    FillCandidates(session_.image(), paint_.Candidates);
-    ApplyFieldMarking(session_.image(), paint_.MarkTag);
-    RepaintGrid();
-}
-
-void TRaetselForm::SetMarkTag(int tag) {
-    // The mark bit means "found" in a word search; only Sudokus are marked.
-    if (!IsSudokuKind(session_.image().PuzzleKind)) return;
-    paint_.MarkTag = tag;
-    RecomputeCandidates();
-}
-
-void TRaetselForm::RestoreSnapshot(int n) {
-    if (!HasSnapshots(session_.image().PuzzleKind)) return;
-    if (!snapshots_.Restore(n, session_.puzzle)) return;
-    RecomputeCandidates();
+void TRaetselForm::GameChanged(const GameChange& change) {
+    if (change.What == GameChange::Cause::Clock || change.What == GameChange::Cause::Started)
+        return;
+    if (change.WholeGrid) {
+        RepaintGrid();
+    } else {
+        for (const CellPos& cell : change.Cells) RepaintCell(cell.Column, cell.Row);
+    }
     UpdateToolbar();
 }
 
@@ -202,19 +190,6 @@ void TRaetselForm::RepaintCell(int col, int row) {
     raetsel_->InvalidateCell(col, row);
 }
 
-void TRaetselForm::RepaintWord(const WordInfo& word) {
-    const PuzzleImage& im = session_.image();
-    int c = word.StartColumn, r = word.StartRow;
-    while (c >= 1 && r >= 1 && c <= im.ColumnCount && r <= im.RowCount &&
-           !im.cell(c, r).isBlock()) {
-        RepaintCell(c, r);
-        if (word.Across)
-            ++c;
-        else
-            ++r;
-    }
-}
-
 void TRaetselForm::RepaintRun(int col, int row, std::uint8_t direction) {
     const PuzzleImage& im = session_.image();
     if (col < 1 || row < 1 || col > im.ColumnCount || row > im.RowCount || Blocked(col, row))
@@ -246,7 +221,7 @@ CellPaintContext TRaetselForm::PaintContext() const {
     ctx.InputDirection = cursor_.InputDirection;
     ctx.Focused = raetsel_->hasFocus();
     ctx.Enabled = raetsel_->isEnabled();
-    ctx.Candidates = &paint_.Candidates;
+    ctx.Candidates = &game_.Candidates();
     ctx.BoxWidth = paint_.BoxWidth;
     ctx.BoxHeight = paint_.BoxHeight;
     ctx.Picture = &paint_.PictureBitmap;
@@ -319,14 +294,8 @@ void TRaetselForm::LayoutBoard() {
     if (sub)
         sub->resize(widthNeeded + frame.left() + frame.right(),
                     clientHeight + frame.top() + frame.bottom());
-    // The board stops short of the clue list, then of the number legend.
-    CompanionWindow* sides[] = {host_.ClueList(), host_.NumberLegend()};
-    for (CompanionWindow* side : sides) {
-        if (!side) continue;
-        const QWidget* outer = OuterWindow(side->Widget());
-        QWidget* self = BoardWindow();
-        if (outer->x() - 5 < self->width()) self->resize(outer->x() - 5, self->height());
-    }
+    // The board stops short of the companions beside it.
+    host_.ArrangeChildren();
 }
 
 void TRaetselForm::ScalePictureBitmap() {
@@ -334,8 +303,8 @@ void TRaetselForm::ScalePictureBitmap() {
     const QSize box(
         (paint_.PictureLastCol - paint_.PictureFirstCol + 1) * (l.DefaultColWidth + l.LineWidth),
         (paint_.PictureLastRow - paint_.PictureFirstRow + 1) * (l.DefaultRowHeight + l.LineWidth));
-    paint_.PictureBitmap = ScaleBoardPicture(host_.PuzzlePicture(), session_.image().ImageFlags,
-                                             box, devicePixelRatioF());
+    paint_.PictureBitmap =
+        ScaleBoardPicture(game_.Picture(), session_.image().ImageFlags, box, devicePixelRatioF());
 }
 
 void TRaetselForm::Zoom(int step) {
@@ -350,67 +319,8 @@ void TRaetselForm::Zoom(int step) {
     emit host_.Events().Zoomed();
 }
 
-int TRaetselForm::PrintGrid(QPainter& painter, const QRect& area) {
-    PrintGridInput input;
-    input.Context = PaintContext();
-    input.Context.Target = PaintTarget::Printer;
-    input.Context.ColourMode = session_.settings.Print.ColourMode;
-    input.PuzzlePicture = &host_.PuzzlePicture();
-    input.LegendFontHeight = session_.settings.Print.LegendFontHeight;
-    // The solution row is printed while its window is open.
-    if (host_.SolutionWord()) {
-        SidePaintContext side;
-        side.Image = input.Context.Image;
-        side.Config = input.Context.Config;
-        side.ShowSolution = input.Context.ShowSolution;
-        side.Target = PaintTarget::Printer;
-        side.ColourMode = input.Context.ColourMode;
-        input.DrawSolutionRow = [side](QPainter& p, const QRect& row) {
-            ::PrintSolutionRow(p, side, row);
-        };
-    }
-    return ::PrintGrid(painter, area, input);
-}
-
 ClueListLink* TRaetselForm::ClueList() const {
     return host_.ClueList();
-}
-
-void TRaetselForm::ReportWords(const std::vector<WordReport>& reports) {
-    if (!session_.settings.AutomatischMarkieren || reports.empty()) return;
-    ClueListLink* clues = ClueList();
-    if (!clues) return;
-    for (const WordReport& r : reports) clues->MarkWordSolved(r.WordIndex, r.Across, r.Solved);
-}
-
-void TRaetselForm::RunEdit(const std::function<EditOutcome()>& change) {
-    host_.RememberUndo();
-    const EditOutcome out = change();
-    if (IsSudokuKind(session_.image().PuzzleKind)) {
-        // The aids follow the entries; the whole grid shows them.
-        RecomputeCandidates();
-    } else if (out.WholeGrid) {
-        RepaintGrid();
-    } else {
-        for (const CellPos& cell : out.Cells) RepaintCell(cell.Column, cell.Row);
-    }
-    ReportWords(out.Reports);
-    if (out.Evaluate) RunEvaluation();
-}
-
-void TRaetselForm::ResetBoard() {
-    ResetEntries(session_.puzzle);
-    if (IsSudokuKind(session_.image().PuzzleKind)) RecomputeCandidates();
-    session_.flags.ShowSolution = false;
-    RepaintGrid();
-    UpdateToolbar();
-    emit host_.Events().PuzzleReset();
-}
-
-void TRaetselForm::RunEvaluation() {
-    const CompletionNotice notice = EvaluateCompletion(session_.puzzle, session_.settings);
-    if (notice.RefreshStopwatch) emit host_.Events().BestTimeChanged();
-    host_.ShowCompletionNotice(notice);
 }
 
 bool TRaetselForm::eventFilter(QObject* watched, QEvent* event) {

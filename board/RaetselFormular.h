@@ -1,11 +1,9 @@
 // The board: the child window of the frame that shows the puzzle grid.
 #pragma once
 
-#include "BoardLink.h"
+#include "BoardView.h"
 #include "CellPainter.h"
 #include "Queries.h"
-#include "Snapshots.h"
-#include "SudokuAids.h"
 
 #include <QImage>
 #include <QWidget>
@@ -24,6 +22,9 @@ class QMenu;
 class QMouseEvent;
 class QScrollArea;
 class StringGrid;
+class PuzzleGame;
+struct GameChange;
+struct InputKey;
 struct PuzzleSession;
 
 // The board's caption for the puzzle (UTF-8): its title, else the kind name
@@ -44,34 +45,34 @@ struct BoardCursor {
     WordInfo CurrentWord, PrevWord;
 };
 
-// What the board draws from besides the record: Sudoku boxes and aids, and
-// the picture scaled to the picture cells.
+// What the board draws from besides the game's state: Sudoku boxes and the
+// picture scaled to the picture cells.
 struct BoardPaintState {
     int BoxWidth = 0, BoxHeight = 0;
-    CandidateTable Candidates{};
-    int MarkTag = 0;
     int PictureFirstCol = 0, PictureFirstRow = 0, PictureLastCol = 0, PictureLastRow = 0;
     QImage PictureBitmap;
 };
 
-class TRaetselForm : public QWidget, public BoardLink {
+class TRaetselForm : public QWidget, public BoardView {
     Q_OBJECT
 public:
     explicit TRaetselForm(BoardHost& host, QWidget* parent = nullptr);
     ~TRaetselForm() override;
 
-    BoardHost& Host() const { return host_; }
-    PuzzleSession& Session() const { return session_; }
-    StringGrid* Grid() const { return raetsel_; }
+    // BoardView
+    BoardHost& Host() const override { return host_; }
+    PuzzleSession& Session() const override { return session_; }
+    PuzzleGame& Game() const override { return game_; }
+    StringGrid* Grid() const override { return raetsel_; }
+    QWidget* View() override { return this; }
+    std::uint8_t InputDirection() const override { return cursor_.InputDirection; }
+
     QScrollArea* ScrollBox() const { return scrollBox_; }
     BoardToolbar& Toolbar() const { return *toolbar_; }
     BoardCommands& Commands() const { return *commands_; }
     BoardCursor& Cursor() { return cursor_; }
     const BoardCursor& Cursor() const { return cursor_; }
     const BoardPaintState& PaintState() const { return paint_; }
-    // The Sudoku's snapshots: empty when the board is made, gone with it.
-    SnapshotStore& Snapshots() { return snapshots_; }
-    const SnapshotStore& Snapshots() const { return snapshots_; }
     QMdiSubWindow* SubWindow() const;
 
     void FormShow();
@@ -79,19 +80,13 @@ public:
     void SelectFirstCell();
     void ClearSelection() override;
     // Zoom by one pixel per step (+1 in, -1 out).
-    void Zoom(int step);
+    void Zoom(int step) override;
     // The tool bar and the commands' states for a cell (the one becoming
     // current while the grid asks), or for the current cell.
     void UpdateToolbar(int col, int row);
-    void UpdateToolbar();
+    void UpdateToolbar() override;
     // The cell the commands' states were last worked out for.
-    QPoint CommandCell() const { return commandCell_; }
-    // Candidates from the entries, then the current field marking again.
-    void RecomputeCandidates();
-    void SetMarkTag(int tag);
-    // Puts a snapshot's entries back: check state, candidates and marking
-    // follow; no undo point and no evaluation.
-    void RestoreSnapshot(int n);
+    QPoint CommandCell() const override { return commandCell_; }
 
     // The grid asks before its current cell moves; other board code calls it
     // with fromGrid false after moving the cell itself.
@@ -108,8 +103,6 @@ public:
     void RaetselDblClick(QMouseEvent* event);
 
     // BoardLink
-    void RunEdit(const std::function<EditOutcome()>& change) override;
-    void RunEvaluation() override;
     void SelectWordByNumber(int number, bool across) override;
     std::string CurrentWordLetters(bool fromEntries) const override;
     int CurrentWordNumber() const override;
@@ -117,23 +110,15 @@ public:
     void RepaintGrid() override;
     QWidget* BoardWindow() override;
 
-    // Clears the entries and marks; the frame has asked and recorded the undo point.
-    void ResetBoard();
     // The clue list while it is open, else null.
-    ClueListLink* ClueList() const;
-    // Tells the clue list about finished or broken words (AutomatischMarkieren).
-    void ReportWords(const std::vector<WordReport>& reports);
+    ClueListLink* ClueList() const override;
 
-    bool Blocked(int col, int row) const;
+    bool Blocked(int col, int row) const override;
     QRect CellRect(int col, int row) const;
     void RepaintCell(int col, int row);
-    // The cells of a word, from its start cell up to the next block.
-    void RepaintWord(const WordInfo& word);
     // The run through a cell in a direction (1 across, else down), bounded by blocked cells.
     void RepaintRun(int col, int row, std::uint8_t direction);
 
-    // Draws the grid onto paper (one unit = 0.1 mm) and returns the cell size.
-    int PrintGrid(QPainter& painter, const QRect& area);
     // What PaintCell needs for the screen, from the board's current state.
     CellPaintContext PaintContext() const;
 
@@ -150,16 +135,19 @@ private:
     // from (PrevCol, PrevRow) in PrevInputDirection to (col, row).
     void MoveHighlight(int col, int row);
     void ShowTooltip(int col, int row, const QPoint& globalMouse);
-    void FocusClueEntry(bool onlyWhenVisible);
+    // Repaints what a change of the game touched and refreshes the commands.
+    void GameChanged(const GameChange& change);
+    // Hands a key to the interpreter and the resulting edit to the game.
+    bool TypeKey(const InputKey& key, bool enter);
 
     BoardHost& host_;
     PuzzleSession& session_;
+    PuzzleGame& game_;
     StringGrid* raetsel_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     BoardCursor cursor_;
     QPoint commandCell_;
     BoardPaintState paint_;
-    SnapshotStore snapshots_;
     std::unique_ptr<BoardToolbar> toolbar_;
     std::unique_ptr<BoardCommands> commands_;
 };

@@ -6,7 +6,9 @@
 #include "CommandIds.h"
 #include "Cp1252.h"
 #include "Edits.h"
+#include "GameEdit.h"
 #include "HinweisDialog.h"
+#include "PuzzleGame.h"
 #include "RaetselFormular.h"
 #include "Session.h"
 #include "StringGrid.h"
@@ -24,18 +26,6 @@ QString FromCp1252(std::string_view text) {
     return QString::fromStdString(Cp1252ToUtf8(text));
 }
 
-// The hexadecimal value of a Sudoku key, 0 when it is none.
-int SymbolKeyValue(QChar ch) {
-    if (ch >= QLatin1Char('1') && ch <= QLatin1Char('9')) return ch.unicode() - '0';
-    if (ch >= QLatin1Char('A') && ch <= QLatin1Char('C')) return ch.unicode() - 'A' + 10;
-    if (ch >= QLatin1Char('a') && ch <= QLatin1Char('c')) return ch.unicode() - 'a' + 10;
-    return 0;
-}
-
-bool IsPlainLetter(QChar ch) {
-    return (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) ||
-           (ch >= QLatin1Char('a') && ch <= QLatin1Char('z'));
-}
 } // namespace
 
 QString StatusHintFor(const PuzzleImage& im, int col, int row) {
@@ -151,102 +141,43 @@ void TRaetselForm::DecideDirection(int col, int row, bool sameCell) {
     }
 }
 
-bool TRaetselForm::RaetselKeyPress(QKeyEvent* event) {
-    PuzzleImage& im = session_.image();
-    const int kind = im.PuzzleKind;
-    if (IsWordSearch(kind)) return true;
-    const QString text = event->text();
-    if (text.isEmpty()) return false;
+bool TRaetselForm::TypeKey(const InputKey& key, bool enter) {
     const int c = raetsel_->Col();
     const int r = raetsel_->Row();
-    if (c < 1 || r < 1 || Blocked(c, r)) return true;
-    const QChar ch = text.at(0);
-    const std::string letter(1, ch.toUpper().toLatin1());
-    bool accepted = false;
-    if (IsSudokuKind(kind)) {
-        const int value = SymbolKeyValue(ch);
-        accepted = ch == QLatin1Char(' ') || (value >= 1 && value <= im.ColumnCount);
-        // A given symbol stays; the key still counts as accepted.
-        if (accepted && !im.cell(c, r).has(CellFlag::SolutionOrGiven)) {
-            RunEdit([&] {
-                SetEnteredLetter(session_.puzzle, c, r, letter);
-                EditOutcome out;
-                out.Evaluate = false;
-                return out;
-            });
-        }
-    } else if (ch == QLatin1Char(' ') || IsPlainLetter(ch)) {
-        accepted = true;
-        const bool across = cursor_.InputDirection == 1;
-        RunEdit([&] {
-            SetEnteredLetter(session_.puzzle, c, r, letter);
-            EditOutcome out;
-            out.Cells.push_back({c, r});
-            if (auto report = WordReportAt(im, c, r, across, true, true))
-                out.Reports.push_back(*report);
-            out.Evaluate = false; // once the cursor has moved on
-            return out;
-        });
-        // Advance along the word; the grid runs the selection for the new cell.
-        if (cursor_.InputDirection == 1 && c + 1 <= im.ColumnCount && !im.cell(c + 1, r).isBlock())
-            raetsel_->SelectCell(c + 1, r);
-        else if (cursor_.InputDirection == 2 && r + 1 <= im.RowCount &&
-                 !im.cell(c, r + 1).isBlock())
-            raetsel_->SelectCell(c, r + 1);
+    const KeyAction act = InterpretKey(game_.Image(), {c, r, cursor_.InputDirection}, key);
+    if (!act.Accepted) {
+        if (key.Key == InputKey::Named::None) DecideDirection(c, r, enter);
+        return key.Key == InputKey::Named::None;
     }
-    if (!accepted) {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        DecideDirection(c, r, enter);
-        return true;
+    if (act.Change) game_.Apply(*act.Change);
+    // The grid runs the selection for the new cell.
+    if (act.MoveTo) raetsel_->SelectCell(act.MoveTo->Column, act.MoveTo->Row);
+    // Typing is judged once the cursor has moved on; deleting never.
+    if (act.Evaluate) {
+        game_.Evaluate();
+        RepaintCell(raetsel_->Col(), raetsel_->Row());
     }
-    RunEvaluation();
-    RepaintCell(raetsel_->Col(), raetsel_->Row());
     return true;
 }
 
+bool TRaetselForm::RaetselKeyPress(QKeyEvent* event) {
+    const QString text = event->text();
+    if (IsWordSearch(game_.Image().PuzzleKind)) return true;
+    if (text.isEmpty()) return false;
+    InputKey key;
+    key.Char = text.at(0).unicode();
+    return TypeKey(key, event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+}
+
 bool TRaetselForm::RaetselKeyDown(QKeyEvent* event) {
-    PuzzleImage& im = session_.image();
-    const int kind = im.PuzzleKind;
-    if (IsWordSearch(kind)) return false;
-    const int key = event->key();
-    if (key != Qt::Key_Delete && !(key == Qt::Key_Backspace && IsWordKind(kind))) return false;
-    const int c = raetsel_->Col();
-    const int r = raetsel_->Row();
-    if (c < 1 || r < 1) return true;
-    const bool open =
-        !im.cell(c, r).has(CellFlag::Block) && !im.cell(c, r).has(CellFlag::PlacedBlock);
-    const bool across = cursor_.InputDirection == 1;
-    // Clearing a letter breaks the word through it; no evaluation.
-    const auto clear = [&](int col, int row) {
-        SetEnteredLetter(session_.puzzle, col, row, "");
-        EditOutcome out;
-        out.Cells.push_back({col, row});
-        if (auto report = WordReportAt(im, col, row, across, false, false))
-            out.Reports.push_back(*report);
-        out.Evaluate = false;
-        return out;
-    };
-    if (key == Qt::Key_Delete) {
-        if (open) RunEdit([&] { return clear(c, r); });
-        return true;
-    }
-    // Backspace deletes the letter before the cursor and moves onto it.
-    const bool left = open && c > 1 && !Blocked(c - 1, r);
-    const bool up = open && r > 1 && !Blocked(c, r - 1);
-    int nc = c, nr = r;
-    if (cursor_.InputDirection == 1) {
-        if (left) nc = c - 1;
-    } else if (cursor_.InputDirection == 2) {
-        if (up) nr = r - 1;
-    } else if (left) {
-        nc = c - 1;
-    } else if (up) {
-        nr = r - 1;
-    }
-    if (nc == c && nr == r) return true;
-    RunEdit([&] { return clear(nc, nr); });
-    raetsel_->SelectCell(nc, nr);
-    return true;
+    InputKey key;
+    if (event->key() == Qt::Key_Delete)
+        key.Key = InputKey::Named::Delete;
+    else if (event->key() == Qt::Key_Backspace)
+        key.Key = InputKey::Named::Backspace;
+    else
+        return false;
+    return TypeKey(key, false);
 }
 
 void TRaetselForm::RaetselKeyUp(QKeyEvent* event) {
@@ -255,10 +186,10 @@ void TRaetselForm::RaetselKeyUp(QKeyEvent* event) {
         if (event->key() == key) return false;
         return (event->modifiers() & modifier) != 0;
     };
-    if (session_.image().ReverseDropAllowed != 0)
-        session_.flags.CtrlHeldReverse = held(Qt::Key_Control, Qt::ControlModifier);
+    if (game_.Image().ReverseDropAllowed != 0)
+        game_.SetCtrlHeldReverse(held(Qt::Key_Control, Qt::ControlModifier));
     if (session_.settings.EinfacheLegende)
-        session_.flags.ShiftHeld = held(Qt::Key_Shift, Qt::ShiftModifier);
+        game_.SetShiftHeld(held(Qt::Key_Shift, Qt::ShiftModifier));
     if (ClueListLink* clues = ClueList()) clues->UpdateDragCursor();
 }
 
@@ -278,18 +209,16 @@ void TRaetselForm::RaetselMouseDown(QMouseEvent* event) {
 }
 
 void TRaetselForm::RaetselMouseUp(QMouseEvent* event) {
-    PuzzleImage& im = session_.image();
-    if (!IsWordSearch(im.PuzzleKind) || event->button() != Qt::LeftButton) return;
+    const PuzzleImage& im = game_.Image();
+    if (event->button() != Qt::LeftButton) return;
     const GridSelection sel = raetsel_->Selection();
     if (sel.Empty()) return;
-    const SearchLine line = LineOfSelection(sel.Left, sel.Top, sel.Right, sel.Bottom);
-    const bool ctrl = session_.flags.CtrlHeldKind12 || (event->modifiers() & Qt::ControlModifier);
-    RunEdit([&] {
-        EditOutcome out;
-        out.Cells = MarkSearchLine(im, line, ctrl);
-        out.Evaluate = false; // after the clue list has heard of the line
-        return out;
-    });
+    const bool ctrl = game_.Flags().CtrlHeldKind12 || (event->modifiers() & Qt::ControlModifier);
+    const std::optional<Edit> mark =
+        InterpretLineDrag(im, sel.Left, sel.Top, sel.Right, sel.Bottom, ctrl);
+    if (!mark) return;
+    const SearchLine line = std::get<edit::MarkLine>(*mark).Line;
+    game_.Apply(*mark);
     if (ClueListLink* clues = ClueList()) {
         const int entry =
             clues->FindEntryByNumber(im.cell(line.Left, line.Top).number(), line.Across);
@@ -299,7 +228,7 @@ void TRaetselForm::RaetselMouseUp(QMouseEvent* event) {
             if (line.Length == wordLength || ctrl) clues->SetEntrySolved(entry, line.Across, !ctrl);
         }
     }
-    RunEvaluation();
+    game_.Evaluate();
 }
 
 void TRaetselForm::RaetselDblClick(QMouseEvent*) {

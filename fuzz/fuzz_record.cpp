@@ -65,6 +65,7 @@ void AskEveryWord(const PuzzleImage& im) {
 // The grid as the board paints it, into a window of fixed size.
 void PaintGrid(PuzzleImage& im, const Settings& settings, const QImage& puzzlePicture) {
     CandidateTable candidates{};
+    ClearFieldMarking(im);
     CellPaintContext ctx = RecordGridContext(im, settings, candidates);
     ctx.CurrentCol = im.ColumnCount / 2 + 1;
     ctx.CurrentRow = im.RowCount / 2 + 1;

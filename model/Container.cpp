@@ -53,13 +53,18 @@ private:
 };
 
 // The kind byte and the picture that runs to the end of the file.
-bool ReadPicture(Reader& reader, QImage& picture) {
+bool ReadPicture(Reader& reader, QImage& picture, std::string* bytes) {
     unsigned char kind = 0;
     if (!reader.Read(&kind, 1)) return false;
     const std::size_t rest = reader.Remaining();
     if (rest == 0 || reader.CutShort() || static_cast<std::int64_t>(rest) > MaxPictureBytes)
         return false;
-    return DecodePicture(kind, reader.Take(rest), picture);
+    const std::string_view data = reader.Take(rest);
+    if (bytes) {
+        bytes->assign(1, static_cast<char>(kind));
+        bytes->append(data);
+    }
+    return DecodePicture(kind, data, picture);
 }
 
 void ReadSettingsBlock(Reader& reader, Settings& settings, const PuzzleImage& image) {
@@ -124,7 +129,8 @@ bool ImageWithinBounds(const PuzzleImage& image) {
 }
 
 std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& picture,
-                                 std::string_view module, bool cutShort) {
+                                 std::string_view module, bool cutShort,
+                                 std::string* pictureBytes) {
     Reader reader(module, cutShort);
     char header[HeaderSize] = {};
     const bool headerRead = reader.Read(header, HeaderSize);
@@ -142,13 +148,13 @@ std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& pic
     // A damaged settings block costs only the settings.
     ReadSettingsBlock(reader, settings, puzzle.Image);
     if (PictureFollows(puzzle.Image.CreatorVersion.view(), puzzle.Image) &&
-        !ReadPicture(reader, picture))
+        !ReadPicture(reader, picture, pictureBytes))
         return LoadResult::ReadError;
     return LoadResult::Loaded;
 }
 
 std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
-                                     bool cutShort) {
+                                     bool cutShort, std::string* pictureBytes) {
     Reader reader(file, cutShort);
     char header[HeaderSize] = {};
     if (!reader.Read(header, HeaderSize)) {
@@ -162,13 +168,13 @@ std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::strin
     const std::string version = HeaderVersionText(header);
     if (!ReadImage(reader, puzzle)) return LoadResult::ReadError;
     if (!ImageWithinBounds(puzzle.Image)) return LoadResult::ReadError;
-    if (PictureFollows(version, puzzle.Image) && !ReadPicture(reader, picture))
+    if (PictureFollows(version, puzzle.Image) && !ReadPicture(reader, picture, pictureBytes))
         return LoadResult::ReadError;
     return LoadResult::Loaded;
 }
 
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
-                        const std::string& executablePath) {
+                        const std::string& executablePath, std::string* pictureBytes) {
     // Read-only: other processes may go on reading and writing the file.
     const FileReadResult read =
         ReadFileBounded(executablePath, LoaderLimits(MaxModuleBytes, ModuleOffset));
@@ -177,14 +183,15 @@ std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
         return LoadResult::ReadError;
     }
     return LoadModuleFromBytes(puzzle, settings, picture, read.Bytes,
-                               read.Status == FileReadStatus::TooLarge);
+                               read.Status == FileReadStatus::TooLarge, pictureBytes);
 }
 
-std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName) {
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            std::string* pictureBytes) {
     const FileReadResult read = ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes));
     if (read.Status == FileReadStatus::Ok || read.Status == FileReadStatus::TooLarge)
         return LoadPuzzleFileFromBytes(puzzle, picture, read.Bytes,
-                                       read.Status == FileReadStatus::TooLarge);
+                                       read.Status == FileReadStatus::TooLarge, pictureBytes);
     ResetPuzzleImage(puzzle);
     switch (read.Status) {
     case FileReadStatus::Missing:

@@ -64,20 +64,23 @@ constexpr std::int64_t MaxModuleBytes =
 
 // Reads the module block of an executable (the player passes its own path).
 // Settings are applied only when the block carries a readable settings text.
+// `pictureBytes`, when given, receives the picture as read (kind byte first).
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
-                        const std::string& executablePath);
+                        const std::string& executablePath, std::string* pictureBytes = nullptr);
 // Reads a puzzle file; the settings are the caller's business. Throws LoadError
 // when the file exists but cannot be opened. Pipes and named pipes are read to
 // their end; one nobody writes to fails (result 7) after a short wait.
-std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName);
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            std::string* pictureBytes = nullptr);
 
 // The same from bytes in memory: `module` starts at the module offset. `cutShort`
 // tells that the source held more than these bytes (the read stopped at the
 // limit above), so a picture running to the end is incomplete.
 std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& picture,
-                                 std::string_view module, bool cutShort = false);
+                                 std::string_view module, bool cutShort = false,
+                                 std::string* pictureBytes = nullptr);
 std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
-                                     bool cutShort = false);
+                                     bool cutShort = false, std::string* pictureBytes = nullptr);
 
 // The path of the running program's executable.
 std::string OwnExecutablePath();

@@ -31,10 +31,10 @@ LoadOutcome LoadPuzzleFrom(Puzzle& puzzle, Settings& settings, QImage& picture,
     LoadOutcome out;
     if (parameters.empty()) {
         out.FileName = executablePath;
-        out.Result = LoadModule(puzzle, settings, picture, executablePath);
+        out.Result = LoadModule(puzzle, settings, picture, executablePath, &out.PictureBytes);
     } else {
         out.FileName = JoinCommandLine(parameters);
-        out.Result = LoadPuzzleFile(puzzle, picture, out.FileName);
+        out.Result = LoadPuzzleFile(puzzle, picture, out.FileName, &out.PictureBytes);
         // A puzzle file carries no settings.
         SetDefaultSettings(settings, puzzle.Image);
     }

@@ -15,7 +15,8 @@ std::string JoinCommandLine(const std::vector<std::string>& parameters);
 
 struct LoadOutcome {
     std::uint8_t Result = 0;
-    std::string FileName; // the file that was read: own executable or the named file
+    std::string FileName;     // the file that was read: own executable or the named file
+    std::string PictureBytes; // the picture as read: its kind byte and data (empty: none)
 };
 
 // No parameters: the module of the executable. Otherwise the named puzzle

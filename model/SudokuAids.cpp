@@ -32,3 +32,7 @@ void ApplyFieldMarking(PuzzleImage& image, int markTag) {
                 cell.CellFlags &= ~CellFlag::PlayerMark;
         }
 }
+
+void ClearFieldMarking(PuzzleImage& image) {
+    if (IsSudokuKind(image.PuzzleKind)) ApplyFieldMarking(image, 0);
+}

@@ -17,3 +17,5 @@ void FillCandidates(const PuzzleImage& image, CandidateTable& candidates);
 // Sets the mark bit on the empty cells the choice names (1..n a symbol that is
 // still possible there, above n at most two candidates) and clears it elsewhere.
 void ApplyFieldMarking(PuzzleImage& image, int markTag);
+// A Sudoku as it is shown right after loading: no field marked.
+void ClearFieldMarking(PuzzleImage& image);

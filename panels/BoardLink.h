@@ -1,11 +1,8 @@
-// What the side windows ask of the board. The board implements it; a side
-// window gets it from the frame when it is created and asks for it again
-// before each use, because the board may have gone.
+// What the side windows ask of the board's view: the current word and the
+// jump to a word. The board implements it; a side window gets it from the
+// frame when it is created. Edits go to the game, never through the board.
 #pragma once
 
-#include "Edits.h"
-
-#include <functional>
 #include <string>
 
 class QWidget;
@@ -13,12 +10,6 @@ class QWidget;
 class BoardLink {
 public:
     virtual ~BoardLink() = default;
-
-    // The editing road: undo point, the change, Sudoku aids, repaint, reports
-    // to the clue list and, when the change asks for it, the evaluation.
-    virtual void RunEdit(const std::function<EditOutcome()>& change) = 0;
-    // Judges the puzzle and tells the player the outcome.
-    virtual void RunEvaluation() = 0;
 
     // The clue list's jump to a word.
     virtual void SelectWordByNumber(int number, bool across) = 0;

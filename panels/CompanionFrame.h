@@ -2,10 +2,13 @@
 // events it refreshes itself on, and the room it places itself in.
 #pragma once
 
+#include "FrameRoom.h"
+
 #include <QPoint>
 #include <QSize>
 
 class PuzzleEvents;
+class PuzzleGame;
 class QWidget;
 struct PuzzleSession;
 
@@ -14,9 +17,13 @@ public:
     virtual ~CompanionFrame() = default;
     virtual PuzzleSession& Session() = 0;
     virtual PuzzleEvents& Events() = 0;
+    // The game the window reads the puzzle from and edits through.
+    virtual PuzzleGame& Game() = 0;
     // The frame's client width, and the height it offers its children.
     virtual int ClientAreaWidth() const = 0;
     virtual int ClientAreaHeight() const = 0;
+    // The room the side windows place themselves in.
+    virtual FrameRoom Room() const = 0;
 };
 
 // A child's outer window: its MDI frame when it has one, else itself.

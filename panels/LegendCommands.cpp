@@ -6,10 +6,11 @@
 #include "Edits.h"
 #include "GradientBar.h"
 #include "KindTraits.h"
+#include "LegendModel.h"
 #include "LegendView.h"
-#include "LegendeDialog.h"
 #include "LookupUrl.h"
 #include "ModalRunner.h"
+#include "PuzzleGame.h"
 #include "Session.h"
 #include "TextUtil.h"
 #include "UiCommand.h"
@@ -25,67 +26,62 @@ constexpr int ButtonHeight = 22;
 constexpr int ButtonTop = 4;
 constexpr int InputWordGap = 6;
 
+using Id = LegendCommandId;
+
 struct ButtonDef {
     const char* Name;
     int Left;
     const char* Glyph;
     const char* Hint;
     bool Checkable;
+    Id Command;
 };
 
 const ButtonDef Buttons[] = {
-    {"SBBegrNichtAusblenden", 4, "≡", "Bearbeitete Begriffe nicht ausblenden", true},
-    {"SBBegrAusblenden", 27, "⋯", "Bearbeitete Begriffe ausblenden", true},
-    {"SBBegrNichtMarkieren", 56, "☐", "Bearbeitete Begriffe nicht markieren", true},
-    {"SBBegrMarkieren", 79, "☑", "Bearbeitete Begriffe markieren", true},
-    {"SBEineLegende", 108, "1", "Alle Begriffe in einer Legende anzeigen", true},
-    {"SBZweiLegenden", 131, "2", "Getrennte Legenden für waagerechte und senkrechte Begriffe",
-     true},
+    {"SBBegrNichtAusblenden", 4, "≡", "Bearbeitete Begriffe nicht ausblenden", true, Id::HideOff},
+    {"SBBegrAusblenden", 27, "⋯", "Bearbeitete Begriffe ausblenden", true, Id::HideOn},
+    {"SBBegrNichtMarkieren", 56, "☐", "Bearbeitete Begriffe nicht markieren", true, Id::MarkOff},
+    {"SBBegrMarkieren", 79, "☑", "Bearbeitete Begriffe markieren", true, Id::MarkOn},
+    {"SBEineLegende", 108, "1", "Alle Begriffe in einer Legende anzeigen", true, Id::OneList},
+    {"SBZweiLegenden", 131, "2", "Getrennte Legenden für waagerechte und senkrechte Begriffe", true,
+     Id::TwoLists},
     {"SBInputWord", 108, "W", "Den gesuchten Begriff zum markierten Legendeneintrag eingeben",
-     false},
+     false, Id::EnterWord},
 };
 
 struct ItemDef {
     const char* Name;
-    const char* Caption;
+    const char* Caption; // null: a separator
     const char* Hint;
     bool Checkable;
+    Id Command;
 };
 
 const ItemDef Items[] = {
     {"MItemLegendeBearbeitet", "Begriff als gelöst markieren",
-     "Den Legendeneintrag als bearbeitet/unbearbeitet  markieren", true},
+     "Den Legendeneintrag als bearbeitet/unbearbeitet  markieren", true, Id::MarkEntry},
     {"MItemLegendeEingeben", "Begriff eingeben",
-     "Den gesuchten Begriff zum markierten Legendeneintrag eingeben", false},
+     "Den gesuchten Begriff zum markierten Legendeneintrag eingeben", false, Id::EnterWord},
     {"MItemLegendeNachschlagen", "Nachschlagen",
-     "Den markierten Begriff im Online-Wörterbuch \"Wikipedia\" nachschlagen", false},
-    {"MItemLegendeN1", nullptr, nullptr, false},
+     "Den markierten Begriff im Online-Wörterbuch \"Wikipedia\" nachschlagen", false, Id::LookUp},
+    {"MItemLegendeN1", nullptr, nullptr, false, Id::Count},
     {"MItemLegendeAusblenden", "Gelöste Begriffe ausblenden",
-     "Als gelöst markierte Begriffe nicht mehr in der Legende anzeigen", true},
-    {"MItemLegendeMarkieren", "Gelöste Begriffe markieren", "Bearbeitete Begriffe markieren", true},
+     "Als gelöst markierte Begriffe nicht mehr in der Legende anzeigen", true, Id::HideToggle},
+    {"MItemLegendeMarkieren", "Gelöste Begriffe markieren", "Bearbeitete Begriffe markieren", true,
+     Id::MarkToggle},
     {"MItemLegendeEineLegende", "Alle Begriffe in einer Legende",
-     "Alle Begriffe in einer einzigen Legende anzeigen", true},
+     "Alle Begriffe in einer einzigen Legende anzeigen", true, Id::OneListToggle},
 };
 } // namespace
 
-LegendCommands::LegendCommands(TLegendForm& form)
-    : form_(form), registry_(new CommandRegistry(&form)) {
+LegendCommands::LegendCommands(ClueListWindow& form)
+    : form_(form), registry_(new LegendCommandTable(form.Widget())) {
     CreateButtons();
     CreateMenu();
     Register();
 }
 
 LegendCommands::~LegendCommands() = default;
-
-QToolButton* LegendCommands::Button(const char* name) const {
-    return form_.Toolbar()->findChild<QToolButton*>(QString::fromLatin1(name));
-}
-
-QAction* LegendCommands::Item(const char* name) const {
-    for (QAction* a : menu_->actions())
-        if (a->objectName() == QLatin1String(name)) return a;
-    return nullptr;
-}
 
 void LegendCommands::CreateButtons() {
     for (const ButtonDef& def : Buttons) {
@@ -99,11 +95,15 @@ void LegendCommands::CreateButtons() {
         b->setStatusTip(hint);
         b->setFocusPolicy(Qt::NoFocus);
         b->setGeometry(def.Left, ButtonTop, ButtonWidth, ButtonHeight);
+        registry_->Get(def.Command).Bind(b);
+        if (def.Command == Id::EnterWord) inputWord_ = b;
+        if (def.Command == Id::OneList) oneList_ = b;
+        if (def.Command == Id::TwoLists) twoLists_ = b;
     }
 }
 
 void LegendCommands::CreateMenu() {
-    menu_ = new QMenu(&form_);
+    menu_ = new QMenu(form_.Widget());
     menu_->setObjectName("MenuLegende");
     for (const ItemDef& def : Items) {
         QAction* a =
@@ -111,12 +111,15 @@ void LegendCommands::CreateMenu() {
         a->setObjectName(def.Name);
         if (def.Hint) a->setStatusTip(QString::fromUtf8(def.Hint));
         a->setCheckable(def.Checkable);
+        if (def.Caption)
+            registry_->Get(def.Command).Bind(a);
+        else
+            separator_ = a;
     }
 }
 
 void LegendCommands::Register() {
-    namespace Id = LegendCommandId;
-    TLegendForm& f = form_;
+    ClueListWindow& f = form_;
     PuzzleSession& session = f.Session();
     Settings& s = session.settings;
     const int kind = session.image().PuzzleKind;
@@ -128,7 +131,7 @@ void LegendCommands::Register() {
     const auto markShown = [kind] { return !HasPlacedBlocks(kind); };
     const auto markEnabled = [&s] { return !s.BegriffeAusblenden; };
     const auto oneListShown = [oneListKind] { return oneListKind; };
-    CommandRegistry& r = *registry_;
+    LegendCommandTable& r = *registry_;
 
     UiCommand& mark = r.Get(Id::MarkEntry);
     mark.SetHandler([this] { MItemLegendeBearbeitetClick(); });
@@ -141,77 +144,63 @@ void LegendCommands::Register() {
             const LegendItem* item = f.ActiveEntry();
             return item && item->Checked;
         });
-    mark.Bind(Item("MItemLegendeBearbeitet"));
 
     UiCommand& enter = r.Get(Id::EnterWord);
     enter.SetHandler([this] { MItemLegendeEingebenClick(); });
     enter.SetRules([kind, solutionOff] { return IsCrosswordKind(kind) && solutionOff(); },
                    hasEntry);
-    enter.Bind(Item("MItemLegendeEingeben"));
-    enter.Bind(Button("SBInputWord"));
 
     UiCommand& lookUp = r.Get(Id::LookUp);
     lookUp.SetHandler([this] { MItemLegendeNachschlagenClick(); });
     lookUp.SetRules(
         [kind, solutionOff] { return (IsFenceKind(kind) || IsWordSearch(kind)) && solutionOff(); },
         hasEntry);
-    lookUp.Bind(Item("MItemLegendeNachschlagen"));
 
     UiCommand& hide = r.Get(Id::HideToggle);
     hide.SetHandler([this, &s] { SetHideSolved(!s.BegriffeAusblenden); });
     hide.SetRules(hideShown, {}, [&s] { return s.BegriffeAusblenden; });
-    hide.Bind(Item("MItemLegendeAusblenden"));
     UiCommand& hideOff = r.Get(Id::HideOff);
     hideOff.SetHandler([this] { SetHideSolved(false); });
     hideOff.SetRules(hideShown, {}, [&s] { return !s.BegriffeAusblenden; });
-    hideOff.Bind(Button("SBBegrNichtAusblenden"));
     UiCommand& hideOn = r.Get(Id::HideOn);
     hideOn.SetHandler([this] { SetHideSolved(true); });
     hideOn.SetRules(hideShown, {}, [&s] { return s.BegriffeAusblenden; });
-    hideOn.Bind(Button("SBBegrAusblenden"));
 
     UiCommand& marks = r.Get(Id::MarkToggle);
     marks.SetHandler([this, &s] { SetMarkSolved(!s.AutomatischMarkieren); });
     marks.SetRules(markShown, markEnabled, [&s] { return s.AutomatischMarkieren; });
-    marks.Bind(Item("MItemLegendeMarkieren"));
     UiCommand& marksOff = r.Get(Id::MarkOff);
     marksOff.SetHandler([this] { SetMarkSolved(false); });
     marksOff.SetRules(markShown, markEnabled, [&s] { return !s.AutomatischMarkieren; });
-    marksOff.Bind(Button("SBBegrNichtMarkieren"));
     UiCommand& marksOn = r.Get(Id::MarkOn);
     marksOn.SetHandler([this] { SetMarkSolved(true); });
     marksOn.SetRules(markShown, markEnabled, [&s] { return s.AutomatischMarkieren; });
-    marksOn.Bind(Button("SBBegrMarkieren"));
 
     UiCommand& one = r.Get(Id::OneListToggle);
     one.SetHandler([this, &s] { SetOneList(!s.EinfacheLegende); });
     one.SetRules(oneListShown, {}, [&s] { return s.EinfacheLegende; });
-    one.Bind(Item("MItemLegendeEineLegende"));
     UiCommand& oneOn = r.Get(Id::OneList);
     oneOn.SetHandler([this] { SetOneList(true); });
     oneOn.SetRules(oneListShown, {}, [&s] { return s.EinfacheLegende; });
-    oneOn.Bind(Button("SBEineLegende"));
     UiCommand& two = r.Get(Id::TwoLists);
     two.SetHandler([this] { SetOneList(false); });
     two.SetRules(oneListShown, {}, [&s] { return !s.EinfacheLegende; });
-    two.Bind(Button("SBZweiLegenden"));
 }
 
 void LegendCommands::Refresh() {
     registry_->RefreshAll();
     // SBInputWord follows the third group when that is shown.
-    QToolButton* input = Button("SBInputWord");
-    QToolButton* two = Button("SBZweiLegenden");
-    const int left = two->isVisibleTo(form_.Toolbar()) ? two->x() + two->width() + InputWordGap
-                                                       : Button("SBEineLegende")->x();
-    input->move(left, ButtonTop);
+    const int left = twoLists_->isVisibleTo(form_.Toolbar())
+                         ? twoLists_->x() + twoLists_->width() + InputWordGap
+                         : oneList_->x();
+    inputWord_->move(left, ButtonTop);
 }
 
 void LegendCommands::PrepareMenu() {
     Refresh();
-    const bool separator = registry_->Get(LegendCommandId::MarkEntry).Visible() ||
-                           registry_->Get(LegendCommandId::EnterWord).Visible();
-    Item("MItemLegendeN1")->setVisible(separator);
+    const bool separator =
+        registry_->Get(Id::MarkEntry).Visible() || registry_->Get(Id::EnterWord).Visible();
+    separator_->setVisible(separator);
 }
 
 void LegendCommands::MenuLegendePopup(const QPoint& globalPos) {
@@ -256,7 +245,7 @@ void LegendCommands::MItemLegendeEingebenClick() {
     const LegendEntry entry = item->Entry;
     const bool across = form_.IsAcrossList(list);
 
-    TWordEditDlg dlg(session.settings, form_.window());
+    TWordEditDlg dlg(session.settings, form_.DialogParent());
     dlg.setWindowTitle(QStringLiteral("Gesuchten Begriff eingeben"));
     dlg.LblBegriff()->setText(QString::fromStdString(Cp1252ToUtf8(entry.Clue)) +
                               QStringLiteral(":"));
@@ -267,23 +256,26 @@ void LegendCommands::MItemLegendeEingebenClick() {
     if (!board) return;
 
     const std::string text = NormalizeWord(Utf8ToCp1252(dlg.WordData.toStdString()), 15);
-    board->RunEdit([this, &session, &entry, &text, across] {
-        const CellPos start = FindCellByNumber(session.image(), entry.Number);
-        EditOutcome out;
-        out.WholeGrid = true;
-        if (!start.valid()) return out;
-        out.Cells = WriteWord(session.puzzle, start.Column, start.Row, across, text).Cells;
-        // The list's own mark; WordSolvedMark is the board's to set.
-        std::vector<LegendItem>& items = form_.Lists().List(across);
-        for (LegendItem& it : items) {
-            if (it.Entry.WordIndex == entry.WordIndex && it.Entry.Number == entry.Number) {
-                it.Checked = true;
-                break;
-            }
+    PuzzleGame& game = form_.Game();
+    const CellPos start = FindCellByNumber(game.Image(), entry.Number);
+    if (!start.valid()) return;
+    edit::WriteWord write;
+    write.Col = start.Column;
+    write.Row = start.Row;
+    write.Across = across;
+    write.Text = text;
+    write.Evaluate = false; // after the list shows its mark
+    game.Apply(write);
+    // The list's own mark; WordSolvedMark is the board's to set.
+    std::vector<LegendItem>& items = form_.Lists().List(across);
+    for (LegendItem& it : items) {
+        if (it.Entry.WordIndex == entry.WordIndex && it.Entry.Number == entry.Number) {
+            it.Checked = true;
+            break;
         }
-        form_.RepaintLists();
-        return out;
-    });
+    }
+    form_.RepaintLists();
+    game.Evaluate();
 }
 
 void LegendCommands::MItemLegendeNachschlagenClick() {

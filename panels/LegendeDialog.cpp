@@ -8,6 +8,7 @@
 #include "LegendCommands.h"
 #include "LegendView.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "Session.h"
 
 #include <QCloseEvent>
@@ -54,9 +55,9 @@ QWidget* ListPanel(QWidget* parent, QLabel*& label, const QString& caption, cons
 }
 } // namespace
 
-TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, BoardLink& board,
-                         std::function<FrameRoom()> room, QWidget* parent)
-    : QWidget(parent), session_(session), events_(events), board_(&board),
+TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, PuzzleGame& game,
+                         BoardLink& board, std::function<FrameRoom()> room, QWidget* parent)
+    : QWidget(parent), session_(session), events_(events), game_(game), board_(&board),
       boardWindow_(board.BoardWindow()), room_(std::move(room)) {
     setObjectName("LegendForm");
     setWindowTitle(QStringLiteral("Legende"));
@@ -107,10 +108,13 @@ TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, BoardLink
     }
     commands_ = std::make_unique<LegendCommands>(*this);
 
-    connect(&events_, &PuzzleEvents::PuzzleReset, this, [this] { FormShow(); });
-    connect(&events_, &PuzzleEvents::UndoApplied, this, [this] { BuildLists(); });
-    connect(&events_, &PuzzleEvents::SolutionShown, this, [this] {
-        if (isVisible()) UpdateLegendToolbar();
+    connect(&game_, &PuzzleGame::Changed, this, [this](const GameChange& change) {
+        using Cause = GameChange::Cause;
+        // Finished and broken words come as reports (AutomatischMarkieren).
+        for (const WordReport& r : change.Reports) MarkWordSolved(r.WordIndex, r.Across, r.Solved);
+        if (change.What == Cause::Reset) FormShow();
+        if (change.What == Cause::Undo) BuildLists();
+        if (change.What == Cause::ShowSolution && isVisible()) UpdateLegendToolbar();
     });
     connect(&events_, &PuzzleEvents::BoardClosing, this, [this] {
         board_ = nullptr;
@@ -262,8 +266,7 @@ void TLegendForm::FocusEntryByNumber(int number, bool across) {
 }
 
 void TLegendForm::MarkWordSolved(int wordIndex, bool across, bool solved) {
-    if (::MarkWordSolved(lists_, session_.image(), session_.settings, wordIndex, across, solved))
-        RepaintLists();
+    if (game_.MarkWordSolved(lists_, wordIndex, across, solved)) RepaintLists();
 }
 
 int TLegendForm::FindEntryByNumber(int number, bool across) {
@@ -277,8 +280,7 @@ std::string TLegendForm::EntryWord(int entry, bool across) {
 }
 
 void TLegendForm::SetEntrySolved(int entry, bool across, bool solved) {
-    if (::SetEntrySolved(lists_, session_.image(), session_.settings, entry, across, solved))
-        RepaintLists();
+    if (game_.SetEntrySolved(lists_, entry, across, solved)) RepaintLists();
 }
 
 void TLegendForm::UpdateDragCursor() {

@@ -6,6 +6,7 @@
 
 #include "ClueListLink.h"
 #include "FrameRoom.h"
+#include "LegendCommands.h"
 #include "LegendModel.h"
 
 #include <QPointer>
@@ -20,17 +21,19 @@ class LegendCommands;
 class LegendItemModel;
 class LegendView;
 class PuzzleEvents;
+class PuzzleGame;
+struct GameChange;
 class QLabel;
 class QMouseEvent;
 class QSplitter;
 struct PuzzleSession;
 
-class TLegendForm : public QWidget, public ClueListLink {
+class TLegendForm : public QWidget, public ClueListLink, public ClueListWindow {
     Q_OBJECT
 public:
     // `board` is the board open at creation; the window closes with it.
     // `room` tells where the frame has room for the window.
-    TLegendForm(PuzzleSession& session, PuzzleEvents& events, BoardLink& board,
+    TLegendForm(PuzzleSession& session, PuzzleEvents& events, PuzzleGame& game, BoardLink& board,
                 std::function<FrameRoom()> room, QWidget* parent = nullptr);
     ~TLegendForm() override;
 
@@ -50,31 +53,33 @@ public:
     std::optional<ClueEntryWord> FocusedEntry(bool across) const override;
 
     // Sets the tool bar (and the commands' states) from the settings.
-    void UpdateLegendToolbar();
+    void UpdateLegendToolbar() override;
     // Where the window stands for a frame of that room.
     static QRect Placement(const FrameRoom& room);
 
     const LegendLists& Lists() const { return lists_; }
-    LegendLists& Lists() { return lists_; }
+    LegendLists& Lists() override { return lists_; }
     LegendView* VTWaagerecht() const { return vtWaagerecht_; }
     LegendView* VTSenkrecht() const { return vtSenkrecht_; }
     LegendView* ListOf(bool across) const;
     LegendCommands& Commands() const { return *commands_; }
-    GradientBar* Toolbar() const { return toolbar_; }
+    GradientBar* Toolbar() const override { return toolbar_; }
     int CheckColumn() const { return lists_.Columns.CheckColumn; }
     bool SyncEnabled() const { return syncEnabled_; }
     int DragCursorNumber() const { return dragCursor_; }
 
     // The list that is the window's active control, or null; with its
     // focused entry (null when it has none).
-    LegendView* ActiveList() const;
-    LegendItem* ActiveEntry();
-    bool IsAcrossList(const LegendView* list) const { return list == vtWaagerecht_; }
-    PuzzleSession& Session() const { return session_; }
+    LegendView* ActiveList() const override;
+    LegendItem* ActiveEntry() override;
+    bool IsAcrossList(const LegendView* list) const override { return list == vtWaagerecht_; }
+    PuzzleSession& Session() const override { return session_; }
+    PuzzleGame& Game() const override { return game_; }
     // The board while it is open, else null.
-    BoardLink* Board() const;
+    BoardLink* Board() const override;
     // Shows the lists' rows, hidden flags and marks again.
-    void RepaintLists();
+    void RepaintLists() override;
+    QWidget* DialogParent() override { return window(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,6 +95,7 @@ private:
 
     PuzzleSession& session_;
     PuzzleEvents& events_;
+    PuzzleGame& game_;
     BoardLink* board_;
     QPointer<QWidget> boardWindow_;
     std::function<FrameRoom()> room_;

@@ -4,6 +4,7 @@
 #include "CompanionFrame.h"
 #include "Cp1252.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "Session.h"
 #include "SolutionEntry.h"
 #include "StringGrid.h"
@@ -52,12 +53,19 @@ TLoesungForm::TLoesungForm(CompanionFrame& frame, BoardLink& board, QWidget* par
     setFocusProxy(grid_);
 
     PuzzleEvents& events = frame_.Events();
-    connect(&events, &PuzzleEvents::PuzzleReset, this, [this] { FormShow(); });
-    connect(&events, &PuzzleEvents::UndoApplied, this, [this] { FormShow(); });
-    connect(&events, &PuzzleEvents::SolutionShown, this, [this] { FormShow(); });
+    connect(&frame_.Game(), &PuzzleGame::Changed, this, [this](const GameChange& change) {
+        using Cause = GameChange::Cause;
+        if (change.What == Cause::Reset || change.What == Cause::Undo ||
+            change.What == Cause::ShowSolution)
+            FormShow();
+    });
     connect(&events, &PuzzleEvents::Zoomed, this, [this] { LayoutSolutionWindow(); });
     connect(&events, &PuzzleEvents::ErrorMarkingChanged, grid_, [this] { grid_->update(); });
-    connect(&events, &PuzzleEvents::BoardClosing, this, [this] { board_ = nullptr; });
+    // The window goes with the board.
+    connect(&events, &PuzzleEvents::BoardClosing, this, [this] {
+        board_ = nullptr;
+        OuterWindow(this)->close();
+    });
 }
 
 SidePaintContext TLoesungForm::PaintContext() const {
@@ -116,14 +124,7 @@ void TLoesungForm::FormShow() {
 
 void TLoesungForm::StoreLetter(char letter, bool evaluate) {
     if (!board_) return;
-    PuzzleSession& session = frame_.Session();
-    const int index = grid_->Col();
-    board_->RunEdit([&] {
-        EditOutcome out;
-        SetSolutionLetter(session.image(), index, letter);
-        out.Evaluate = evaluate;
-        return out;
-    });
+    frame_.Game().Apply(edit::SolutionLetter{grid_->Col(), letter, evaluate});
     grid_->update();
 }
 
@@ -155,12 +156,7 @@ bool TLoesungForm::GridLoesungKeyPress(QKeyEvent* event) {
         // The cursor moves on before the evaluation may show its message.
         if (col < grid_->ColCount() - 1) grid_->SelectCell(col + 1, 0);
         if (!board_) return true;
-        PuzzleSession& session = frame_.Session();
-        board_->RunEdit([&] {
-            EditOutcome out;
-            SetSolutionLetter(session.image(), col, latin);
-            return out;
-        });
+        frame_.Game().Apply(edit::SolutionLetter{col, latin, true});
         grid_->update();
         return true;
     }

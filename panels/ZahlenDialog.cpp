@@ -4,6 +4,7 @@
 #include "CodeTable.h"
 #include "CompanionFrame.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "Session.h"
 #include "StringGrid.h"
 
@@ -47,12 +48,19 @@ TNumLegendForm::TNumLegendForm(CompanionFrame& frame, BoardLink& board, QWidget*
     setFocusProxy(grid_);
 
     PuzzleEvents& events = frame_.Events();
-    connect(&events, &PuzzleEvents::PuzzleReset, this, [this] { FormShow(); });
-    connect(&events, &PuzzleEvents::UndoApplied, this, [this] { FillLetters(false); });
-    connect(&events, &PuzzleEvents::SolutionShown, this, [this](bool on) { FillLetters(on); });
+    connect(&frame_.Game(), &PuzzleGame::Changed, this, [this](const GameChange& change) {
+        using Cause = GameChange::Cause;
+        if (change.What == Cause::Reset) FormShow();
+        if (change.What == Cause::Undo) FillLetters(false);
+        if (change.What == Cause::ShowSolution) FillLetters(frame_.Game().Flags().ShowSolution);
+    });
     connect(&events, &PuzzleEvents::Zoomed, this, [this] { LayoutNumberLegend(); });
     connect(&events, &PuzzleEvents::ErrorMarkingChanged, grid_, [this] { grid_->update(); });
-    connect(&events, &PuzzleEvents::BoardClosing, this, [this] { board_ = nullptr; });
+    // The window goes with the board.
+    connect(&events, &PuzzleEvents::BoardClosing, this, [this] {
+        board_ = nullptr;
+        OuterWindow(this)->close();
+    });
     LayoutNumberLegend();
 }
 
@@ -153,8 +161,7 @@ bool TNumLegendForm::GridZahlenKeyPress(QKeyEvent* event) {
     const bool ascii = (letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z');
     const int code = CurrentCode();
     if (!ascii || code < 0 || !board_) return true;
-    PuzzleSession& session = frame_.Session();
-    board_->RunEdit([&] { return AssignCode(session.puzzle, code, letter); });
+    frame_.Game().Apply(edit::CodeGuess{code, letter});
     grid_->update();
     return true;
 }
@@ -162,7 +169,6 @@ bool TNumLegendForm::GridZahlenKeyPress(QKeyEvent* event) {
 void TNumLegendForm::ClearCode() {
     const int code = CurrentCode();
     if (code < 0 || !board_) return;
-    PuzzleSession& session = frame_.Session();
-    board_->RunEdit([&] { return ::ClearCode(session.puzzle, code); });
+    frame_.Game().Apply(edit::CodeGuess{code, 0});
     grid_->update();
 }

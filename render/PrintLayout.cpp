@@ -211,11 +211,6 @@ QSize FitAspect(int aw, int ah, double ratio, bool widthFirst) {
     return {w, h};
 }
 
-void PrintPages(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
-                PrintParts& parts) {
-    Pages(target, image, print, parts, {});
-}
-
 int PrintCopies(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
                 PrintParts& parts, const std::function<void()>& pump) {
     int done = 0;

@@ -69,10 +69,6 @@ public:
     virtual bool Portrait() const = 0;
 };
 
-// The pages of one job.
-void PrintPages(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
-                PrintParts& parts);
-
 // `Copies` jobs, each begun and ended on its own; `pump` runs after every page
 // so that the windows stay responsive. Returns the number of finished jobs.
 int PrintCopies(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,

@@ -6,7 +6,7 @@
 #include "Queries.h"
 #include "Sudoku.h"
 
-CellPaintContext RecordGridContext(PuzzleImage& image, const Settings& settings,
+CellPaintContext RecordGridContext(const PuzzleImage& image, const Settings& settings,
                                    CandidateTable& candidates) {
     CellPaintContext ctx;
     ctx.Image = &image;
@@ -15,7 +15,6 @@ CellPaintContext RecordGridContext(PuzzleImage& image, const Settings& settings,
         ctx.BoxWidth = SudokuBoxWidth(image);
         ctx.BoxHeight = SudokuBoxHeight(image);
         FillCandidates(image, candidates);
-        ApplyFieldMarking(image, 0);
     }
     ctx.Candidates = &candidates;
     GridLayout layout;

@@ -7,8 +7,9 @@
 #include "PrintLayout.h"
 
 // The grid's paint context from the record alone, as the board shows it right
-// after loading (Sudoku aids worked out into `candidates`).
-CellPaintContext RecordGridContext(PuzzleImage& image, const Settings& settings,
+// after loading (Sudoku aids worked out into `candidates`; the caller clears
+// the field marking first, ClearFieldMarking).
+CellPaintContext RecordGridContext(const PuzzleImage& image, const Settings& settings,
                                    CandidateTable& candidates);
 
 class PuzzlePrintParts : public PrintParts {

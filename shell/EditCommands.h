@@ -1,23 +1,28 @@
-// The frame's edit and view commands: single-step undo, reset and
-// "Lösung zeigen". What they change is said once through PuzzleEvents.
+// The frame's edit and view commands: undo, reset and "Lösung zeigen". Each
+// hands its change to the game, which says what changed.
 #pragma once
 
-class TRMMainForm;
+#include <functional>
+
+class PuzzleGame;
+class QWidget;
 
 class EditCommands {
 public:
-    explicit EditCommands(TRMMainForm& frame) : frame_(frame) {}
+    // `boardOpen` tells whether there is a board to change; `parent` owns the question.
+    EditCommands(PuzzleGame& game, std::function<bool()> boardOpen, QWidget* parent)
+        : game_(game), boardOpen_(std::move(boardOpen)), parent_(parent) {}
 
-    // Copies the whole puzzle as it is before a change and enables undo.
-    void RememberUndo();
-    // Restores that copy once; a second undo needs a new change first.
+    // Puts the record back before the last change.
     void Undo();
     bool UndoPossible() const;
 
-    // Asks, then records the undo point and clears the board.
+    // Asks, then has the game clear everything the player did.
     void MItemBeaZuruecksetzenClick();
     void MItemAnsLoesungClick();
 
 private:
-    TRMMainForm& frame_;
+    PuzzleGame& game_;
+    std::function<bool()> boardOpen_;
+    QWidget* parent_;
 };

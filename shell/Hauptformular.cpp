@@ -4,6 +4,7 @@
 
 #include "ClueListLink.h"
 #include "CommandIds.h"
+#include "CommandMenus.h"
 #include "CompanionLinks.h"
 #include "Container.h"
 #include "Cp1252.h"
@@ -20,6 +21,7 @@
 #include "MessageDialog.h"
 #include "ModalRunner.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "PuzzlePrinter.h"
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
@@ -49,8 +51,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
-#include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 constexpr int ToolBarHeight = 33;
@@ -62,31 +64,30 @@ struct TRMMainForm::Controls {
     GradientBar* ToolBar = nullptr;
     QFrame* StatusBar = nullptr;
     QLabel* LblHints = nullptr;
-    std::map<QString, QAction*> items;
-    std::map<QString, QToolButton*> buttons;
     QMenu* Raetsel = nullptr;
     QMenu* Bearbeiten = nullptr;
     QMenu* FelderMarkieren = nullptr;
     QMenu* Schnappschuss = nullptr;
     QMenu* Ansicht = nullptr;
-
-    QAction* item(const char* name) const {
-        const auto it = items.find(QString::fromLatin1(name));
-        return it == items.end() ? nullptr : it->second;
-    }
-    QAction* item(const QString& name) const {
-        const auto it = items.find(name);
-        return it == items.end() ? nullptr : it->second;
-    }
-    QToolButton* button(const char* name) const { return buttons.at(QString::fromLatin1(name)); }
+    // The entries whose visibility or text the frame sets itself.
+    QAction* BeaN1 = nullptr;
+    QAction* BeaEintragen = nullptr;
+    QAction* AnsN1 = nullptr;
+    QAction* AnsN3 = nullptr;
+    QAction* AnsFehleintraege = nullptr;
+    QAction* AnsBegriffLaengen = nullptr;
+    QAction* AnsTooltips = nullptr;
 };
 
 TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parameters,
                          QWidget* parent)
     : QMainWindow(parent), session_(session), parameters_(std::move(parameters)),
       executablePath_(OwnExecutablePath()), events_(new PuzzleEvents(this)),
-      commands_(new CommandRegistry(this)), edit_(new EditCommands(*this)),
-      printer_(std::make_unique<PuzzlePrinter>(*this)), ui_(new Controls) {
+      game_(new PuzzleGame(session, this)), commands_(new CommandRegistry(this)),
+      edit_(new EditCommands(
+          *game_, [this] { return BoardOpen(); }, this)),
+      printer_(std::make_unique<PuzzlePrinter>(*this, [this] { return Board(); })),
+      ui_(new Controls) {
     setObjectName("RMMainForm");
     setWindowTitle("Diruradevuzezid");
     resize(640, 480);
@@ -121,13 +122,20 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
     BuildMenu();
     BuildToolBar();
     RegisterCommands();
-    BindMenu();
+    // The views were bound before the handlers came.
+    commands_->RefreshAll();
     FormCreate();
     // A solution word closed by the player comes back when its entries change
     // wholesale; an open one refreshes itself.
-    for (auto signal : {&PuzzleEvents::PuzzleReset, &PuzzleEvents::UndoApplied})
-        connect(events_, signal, this, [this] { OpenSolutionWord(false); });
-    connect(events_, &PuzzleEvents::SolutionShown, this, [this] { OpenSolutionWord(false); });
+    connect(game_, &PuzzleGame::Changed, this, [this](const GameChange& change) {
+        using Cause = GameChange::Cause;
+        if (change.What == Cause::Reset || change.What == Cause::Undo ||
+            change.What == Cause::ShowSolution)
+            OpenSolutionWord(false);
+        if (change.What != Cause::Clock) UpdateMenus();
+    });
+    connect(game_, &PuzzleGame::CompletionRequested, this,
+            [this](const CompletionNotice& notice) { ShowCompletionNotice(notice); });
 }
 
 TRMMainForm::~TRMMainForm() {
@@ -148,115 +156,88 @@ void TRMMainForm::FormCreate() {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     RegisterDragCursors();
     ui_->ToolBar->SetEndColour(DarkButtonFace());
-    puzzlePicture_ = QImage();
     setWindowTitle("Velmar Gridwerk - " + QApplication::applicationDisplayName());
     setWindowIcon(AppIcon());
 }
 
 void TRMMainForm::BuildMenu() {
+    using Id = CommandId;
+    // Every entry is made a view of its command as it is created.
     auto add = [this](QMenu* menu, const char* name, const QString& caption, const QString& hint,
-                      const QKeySequence& shortcut = {}) {
+                      std::optional<CommandId> command, const QKeySequence& shortcut = {}) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
         a->setStatusTip(hint);
         if (!shortcut.isEmpty()) a->setShortcut(shortcut);
-        ui_->items[QString::fromLatin1(name)] = a;
+        if (command) commands_->Get(*command).Bind(a);
         return a;
     };
-    auto separator = [this](QMenu* menu, const char* name) {
+    auto separator = [](QMenu* menu, const char* name) {
         QAction* a = menu->addSeparator();
         a->setObjectName(name);
-        ui_->items[QString::fromLatin1(name)] = a;
         return a;
     };
     auto submenu = [this](QMenu* parent, const char* name, const QString& caption) {
         QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
         m->setObjectName(QString::fromLatin1(name) + "Menu");
         m->menuAction()->setObjectName(name);
-        ui_->items[QString::fromLatin1(name)] = m->menuAction();
         return m;
     };
 
     QMenu* r = ui_->Raetsel = submenu(nullptr, "MItemRaetsel", "&Rätsel");
-    add(r, "MItemRaeDrucken", "&Drucken..", "Das Rätsel und die Legende drucken",
-        QKeySequence(Qt::CTRL | Qt::Key_P))
-        ->setEnabled(false);
-    add(r, "MItemRaeInfos", "&Eigenschaften..", "Informationen zum aktuellen Rätsel anzeigen")
-        ->setEnabled(false);
+    add(r, "MItemRaeDrucken", "&Drucken..", "Das Rätsel und die Legende drucken", Id::Print,
+        QKeySequence(Qt::CTRL | Qt::Key_P));
+    add(r, "MItemRaeInfos", "&Eigenschaften..", "Informationen zum aktuellen Rätsel anzeigen",
+        Id::PuzzleInfo);
     separator(r, "MItemPrgN1");
-    add(r, "MItemPrgInfo", "I&nfo..", "Informationen zum Programm anzeigen");
-    add(r, "MItemPrgBeenden", "&Beenden", "Das Programm beenden",
+    add(r, "MItemPrgInfo", "I&nfo..", "Informationen zum Programm anzeigen", Id::ProgramInfo);
+    add(r, "MItemPrgBeenden", "&Beenden", "Das Programm beenden", Id::Quit,
         QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* b = ui_->Bearbeiten = submenu(nullptr, "MItemBearbeiten", "&Bearbeiten");
     add(b, "MItemBeaRueckgaengig", "&Rückgängig", "Die letzte Änderung am Rätsel zurücknehmen",
-        QKeySequence(Qt::ALT | Qt::Key_Backspace));
-    add(b, "MItemBeaZuruecksetzen", "&Zurücksetzen", "Alle Begriffe aus dem Rätsel löschen");
-    separator(b, "MItemBeaN1");
-    add(b, "MItemBeaLeerfeld", "&Leerfeld", "Das markierte Feld im Rätsel als Leerfeld festlegen")
+        Id::Undo, QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    add(b, "MItemBeaZuruecksetzen", "&Zurücksetzen", "Alle Begriffe aus dem Rätsel löschen",
+        Id::Reset);
+    ui_->BeaN1 = separator(b, "MItemBeaN1");
+    add(b, "MItemBeaLeerfeld", "&Leerfeld", "Das markierte Feld im Rätsel als Leerfeld festlegen",
+        Id::BlankField)
         ->setCheckable(true);
     add(b, "MItemBeaBegriff", "&Begriff eintragen..", "Den markierten Begriff eingeben",
-        QKeySequence(Qt::CTRL | Qt::Key_Return));
-    add(b, "MItemBeaEintragen", "Buchstaben &eintragen",
-        "An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen");
+        Id::EnterWord, QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ui_->BeaEintragen = add(b, "MItemBeaEintragen", "Buchstaben &eintragen",
+                            "An der aktuellen Eingabeposition den gesuchten Buchstaben eintragen",
+                            Id::RevealLetter);
     QMenu* m = ui_->FelderMarkieren = submenu(b, "MItemBeaFelderMarkieren", "&Felder markieren");
     m->menuAction()->setStatusTip("Ausgewählte Felder im Rätsel farblich markieren");
-    auto mark = [&](const char* name, const QString& caption, const QString& hint, int tag) {
-        QAction* a = add(m, name, caption, hint);
-        a->setCheckable(true);
-        a->setData(tag);
-    };
-    mark("MItemBeaMarkKeine", "&Keine", "Die Markierung im Rätsel aufheben", 0);
-    separator(m, "MItemBeaMarkN1")->setData(-1);
-    static const char* const markNames[] = {"MItemBeaMark1",  "MItemBeaMark2",  "MItemBeaMark3",
-                                            "MItemBeaMark4",  "MItemBeaMark5",  "MItemBeaMark6",
-                                            "MItemBeaMark7",  "MItemBeaMark8",  "MItemBeaMark9",
-                                            "MItemBeaMark10", "MItemBeaMark11", "MItemBeaMark12"};
-    for (int tag = 1; tag <= 12; ++tag) {
-        const QString symbol = tag <= 9 ? QString::number(tag) : QString(QChar('A' + tag - 10));
-        const QString article = tag <= 9 ? "eine" : "ein";
-        mark(markNames[tag - 1], "\"&" + symbol + "\" möglich",
-             "Alle Felder markieren, in die " + article + " \"" + symbol +
-                 "\" eingetragen werden kann",
-             tag);
-    }
-    separator(m, "MItemBeaMarkN2")->setData(-1);
-    mark("MItemBeaMarkDuo", "Nur &zwei Zahlen möglich",
-         "Alle Felder markieren, in die nur ein oder zwei mögliche Zahlen eingetragen "
-         "werden können",
-         13);
+    FillMarkingMenu(m, *commands_, QStringLiteral("MItemBea"), true);
     QMenu* s = ui_->Schnappschuss = submenu(b, "MItemBeaSchnappschuss", "&Schnappschuss");
-    add(s, "MItemBeaSnapErstellen", "&Erstellen",
-        "Einen Schnappschuss des aktuellen Rätselzustands speichern");
-    separator(s, "MItemBeaSnapN1");
-    static const char* const snapNames[] = {"MItemBeaSnap1", "MItemBeaSnap2", "MItemBeaSnap3",
-                                            "MItemBeaSnap4"};
-    for (int tag = 1; tag <= 4; ++tag)
-        add(s, snapNames[tag - 1], QString::number(tag), QString())->setData(tag);
+    FillSnapshotMenu(s, *commands_, QStringLiteral("MItemBea"), true);
 
     QMenu* v = ui_->Ansicht = submenu(nullptr, "MItemAnsicht", "&Ansicht");
-    QAction* solution =
-        add(v, "MItemAnsLoesung", "&Lösung zeigen", "Die Lösung des kompletten Rätsels zeigen");
-    solution->setCheckable(true);
-    solution->setEnabled(false);
-    separator(v, "MItemAnsN1");
-    add(v, "MItemAnsVergroessern", "&Vergrößern", "Die Gitter des Rätsels vergrößern")->setData(1);
-    add(v, "MItemAnsVerkleinern", "Ver&kleinern", "Die Gitter des Rätsels verkleinern")
+    add(v, "MItemAnsLoesung", "&Lösung zeigen", "Die Lösung des kompletten Rätsels zeigen",
+        Id::ShowSolution)
+        ->setCheckable(true);
+    ui_->AnsN1 = separator(v, "MItemAnsN1");
+    add(v, "MItemAnsVergroessern", "&Vergrößern", "Die Gitter des Rätsels vergrößern", Id::ZoomIn)
+        ->setData(1);
+    add(v, "MItemAnsVerkleinern", "Ver&kleinern", "Die Gitter des Rätsels verkleinern", Id::ZoomOut)
         ->setData(-1);
-    separator(v, "MItemAnsN3");
-    add(v, "MItemAnsFehleintraege", "&Fehleinträge markieren",
-        "Fehlerhafte Buchstaben im Rätsel farblich absetzen")
-        ->setCheckable(true);
-    add(v, "MItemAnsBegriffLaengen", "&Begrifflängen anzeigen", "Die Längen der Begriffe anzeigen")
-        ->setCheckable(true);
-    add(v, "MItemAnsTooltips", "&Tooltips anzeigen",
-        "Nummern und Umschreibungen als Tooltip anzeigen")
-        ->setCheckable(true);
+    ui_->AnsN3 = separator(v, "MItemAnsN3");
+    ui_->AnsFehleintraege = add(v, "MItemAnsFehleintraege", "&Fehleinträge markieren",
+                                "Fehlerhafte Buchstaben im Rätsel farblich absetzen", Id::ShowFail);
+    ui_->AnsFehleintraege->setCheckable(true);
+    ui_->AnsBegriffLaengen = add(v, "MItemAnsBegriffLaengen", "&Begrifflängen anzeigen",
+                                 "Die Längen der Begriffe anzeigen", Id::ShowLengths);
+    ui_->AnsBegriffLaengen->setCheckable(true);
+    ui_->AnsTooltips = add(v, "MItemAnsTooltips", "&Tooltips anzeigen",
+                           "Nummern und Umschreibungen als Tooltip anzeigen", Id::ShowHints);
+    ui_->AnsTooltips->setCheckable(true);
 
-    connect(ui_->Bearbeiten, &QMenu::aboutToShow, this, [this] { MItemBearbeitenOpen(); });
-    connect(ui_->Ansicht, &QMenu::aboutToShow, this, [this] { MItemAnsichtOpen(); });
-    for (QMenu* menu : {ui_->Raetsel, ui_->FelderMarkieren, ui_->Schnappschuss})
-        connect(menu, &QMenu::aboutToShow, this, [this] { commands_->RefreshAll(); });
+    // Whatever menu opens shows the commands' states of now.
+    for (QMenu* menu :
+         {ui_->Raetsel, ui_->Bearbeiten, ui_->Ansicht, ui_->FelderMarkieren, ui_->Schnappschuss})
+        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateMenus(); });
 
     // No puzzle yet: the Edit and View menus appear with the board.
     ui_->Bearbeiten->menuAction()->setVisible(false);
@@ -276,7 +257,7 @@ void TRMMainForm::RegisterCommands() {
     commands_->Get(CommandId::Quit).SetHandler([this] { MItemPrgBeendenClick(); });
     UiCommand& undo = commands_->Get(CommandId::Undo);
     undo.SetHandler([this] { Undo(); });
-    undo.SetRules(board, [this] { return BoardOpen() && session_.undo.Possible(); });
+    undo.SetRules(board, [this] { return BoardOpen() && game_->CanUndo(); });
     UiCommand& reset = commands_->Get(CommandId::Reset);
     reset.SetHandler([this] { edit_->MItemBeaZuruecksetzenClick(); });
     reset.SetRules({}, board);
@@ -284,37 +265,7 @@ void TRMMainForm::RegisterCommands() {
     solution.SetHandler([this] { edit_->MItemAnsLoesungClick(); });
     solution.SetRules(
         {}, [this] { return BoardOpen() && AidAllowed(AidFlag::ShowSolution); },
-        [this] { return session_.flags.ShowSolution; });
-}
-
-void TRMMainForm::BindMenu() {
-    const auto bind = [this](const char* id, const char* item) {
-        commands_->Get(id).Bind(ui_->item(item));
-    };
-    bind(CommandId::Print, "MItemRaeDrucken");
-    bind(CommandId::PuzzleInfo, "MItemRaeInfos");
-    bind(CommandId::ProgramInfo, "MItemPrgInfo");
-    bind(CommandId::Quit, "MItemPrgBeenden");
-    bind(CommandId::Undo, "MItemBeaRueckgaengig");
-    bind(CommandId::Reset, "MItemBeaZuruecksetzen");
-    bind(CommandId::BlankField, "MItemBeaLeerfeld");
-    bind(CommandId::EnterWord, "MItemBeaBegriff");
-    bind(CommandId::RevealLetter, "MItemBeaEintragen");
-    bind(CommandId::ShowSolution, "MItemAnsLoesung");
-    bind(CommandId::ZoomIn, "MItemAnsVergroessern");
-    bind(CommandId::ZoomOut, "MItemAnsVerkleinern");
-    bind(CommandId::ShowFail, "MItemAnsFehleintraege");
-    bind(CommandId::ShowLengths, "MItemAnsBegriffLaengen");
-    bind(CommandId::ShowHints, "MItemAnsTooltips");
-    for (QAction* a : ui_->FelderMarkieren->actions()) {
-        const int tag = a->data().toInt();
-        if (a->isSeparator() || tag < 0) continue;
-        commands_->Get(CommandId::Mark(tag)).Bind(a);
-    }
-    commands_->Get(CommandId::SnapshotTake).Bind(ui_->item("MItemBeaSnapErstellen"));
-    for (int n = 1; n <= 4; ++n)
-        commands_->Get(CommandId::Snapshot(n))
-            .Bind(ui_->item(QStringLiteral("MItemBeaSnap%1").arg(n)));
+        [this] { return game_->Flags().ShowSolution; });
 }
 
 void TRMMainForm::BuildToolBar() {
@@ -323,7 +274,7 @@ void TRMMainForm::BuildToolBar() {
         int x;
         ToolGlyph glyph;
         const char* hint;
-        const char* command;
+        CommandId command;
     };
     static const ButtonDef buttons[] = {
         {"TBPrgBeenden", 4, ToolGlyph::Exit, "Das Programm beenden", CommandId::Quit},
@@ -349,14 +300,9 @@ void TRMMainForm::BuildToolBar() {
         const QString hint = QString::fromUtf8(def.hint);
         b->setToolTip(hint);
         b->setStatusTip(hint);
-        ui_->buttons[QString::fromLatin1(def.name)] = b;
         // The tool bar's buttons are there without a board too.
         commands_->Get(def.command).Bind(b, [] { return true; });
     }
-}
-
-QAction* TRMMainForm::MenuItem(const char* name) const {
-    return ui_->item(name);
 }
 
 QSize TRMMainForm::FrameSizeFor(const QSize& screen) {
@@ -405,13 +351,14 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
     session_.settings.System = SystemColoursFromPalette();
     // Defaults first: a module whose settings block is missing or damaged must
     // look exactly like one that holds the defaults. The error display starts
-    // on; UpdateCommandStates switches it off when the puzzle forbids it, as
+    // on; UpdateMenus switches it off when the puzzle forbids it, as
     // the defaults for the loaded puzzle would.
     SetDefaultSettings(session_.settings, session_.image());
     session_.settings.FehlerZeigen = true;
     LoadOutcome outcome;
+    QImage picture;
     try {
-        outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, puzzlePicture_, parameters_,
+        outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, picture, parameters_,
                                  executablePath_);
     } catch (const LoadError& e) {
         // An existing file that cannot be opened: the general error report.
@@ -421,10 +368,11 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
         return LoadResult::ReadError;
     }
     if (LoadSucceeded(outcome.Result)) {
+        game_->Loaded(std::move(picture), std::move(outcome.PictureBytes));
         auto* board = new TRaetselForm(*this);
         AddChild(board);
         board->show();
-        UpdateCommandStates();
+        UpdateMenus();
     } else {
         QMessageBox box(
             QMessageBox::Critical, "Fehler",
@@ -463,35 +411,89 @@ StopwatchLink* TRMMainForm::Stopwatch() const {
     return FindChild<StopwatchLink>();
 }
 
+namespace {
+// What a companion window is made from.
+struct CompanionContext {
+    TRMMainForm& Frame;
+    BoardLink& Board;
+};
+
+// The companion windows of the board, in the order they open: when the
+// puzzle and the settings want one, which one is open, how it is made, its
+// title-bar buttons (none given: the default ones), whether the board stops
+// short of it, and whether the board is laid out again when it appears.
+struct CompanionRow {
+    bool (*Wanted)(int kind, const Settings& s);
+    CompanionWindow* (*Open)(const TRMMainForm& frame);
+    QWidget* (*Create)(const CompanionContext& c);
+    Qt::WindowFlags Buttons;
+    bool BesideBoard;
+    bool LayOutBoard;
+};
+
+constexpr Qt::WindowFlags NoButtons = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+const CompanionRow Companions[] = {
+    // The solution word (LoesungswortZeigen).
+    {[](int kind, const Settings& s) { return HasSolutionWord(kind) && s.LoesungswortZeigen; },
+     [](const TRMMainForm& f) -> CompanionWindow* { return f.SolutionWord(); },
+     [](const CompanionContext& c) -> QWidget* { return new TLoesungForm(c.Frame, c.Board); },
+     NoButtons, false, false},
+    // The stopwatch of the timed Sudoku.
+    {[](int kind, const Settings&) { return IsTimedKind(kind); },
+     [](const TRMMainForm& f) -> CompanionWindow* { return f.Stopwatch(); },
+     [](const CompanionContext& c) -> QWidget* { return new TStopuhrForm(c.Frame); }, NoButtons,
+     false, false},
+    // With LegendeZeigen the clue list (the board stops short of it) ...
+    {[](int kind, const Settings& s) { return s.LegendeZeigen && HasClueList(kind); },
+     [](const TRMMainForm& f) -> CompanionWindow* { return f.ClueList(); },
+     [](const CompanionContext& c) -> QWidget* {
+         TRMMainForm& f = c.Frame;
+         return new TLegendForm(f.Session(), f.Events(), f.Game(), c.Board,
+                                [&f] { return f.Room(); });
+     },
+     Qt::WindowFlags(), true, true},
+    // ... or the number legend.
+    {[](int kind, const Settings& s) { return HasNumberLegend(kind) && s.LegendeZeigen; },
+     [](const TRMMainForm& f) -> CompanionWindow* { return f.NumberLegend(); },
+     [](const CompanionContext& c) -> QWidget* { return new TNumLegendForm(c.Frame, c.Board); },
+     NoButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint, true, false},
+};
+} // namespace
+
 void TRMMainForm::OpenCompanions(BoardLink& board) {
-    // Each side window is shown again if it is open, else created: the
-    // solution word (LoesungswortZeigen), the stopwatch of the timed Sudoku,
-    // and with LegendeZeigen the clue list or the number legend.
+    // Each wanted companion is shown again if it is open, else created.
     const int kind = session_.image().PuzzleKind;
-    const Settings& s = session_.settings;
-    const Qt::WindowFlags noButtons = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (HasSolutionWord(kind) && s.LoesungswortZeigen)
-        ShowCompanion(
-            SolutionWord(), [&] { return new TLoesungForm(*this, board); }, noButtons);
-    if (IsTimedKind(kind))
-        ShowCompanion(
-            Stopwatch(), [&] { return new TStopuhrForm(*this); }, noButtons);
-    // The clue list.
-    if (s.LegendeZeigen && HasClueList(kind)) {
-        if (ClueListLink* clues = ClueList()) {
-            clues->FormShow();
-        } else {
-            auto* legend = new TLegendForm(session_, *events_, board, [this] { return Room(); });
-            AddChild(legend);
-            legend->show();
-            // The board stops short of the list when it was laid out wider.
-            if (TRaetselForm* b = Board()) b->LayoutBoard();
+    for (const CompanionRow& row : Companions) {
+        if (!row.Wanted(kind, session_.settings)) continue;
+        if (CompanionWindow* open = row.Open(*this)) {
+            open->FormShow();
+            continue;
         }
+        QMdiSubWindow* sub = AddChild(row.Create({*this, board}));
+        if (row.Buttons) sub->setWindowFlags(row.Buttons);
+        // Showing runs the window's FormShow, which sizes and places it.
+        sub->show();
+        if (row.LayOutBoard)
+            if (TRaetselForm* b = Board()) b->LayoutBoard();
     }
-    if (HasNumberLegend(kind) && s.LegendeZeigen)
-        ShowCompanion(
-            NumberLegend(), [&] { return new TNumLegendForm(*this, board); },
-            noButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void TRMMainForm::ArrangeChildren() {
+    TRaetselForm* board = Board();
+    if (!board) return;
+    // A maximised (or minimised) board keeps the size the frame gives it.
+    if (QMdiSubWindow* sub = board->SubWindow(); sub && (sub->isMaximized() || sub->isMinimized()))
+        return;
+    // The board stops short of the companions beside it, in the table's order.
+    QWidget* self = board->BoardWindow();
+    for (const CompanionRow& row : Companions) {
+        if (!row.BesideBoard) continue;
+        CompanionWindow* side = row.Open(*this);
+        if (!side) continue;
+        const QWidget* outer = OuterWindow(side->Widget());
+        if (outer->x() - 5 < self->width()) self->resize(outer->x() - 5, self->height());
+    }
 }
 
 void TRMMainForm::OpenSolutionWord(bool showIfOpen) {
@@ -502,8 +504,7 @@ void TRMMainForm::OpenSolutionWord(bool showIfOpen) {
     SolutionWordLink* open = SolutionWord();
     if (open && !showIfOpen) return;
     ShowCompanion(
-        open, [&] { return new TLoesungForm(*this, *board); },
-        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        open, [&] { return new TLoesungForm(*this, *board); }, NoButtons);
 }
 
 void TRMMainForm::ShowCompanion(CompanionWindow* open, const std::function<QWidget*()>& create,
@@ -532,8 +533,8 @@ FrameRoom TRMMainForm::Room() const {
     return room;
 }
 
-void TRMMainForm::RememberUndo() {
-    edit_->RememberUndo();
+const QImage& TRMMainForm::PuzzlePicture() const {
+    return game_->Picture();
 }
 
 void TRMMainForm::Undo() {
@@ -553,13 +554,11 @@ void TRMMainForm::CloseChild(QWidget* content) {
 }
 
 void TRMMainForm::BoardClosing() {
-    UpdateCommandStates();
+    UpdateMenus();
     SetStandardCaption();
+    // The companions close themselves.
     emit events_->BoardClosing();
-    CompanionWindow* companions[] = {SolutionWord(), NumberLegend(), Stopwatch(), ClueList()};
-    for (CompanionWindow* w : companions)
-        if (w) CloseChild(w->Widget());
-    session_.flags.ShowSolution = false;
+    game_->Close();
 }
 
 void TRMMainForm::CloseProgram() {
@@ -577,46 +576,34 @@ QMdiSubWindow* TRMMainForm::AddChild(QWidget* content) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // A child closes before it is gone; look again once it has left the area.
     connect(sub, &QObject::destroyed, this,
-            [this] { QTimer::singleShot(0, this, [this] { UpdateCommandStates(); }); });
+            [this] { QTimer::singleShot(0, this, [this] { UpdateMenus(); }); });
     return sub;
 }
 
-void TRMMainForm::UpdateCommandStates() {
+void TRMMainForm::UpdateMenus() {
     const bool board = BoardOpen();
+    const int kind = session_.image().PuzzleKind;
     if (!AidAllowed(AidFlag::MarkWrong)) session_.settings.FehlerZeigen = false;
     commands_->RefreshAll();
     ui_->Bearbeiten->menuAction()->setVisible(board);
     ui_->Ansicht->menuAction()->setVisible(board);
-}
-
-void TRMMainForm::MItemBearbeitenOpen() {
-    commands_->RefreshAll();
-    const bool board = BoardOpen();
-    ui_->item("MItemBeaN1")->setVisible(board);
-    ui_->item("MItemBeaEintragen")
-        ->setText(IsSudokuKind(session_.image().PuzzleKind) ? "Symbol &eintragen"
-                                                            : "Buchstaben &eintragen");
-    // Marking for the Sudoku kinds, snapshots for the untimed one.
-    const int kind = session_.image().PuzzleKind;
+    // Bearbeiten: marking for the Sudoku kinds, snapshots for the untimed one.
+    ui_->BeaN1->setVisible(board);
+    ui_->BeaEintragen->setText(IsSudokuKind(kind) ? "Symbol &eintragen" : "Buchstaben &eintragen");
     ui_->FelderMarkieren->menuAction()->setVisible(board && IsSudokuKind(kind));
     ui_->Schnappschuss->menuAction()->setVisible(board && HasSnapshots(kind));
-}
-
-void TRMMainForm::MItemAnsichtOpen() {
-    commands_->RefreshAll();
-    const bool board = BoardOpen();
-    ui_->item("MItemAnsN1")->setVisible(board);
-    QAction* lengths = ui_->item("MItemAnsBegriffLaengen");
-    if (IsSudokuKind(session_.image().PuzzleKind)) {
+    // Ansicht.
+    ui_->AnsN1->setVisible(board);
+    QAction* lengths = ui_->AnsBegriffLaengen;
+    if (IsSudokuKind(kind)) {
         lengths->setText("&Mögliche Symbole anzeigen");
         lengths->setStatusTip("Alle möglichen Symbole in den Feldern anzeigen");
     } else {
         lengths->setText("&Begrifflängen anzeigen");
         lengths->setStatusTip("Die Längen der Begriffe anzeigen");
     }
-    ui_->item("MItemAnsN3")
-        ->setVisible(ui_->item("MItemAnsFehleintraege")->isVisible() || lengths->isVisible() ||
-                     ui_->item("MItemAnsTooltips")->isVisible());
+    ui_->AnsN3->setVisible(ui_->AnsFehleintraege->isVisible() || lengths->isVisible() ||
+                           ui_->AnsTooltips->isVisible());
 }
 
 int TRMMainForm::ClientAreaHeight() const {
@@ -658,7 +645,6 @@ void TRMMainForm::MItemPrgBeendenClick() {
 void TRMMainForm::closeEvent(QCloseEvent* event) {
     // No unsaved work to ask about: the player never saves.
     THintForm::CloseIfVisible();
-    puzzlePicture_ = QImage();
     event->accept();
 }
 
@@ -683,16 +669,17 @@ bool TRMMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TRMMainForm::ModifierKey(int key, bool down) {
     const PuzzleImage& im = session_.image();
-    RunFlags& flags = session_.flags;
+    const RunFlags& flags = game_->Flags();
     if (key == Qt::Key_Shift) {
         if (!session_.settings.EinfacheLegende || flags.ShiftHeld == down) return;
-        flags.ShiftHeld = down;
+        game_->SetShiftHeld(down);
         RefreshDragCursor();
         return;
     }
-    if (IsWordSearch(im.PuzzleKind) && flags.CtrlHeldKind12 != down) flags.CtrlHeldKind12 = down;
+    if (IsWordSearch(im.PuzzleKind) && flags.CtrlHeldKind12 != down)
+        game_->SetCtrlHeldWordSearch(down);
     if (im.ReverseDropAllowed != 0 && flags.CtrlHeldReverse != down) {
-        flags.CtrlHeldReverse = down;
+        game_->SetCtrlHeldReverse(down);
         RefreshDragCursor();
     }
 }

@@ -10,7 +10,6 @@
 #include "Session.h"
 
 #include <QEvent>
-#include <QImage>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,13 +21,17 @@
 #include <vector>
 
 class CommandRegistry;
+class NumberLegendLink;
+class StopwatchLink;
 class CompanionWindow;
 class EditCommands;
 class PuzzleEvents;
+class PuzzleGame;
 class PuzzlePrinter;
 class QAction;
 class TInfoDlg;
 class TRaetselForm;
+struct CompletionNotice;
 
 class TRMMainForm : public QMainWindow, public BoardHost, public CompanionFrame {
     Q_OBJECT
@@ -52,12 +55,14 @@ public:
     }
     TRaetselForm* Board() const;
     bool BoardOpen() const;
-    void UpdateCommandStates();
+    // The commands' states and the menus' entries as the puzzle and the
+    // cursor stand now: after every change, cursor move and opening menu.
+    void UpdateMenus();
     // Client height minus tool bar, status bar and menu bar.
     int ClientAreaHeight() const override;
     int ClientAreaWidth() const override;
     // The room the side windows place themselves in.
-    FrameRoom Room() const;
+    FrameRoom Room() const override;
     // "Velmar " followed by the application title.
     void SetStandardCaption() override;
     // Puts a child window into the MDI area (freed when closed).
@@ -75,24 +80,25 @@ public:
     std::uint8_t LoadPuzzle();
     // The file a module is read from; the running executable unless a test sets another.
     void SetExecutablePath(std::string path) { executablePath_ = std::move(path); }
-    // The menu entry of that object name (MItem...), or null.
-    QAction* MenuItem(const char* name) const;
 
     // BoardHost
     PuzzleSession& Session() override { return session_; }
     PuzzleEvents& Events() override { return *events_; }
     CommandRegistry& Commands() override { return *commands_; }
-    const QImage& PuzzlePicture() const override { return puzzlePicture_; }
+    PuzzleGame& Game() override { return *game_; }
+    // The process-wide puzzle picture (null image when there is none).
+    const QImage& PuzzlePicture() const;
     ClueListLink* ClueList() const override;
-    NumberLegendLink* NumberLegend() const override;
+    NumberLegendLink* NumberLegend() const;
     SolutionWordLink* SolutionWord() const override;
-    StopwatchLink* Stopwatch() const override;
+    StopwatchLink* Stopwatch() const;
     void OpenCompanions(BoardLink& board) override;
+    // Places the children: the board stops short of the companions beside it.
+    void ArrangeChildren() override;
     // The solution-word window shown again if open, else created (with a board
     // and LoesungswortZeigen, for kinds with a solution word).
     void OpenSolutionWord(bool showIfOpen);
-    void RememberUndo() override;
-    void ShowCompletionNotice(const CompletionNotice& notice) override;
+    void ShowCompletionNotice(const CompletionNotice& notice);
     bool AidAllowed(int bits) const override;
     QWidget* DialogParent() override { return this; }
     void BoardClosing() override;
@@ -113,7 +119,6 @@ protected:
 private:
     void FormCreate();
     void BuildMenu();
-    void BindMenu();
     void BuildToolBar();
     void RegisterCommands();
     void HandleStartupMessage();
@@ -123,18 +128,15 @@ private:
     // the given title-bar buttons.
     void ShowCompanion(CompanionWindow* open, const std::function<QWidget*()>& create,
                        Qt::WindowFlags buttons);
-    // Visibility rules of the menus, recomputed whenever a menu opens.
-    void MItemBearbeitenOpen();
-    void MItemAnsichtOpen();
 
     PuzzleSession& session_;
     std::vector<std::string> parameters_;
     std::string executablePath_;
     bool startupPosted_ = false;
     TInfoDlg* infoDlg_ = nullptr;
-    QImage puzzlePicture_;
     QMdiArea* mdiArea_ = nullptr;
     PuzzleEvents* events_ = nullptr;
+    PuzzleGame* game_ = nullptr;
     CommandRegistry* commands_ = nullptr;
     EditCommands* edit_ = nullptr;
     std::unique_ptr<PuzzlePrinter> printer_;

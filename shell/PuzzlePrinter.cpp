@@ -1,11 +1,12 @@
 #include "PuzzlePrinter.h"
 
+#include "BoardHost.h"
 #include "Cp1252.h"
 #include "DruckDialog.h"
 #include "DruckMessageDialog.h"
-#include "Hauptformular.h"
 #include "ModalRunner.h"
 #include "PrintLayout.h"
+#include "PuzzleGame.h"
 #include "PuzzlePrint.h"
 #include "RaetselFormular.h"
 
@@ -37,7 +38,8 @@ QString FileNameFor(const QString& title) {
 }
 } // namespace
 
-PuzzlePrinter::PuzzlePrinter(TRMMainForm& frame) : frame_(frame) {}
+PuzzlePrinter::PuzzlePrinter(BoardHost& host, std::function<TRaetselForm*()> board)
+    : host_(host), board_(std::move(board)) {}
 
 PuzzlePrinter::~PuzzlePrinter() {
     if (progress_) progress_->close();
@@ -67,15 +69,15 @@ void PuzzlePrinter::SelectPrinter(int index) {
 
 void PuzzlePrinter::SetupPrinter() {
     if (!printer_) return;
-    QPageSetupDialog dialog(printer_.get(), frame_.DialogParent());
+    QPageSetupDialog dialog(printer_.get(), host_.DialogParent());
     RunModal(dialog);
 }
 
 QString PuzzlePrinter::AskPdfFile() const {
-    const QString title = PrintTitleText(frame_.Session().image());
+    const QString title = PrintTitleText(host_.Session().image());
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::homePath();
-    QFileDialog dialog(frame_.DialogParent(), QStringLiteral("Ausdruck als PDF-Datei speichern"),
+    QFileDialog dialog(host_.DialogParent(), QStringLiteral("Ausdruck als PDF-Datei speichern"),
                        dir, QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setObjectName("PdfFileDlg");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -88,8 +90,9 @@ QString PuzzlePrinter::AskPdfFile() const {
 }
 
 void PuzzlePrinter::ShowProgress() {
-    if (!progress_) progress_ = new TPrintMsgDlg([this] { return printing_; }, &frame_);
-    const int kind = frame_.Session().image().PuzzleKind;
+    if (!progress_)
+        progress_ = new TPrintMsgDlg([this] { return printing_; }, host_.DialogParent());
+    const int kind = host_.Session().image().PuzzleKind;
     const QString text = QString::fromStdString(Cp1252ToUtf8(KindName(kind))) + " drucken";
     progress_->LblMessage()->setText(text.left(33));
     progress_->show();
@@ -97,15 +100,14 @@ void PuzzlePrinter::ShowProgress() {
 }
 
 int PuzzlePrinter::MItemRaeDruckenClick() {
-    TRaetselForm* board = frame_.Board();
+    TRaetselForm* board = board_();
     if (!board) return 0;
-    PrintSettings& ps = frame_.Session().settings.Print;
+    PrintSettings& ps = host_.Session().settings.Print;
     // The printers are asked for only now: start-up stays free of the print system.
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     names_ = PrinterNames();
     {
-        TPrintSettingsDlg dialog(frame_.Session().image().PuzzleKind, names_,
-                                 frame_.DialogParent());
+        TPrintSettingsDlg dialog(host_.Session().image().PuzzleKind, names_, host_.DialogParent());
         QObject::connect(&dialog, &TPrintSettingsDlg::PrinterChosen, &dialog,
                          [this](int index) { SelectPrinter(index); });
         QObject::connect(&dialog, &TPrintSettingsDlg::SetupPrinterRequested, &dialog,
@@ -124,7 +126,7 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
     ShowProgress();
     printer_->setPageOrientation(ps.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 
-    PuzzlePrintParts parts(board->PaintContext(), &frame_.PuzzlePicture(), ps);
+    PuzzlePrintParts parts(board->PaintContext(), &host_.Game().Picture(), ps);
     printing_ = true;
     const auto pump = [] {
         // The progress window keeps moving; input waits until the job is done.
@@ -134,7 +136,7 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
     int done = 0;
     {
         PagedDeviceJobs jobs(*printer_, pdfChosen_);
-        done = PrintCopies(jobs, frame_.Session().image(), ps, parts, pump);
+        done = PrintCopies(jobs, host_.Session().image(), ps, parts, pump);
         if (!jobs.Finish()) done = 0;
     }
     printing_ = false;
@@ -143,7 +145,7 @@ int PuzzlePrinter::MItemRaeDruckenClick() {
                         pdfChosen_
                             ? QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden.")
                             : QStringLiteral("Der Ausdruck ist fehlgeschlagen."),
-                        QMessageBox::Ok, frame_.DialogParent());
+                        QMessageBox::Ok, host_.DialogParent());
         box.setObjectName("PrintFailedMsg");
         RunModal(box);
     }

@@ -5,18 +5,21 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
 class TPrintMsgDlg;
-class TRMMainForm;
+class BoardHost;
+class TRaetselForm;
 
 class PuzzlePrinter {
 public:
     // The last entry of the printer list: a PDF file instead of a printer.
     static const QString PdfEntry;
 
-    explicit PuzzlePrinter(TRMMainForm& frame);
+    // `board` is the open board, or null.
+    PuzzlePrinter(BoardHost& host, std::function<TRaetselForm*()> board);
     ~PuzzlePrinter();
 
     // The names for the printer list: the installed printers in the system's
@@ -37,7 +40,8 @@ private:
     void ShowProgress();
     void SetupPrinter();
 
-    TRMMainForm& frame_;
+    BoardHost& host_;
+    std::function<TRaetselForm*()> board_;
     QStringList names_;
     std::unique_ptr<QPrinter> printer_;
     bool pdfChosen_ = false;

@@ -25,7 +25,7 @@ public:
     static void Execute(const PuzzleImage& image, QWidget* parent);
 
     // The dialog's own copy of the puzzle; every field is read from it.
-    PuzzleImage& Image() { return *image_; }
+    const PuzzleImage& Image() const { return *image_; }
     void SetImage(const PuzzleImage& image);
     // Fills every field and sets the height.
     void FormShow();

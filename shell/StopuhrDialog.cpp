@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "GradientBar.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "Session.h"
 #include "TextUtil.h"
 
@@ -109,10 +110,15 @@ TStopuhrForm::TStopuhrForm(CompanionFrame& frame, QWidget* parent)
     connect(timer_, &QTimer::timeout, this, [this] { TimerTick(); });
     timer_->start();
 
-    PuzzleEvents& events = frame_.Events();
-    connect(&events, &PuzzleEvents::PuzzleReset, this, [this] { FormShow(); });
-    connect(&events, &PuzzleEvents::UndoApplied, this, [this] { FormShow(); });
-    connect(&events, &PuzzleEvents::BestTimeChanged, this, [this] { FormShow(); });
+    PuzzleGame& game = frame_.Game();
+    connect(&game, &PuzzleGame::Changed, this, [this](const GameChange& change) {
+        if (change.What == GameChange::Cause::Reset || change.What == GameChange::Cause::Undo)
+            FormShow();
+    });
+    connect(&game, &PuzzleGame::BestTimeChanged, this, [this] { FormShow(); });
+    // The window goes with the board.
+    connect(&frame_.Events(), &PuzzleEvents::BoardClosing, this,
+            [this] { OuterWindow(this)->close(); });
 }
 
 bool TStopuhrForm::ClockRunning() const {
@@ -142,9 +148,9 @@ void TStopuhrForm::FormShow() {
 }
 
 void TStopuhrForm::TimerTick() {
-    PuzzleImage& im = frame_.Session().image();
-    if (!im.ClockRunning) return;
-    im.ElapsedSeconds = CountedSeconds(baseTime_, baseElapsed_, now_());
+    PuzzleGame& game = frame_.Game();
+    if (!game.Image().ClockRunning) return;
+    game.SetClock(CountedSeconds(baseTime_, baseElapsed_, now_()), true);
     UpdateDisplay();
 }
 

@@ -111,6 +111,7 @@ int PrintCommand(const Args& args) {
             pdf.setTitle(PrintTitleText(l.P->Image));
             pdf.setPageLayout(PdfPageLayout(ps.Portrait));
             CandidateTable candidates{};
+            ClearFieldMarking(l.P->Image);
             const CellPaintContext grid = RecordGridContext(l.P->Image, l.S, candidates);
             PuzzlePrintParts parts(grid, &l.Picture, ps);
             PagedDeviceJobs jobs(pdf, true);

@@ -72,6 +72,7 @@ const char* FormatOf(const std::string& path) {
 QImage RenderGrid(LoadedInput& l, const RenderOptions& o) {
     PuzzleImage& im = l.P->Image;
     CandidateTable candidates{};
+    ClearFieldMarking(im);
     CellPaintContext ctx = RecordGridContext(im, l.S, candidates);
     ctx.ShowSolution = o.Solution;
     GridLayout layout;

@@ -85,18 +85,3 @@ void UiCommand::Bind(QAbstractButton* button, Rule alsoVisible) {
     connect(button, &QAbstractButton::clicked, this, [this] { Trigger(); });
     Refresh();
 }
-
-UiCommand& CommandRegistry::Get(const QString& id) {
-    auto it = commands_.find(id);
-    if (it == commands_.end()) it = commands_.emplace(id, new UiCommand(id, this)).first;
-    return *it->second;
-}
-
-UiCommand* CommandRegistry::Find(const QString& id) const {
-    const auto it = commands_.find(id);
-    return it == commands_.end() ? nullptr : it->second;
-}
-
-void CommandRegistry::RefreshAll() {
-    for (const auto& [id, command] : commands_) command->Refresh();
-}

@@ -7,8 +7,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <functional>
-#include <map>
 #include <vector>
 
 class QAbstractButton;
@@ -69,17 +70,20 @@ private:
     std::vector<ButtonView> buttons_;
 };
 
-// The commands of one frame by id; a command exists from its first mention.
-class CommandRegistry : public QObject {
-    Q_OBJECT
+// The commands of one window, one for each value of the enum `Id` (which
+// ends in Count). All exist from the start: a command is named by its type,
+// never made up by a spelling.
+template <class Id> class CommandTable : public QObject {
 public:
-    explicit CommandRegistry(QObject* parent = nullptr) : QObject(parent) {}
-    UiCommand& Get(const QString& id);
-    UiCommand& Get(const char* id) { return Get(QString::fromLatin1(id)); }
-    // Null when no command of that id was mentioned yet.
-    UiCommand* Find(const QString& id) const;
-    void RefreshAll();
+    explicit CommandTable(QObject* parent = nullptr) : QObject(parent) {
+        for (std::size_t i = 0; i < commands_.size(); ++i)
+            commands_[i] = new UiCommand(QString::number(i), this);
+    }
+    UiCommand& Get(Id id) const { return *commands_[static_cast<std::size_t>(id)]; }
+    void RefreshAll() {
+        for (UiCommand* c : commands_) c->Refresh();
+    }
 
 private:
-    std::map<QString, UiCommand*> commands_;
+    std::array<UiCommand*, static_cast<std::size_t>(Id::Count)> commands_{};
 };

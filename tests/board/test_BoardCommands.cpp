@@ -10,6 +10,7 @@
 #include "Hauptformular.h"
 #include "MessageDialog.h"
 #include "ModalRunner.h"
+#include "PuzzleGame.h"
 #include "RaetselFormular.h"
 #include "Session.h"
 #include "StringGrid.h"
@@ -30,7 +31,7 @@ namespace {
 struct Opened : OpenedBoard {
     bool Visible(const char* item) {
         Board->Host().Commands().RefreshAll();
-        return Board->Toolbar().PopupItem(item)->isVisible();
+        return PlayItem(Board, item)->isVisible();
     }
     bool UndoPossible() const { return Frame->Edit().UndoPossible(); }
 };
@@ -136,11 +137,11 @@ private slots:
         const auto s = Open(*sudoku, "reveal-sudoku.puz");
         s->Select(1, 1);
         const int given = s->Im().cell(1, 1).SolutionLetter.Chars[0] - '1';
-        QVERIFY(!s->Board->PaintState().Candidates[2][1][given]);
+        QVERIFY(!s->Board->Game().Candidates()[2][1][given]);
         // A given symbol is the puzzle's: revealing leaves it where it is.
         s->Board->Commands().MItemPlayBuchstEintragenClick();
         QCOMPARE(s->Entry(1, 1), s->Im().cell(1, 1).SolutionLetter.str());
-        QVERIFY(!s->Board->PaintState().Candidates[2][1][given]);
+        QVERIFY(!s->Board->Game().Candidates()[2][1][given]);
     }
 
     void wordEntryThroughTheDialog() {
@@ -374,7 +375,7 @@ private slots:
         o->Type("ab");
         o->Im().SolvedLevel = 2;
         o->Session->flags.ShowSolution = true;
-        o->Board->ResetBoard();
+        o->Board->Game().Reset();
         PuzzleImage& im = o->Im();
         QCOMPARE(o->Entry(1, 1), " ");
         QCOMPARE(int(im.EnteredSolutionWord.Length), 18);
@@ -393,7 +394,7 @@ private slots:
         EvaluateCompletion(o->Session->puzzle, o->Session->settings);
         QCOMPARE(int(im.SolvedLevel), 0);
         im.SolutionWord.set("SOMMER");
-        o->Board->ResetBoard();
+        o->Board->Game().Reset();
         QCOMPARE(int(im.EnteredSolutionWord.Length), 13);
 
         // The word search keeps its filler letters and loses its found marks.
@@ -403,7 +404,7 @@ private slots:
         search->Image.cell(1, 1).CellFlags |= CellFlag::PlayerMark;
         search->Image.cell(1, 1).CellNumber = -3;
         const auto w = Open(*search, "reset-search.puz");
-        w->Board->ResetBoard();
+        w->Board->Game().Reset();
         QCOMPARE(w->Entry(2, 2), "X");
         QVERIFY(!w->Im().cell(1, 1).has(CellFlag::PlayerMark));
         QCOMPARE(w->Im().cell(1, 1).CellNumber, 3);
@@ -415,13 +416,13 @@ private slots:
         const auto t = Open(*timed, "reset-timed.puz");
         t->Im().ElapsedSeconds = 50;
         t->Im().ClockRunning = 0;
-        t->Board->ResetBoard();
+        t->Board->Game().Reset();
         QCOMPARE(t->Entry(1, 1), t->Im().cell(1, 1).SolutionLetter.str());
         QCOMPARE(t->Entry(2, 1), " ");
         QCOMPARE(int(t->Im().ElapsedSeconds), 0);
         QCOMPARE(int(t->Im().ClockRunning), 1);
-        QVERIFY(t->Board->PaintState()
-                    .Candidates[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
+        QVERIFY(
+            t->Board->Game().Candidates()[2][1][t->Im().cell(2, 1).SolutionLetter.Chars[0] - '1']);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "Evaluation.h"
 #include "PuzzleEvents.h"
+#include "PuzzleGame.h"
 #include "RaetselFormular.h"
 #include "Session.h"
 #include "StringGrid.h"
@@ -42,8 +43,8 @@ struct FakeClueList : QWidget, ClueListLink {
 struct TestHost : BoardHost {
     PuzzleSession session;
     PuzzleEvents events;
+    PuzzleGame game{session};
     CommandRegistry commands;
-    QImage picture;
     QWidget parent;
     FakeClueList* clues = nullptr;
     int undoPoints = 0;
@@ -55,18 +56,23 @@ struct TestHost : BoardHost {
     PuzzleSession& Session() override { return session; }
     PuzzleEvents& Events() override { return events; }
     CommandRegistry& Commands() override { return commands; }
-    const QImage& PuzzlePicture() const override { return picture; }
+    PuzzleGame& Game() override { return game; }
     ClueListLink* ClueList() const override { return clues; }
-    NumberLegendLink* NumberLegend() const override { return nullptr; }
     SolutionWordLink* SolutionWord() const override { return nullptr; }
-    StopwatchLink* Stopwatch() const override { return nullptr; }
     void OpenCompanions(BoardLink&) override { ++opened; }
-    void RememberUndo() override {
-        ++undoPoints;
-        session.undo.Remember(session.image());
-    }
-    void ShowCompletionNotice(const CompletionNotice& notice) override {
-        if (notice.ShowMessage) notices << notice.MessageKind;
+    void ArrangeChildren() override {}
+    TestHost() {
+        // Edits and their reports as the clue list and the frame hear them.
+        QObject::connect(&game, &PuzzleGame::Changed, [this](const GameChange& change) {
+            if (change.What != GameChange::Cause::Input) return;
+            ++undoPoints;
+            for (const WordReport& r : change.Reports)
+                if (clues) clues->MarkWordSolved(r.WordIndex, r.Across, r.Solved);
+        });
+        QObject::connect(&game, &PuzzleGame::CompletionRequested,
+                         [this](const CompletionNotice& notice) {
+                             if (notice.ShowMessage) notices << notice.MessageKind;
+                         });
     }
     bool AidAllowed(int bits) const override { return (session.image().AllowedAids & bits) != 0; }
     int ClientAreaHeight() const override { return 2000; }
@@ -119,13 +125,13 @@ private slots:
         TestHost host;
         auto board = OpenOn(host, *GridPuzzle(0, {"AB"}));
         QSignalSpy zoomed(&host.events, &PuzzleEvents::Zoomed);
-        QSignalSpy reset(&host.events, &PuzzleEvents::PuzzleReset);
+        QSignalSpy reset(&host.game, &PuzzleGame::Changed);
         const int size = host.session.settings.Feldgroesse;
         host.commands.Get(CommandId::ZoomIn).Trigger();
         QCOMPARE(host.session.settings.Feldgroesse, size + 1);
         QCOMPARE(zoomed.count(), 1);
         host.session.flags.ShowSolution = true;
-        board->ResetBoard();
+        host.game.Reset();
         QCOMPARE(reset.count(), 1);
         QVERIFY(!host.session.flags.ShowSolution);
         board->close();

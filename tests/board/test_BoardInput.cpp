@@ -7,6 +7,7 @@
 #include "EditCommands.h"
 #include "Hauptformular.h"
 #include "HinweisDialog.h"
+#include "PuzzleGame.h"
 #include "RaetselFormular.h"
 #include "Session.h"
 #include "StringGrid.h"
@@ -189,10 +190,10 @@ private slots:
         QCOMPARE(six->Entry(1, 1), "6");
         // No advance in a Sudoku, and the candidates follow the entry.
         QCOMPARE(six->Current(), QPoint(1, 1));
-        QVERIFY(!six->Board->PaintState().Candidates[2][1][5]);
+        QVERIFY(!six->Board->Game().Candidates()[2][1][5]);
         six->Key(Qt::Key_Delete);
         QCOMPARE(six->Entry(1, 1), " ");
-        QVERIFY(six->Board->PaintState().Candidates[2][1][5]);
+        QVERIFY(six->Board->Game().Candidates()[2][1][5]);
 
         auto p = SudokuOfSize(12);
         p->Image.cell(2, 1).CellFlags |= CellFlag::SolutionOrGiven;

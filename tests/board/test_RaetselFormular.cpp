@@ -4,6 +4,7 @@
 #include "ContainerWriter.h"
 #include "GradientBar.h"
 #include "Hauptformular.h"
+#include "PuzzleGame.h"
 #include "RaetselFormular.h"
 #include "Session.h"
 #include "StringGrid.h"
@@ -196,7 +197,7 @@ private slots:
         QCOMPARE(t->Board->PaintState().BoxWidth, 3);
         QCOMPARE(t->Board->PaintState().BoxHeight, 2);
         QVERIFY(!t->Im().cell(2, 2).has(CellFlag::PlayerMark)); // no marking chosen yet
-        QVERIFY(t->Board->PaintState().Candidates[1][1][0]);
+        QVERIFY(t->Board->Game().Candidates()[1][1][0]);
     }
 
     void toolbarFollowsTheKind() {

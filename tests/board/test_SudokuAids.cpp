@@ -5,6 +5,7 @@
 #include "EditCommands.h"
 #include "Hauptformular.h"
 #include "ModalRunner.h"
+#include "PuzzleGame.h"
 #include "RaetselFormular.h"
 #include "Session.h"
 #include "StringGrid.h"
@@ -49,11 +50,11 @@ struct Opened : OpenedBoard {
         return n;
     }
     bool Candidate(int c, int r, int symbol) {
-        return Board->PaintState().Candidates[static_cast<std::size_t>(c)][static_cast<std::size_t>(
-            r)][static_cast<std::size_t>(symbol - 1)];
+        return Board->Game().Candidates()[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]
+                                         [static_cast<std::size_t>(symbol - 1)];
     }
     QAction* Popup(const char* name) { return PlayItem(Board, name); }
-    QAction* Menu(const char* name) { return Frame->MenuItem(name); }
+    QAction* Menu(const char* name) { return MenuItem(*Frame, name); }
     bool Shown(QAction* item) {
         Frame->Commands().RefreshAll();
         return item->isVisible();
@@ -200,7 +201,7 @@ private slots:
         o->Press("SBBuchstEintragen");
         QCOMPARE(o->Entry(1, 1), "1");
         const bool undo = o->UndoPossible();
-        const std::string undoEntry = o->Frame->Session().undo.Image().entry(1, 1).str();
+        const std::string undoEntry = o->Frame->Game().History().Image().entry(1, 1).str();
         o->Popup("MItemPlaySnap1")->trigger();
         QCOMPARE(o->Entry(5, 5), "5");
         QCOMPARE(o->Entry(6, 6), " ");
@@ -216,7 +217,7 @@ private slots:
         QVERIFY(!o->Marked(6, 6));
         // No undo point: the undo copy is still the one before the last typing.
         QCOMPARE(o->UndoPossible(), undo);
-        QCOMPARE(o->Frame->Session().undo.Image().entry(1, 1).str(), undoEntry);
+        QCOMPARE(o->Frame->Game().History().Image().entry(1, 1).str(), undoEntry);
         // Both snapshots stay; the second is still there to go to.
         QVERIFY(o->Shown(o->Popup("MItemPlaySnap1")));
         o->Menu("MItemBeaSnap2")->trigger();
@@ -232,7 +233,7 @@ private slots:
         ModalRunner previous = SetModalRunner([&](QDialog&) { return ++shown, 0; });
         // A snapshot of the solved grid, taken without judging it.
         SetEnteredLetter(o->Session->puzzle, 9, 9, "2");
-        o->Board->Snapshots().Take(o->Im(), 45000.5);
+        o->Board->Game().TakeSnapshot(45000.5);
         SetEnteredLetter(o->Session->puzzle, 9, 9, "");
         o->Popup("MItemPlaySnap1")->trigger();
         QCOMPARE(o->Entry(9, 9), "2");
@@ -252,16 +253,16 @@ private slots:
         QVERIFY(!timed->Shown(timed->Menu("MItemBeaSnapErstellen")));
         // Even run directly the command keeps nothing.
         timed->Frame->Commands().Get(CommandId::SnapshotTake).Trigger();
-        QCOMPARE(timed->Board->Snapshots().HeldCount(), 0);
+        QCOMPARE(timed->Board->Game().Snapshots().HeldCount(), 0);
         // The timed Sudoku still marks.
         QVERIFY(ButtonVisible(timed->Board, "SBMark1"));
 
         // A new board starts without snapshots.
         const auto first = Open(*PartlyGiven(), "snap-again.puz");
         first->Popup("MItemPlaySnapErstellen")->trigger();
-        QCOMPARE(first->Board->Snapshots().HeldCount(), 1);
+        QCOMPARE(first->Board->Game().Snapshots().HeldCount(), 1);
         const auto second = Open(*PartlyGiven(), "snap-again.puz");
-        QCOMPARE(second->Board->Snapshots().HeldCount(), 0);
+        QCOMPARE(second->Board->Game().Snapshots().HeldCount(), 0);
         QVERIFY(!second->Shown(second->Popup("MItemPlaySnap1")));
     }
 
@@ -280,7 +281,7 @@ private slots:
         QVERIFY(o->Candidate(6, 9, 6));
         QVERIFY(ButtonDown(o->Board, "SBMark6"));
         // Snapshots live on through a reset.
-        QCOMPARE(o->Board->Snapshots().HeldCount(), 1);
+        QCOMPARE(o->Board->Game().Snapshots().HeldCount(), 1);
         SetModalRunner(previous);
     }
 };

@@ -231,20 +231,6 @@ private slots:
         QCOMPARE(w->Image.entry(1, 1).str(), std::string("Q"));
         QVERIFY(!w->Image.cell(2, 1).has(CellFlag::PlayerMark));
     }
-
-    void undoStoreRestoresOnce() {
-        PuzzleSession session;
-        QVERIFY(!session.undo.Possible());
-        session.image().ColumnCount = 7;
-        session.undo.Remember(session.image());
-        session.image().ColumnCount = 9;
-        QVERIFY(session.undo.Restore(session.image()));
-        QCOMPARE(int(session.image().ColumnCount), 7);
-        QVERIFY(!session.undo.Possible());
-        session.image().ColumnCount = 9;
-        QVERIFY(!session.undo.Restore(session.image()));
-        QCOMPARE(int(session.image().ColumnCount), 9);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestEdits)

@@ -29,8 +29,12 @@ struct Opened : OpenedBoard {
     TLegendForm* Legend() const { return Frame->FindChild<TLegendForm>(); }
     LegendView* Across() const { return Legend()->VTWaagerecht(); }
     LegendView* Down() const { return Legend()->VTSenkrecht(); }
-    QToolButton* LegendButton(const char* name) const { return Legend()->Commands().Button(name); }
-    QAction* LegendItem(const char* name) const { return Legend()->Commands().Item(name); }
+    QToolButton* LegendButton(const char* name) const {
+        return Legend()->findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+    QAction* LegendItem(const char* name) const {
+        return Legend()->Commands().MenuLegende()->findChild<QAction*>(QString::fromLatin1(name));
+    }
     // The row of the entry with that word index in a list.
     int RowOf(LegendView* list, int wordIndex) const {
         const auto& items = list->Items()->Items();
@@ -243,7 +247,7 @@ private slots:
         QVERIFY(!o->Across()->isRowHidden(row, {}));
         QVERIFY(o->LegendButton("SBBegrNichtAusblenden")->isChecked());
         // The reset clears every mark; the list shows it.
-        o->Board->ResetBoard();
+        o->Board->Game().Reset();
         QVERIFY(!o->Legend()->Lists().Across[row].Checked);
     }
 
@@ -350,12 +354,12 @@ private slots:
         // Cancelled: nothing changes, no undo point.
         o->Legend()->Commands().MItemLegendeEingebenClick();
         QCOMPARE(answers.wordDialogs, 1);
-        QVERIFY(!o->Session->undo.Possible());
+        QVERIFY(!o->Frame->Game().CanUndo());
         answers.word = "sonne";
         QTest::mouseClick(o->LegendButton("SBInputWord"), Qt::LeftButton);
         QCOMPARE(answers.wordDialogs, 2);
         QCOMPARE(o->Entry(1, 3) + o->Entry(5, 3), "SE");
-        QVERIFY(o->Session->undo.Possible());
+        QVERIFY(o->Frame->Game().CanUndo());
         QVERIFY(o->Legend()->Lists().Across[static_cast<std::size_t>(row)].Checked);
         // The list's mark only: a rebuild drops it.
         QCOMPARE(o->Im().Words[sonne].WordSolvedMark, std::uint8_t(0));

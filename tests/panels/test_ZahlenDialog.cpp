@@ -220,7 +220,7 @@ private slots:
         const QWidget* outer = o->Legend()->parentWidget();
         QVERIFY(outer->x() + outer->width() <= o->Frame->ClientAreaWidth() - 10);
 
-        o->Board->ResetBoard();
+        o->Board->Game().Reset();
         QCOMPARE(o->Legend()->CellText(1, 3), QString());
 
         // Without LegendeZeigen a closed legend stays closed when the board shows again.

@@ -24,9 +24,9 @@ struct Opened : OpenedBoard {
     QToolButton* FrameButton(const char* name) const {
         return Frame->findChild<QToolButton*>(QString::fromLatin1(name));
     }
-    QAction* Item(const char* name) const { return Frame->MenuItem(name); }
+    QAction* Item(const char* name) const { return MenuItem(*Frame, name); }
     // Opens the menu the way the player does, so that its enabling rules run.
-    void OpenMenu(const char* name) { emit Frame->MenuItem(name)->menu()->aboutToShow(); }
+    void OpenMenu(const char* name) { emit MenuItem(*Frame, name)->menu()->aboutToShow(); }
     bool UndoEnabled() const { return FrameButton("TBBeaRueckgaengig")->isEnabled(); }
 };
 

@@ -76,7 +76,9 @@ private slots:
                  QString("Korrektes Symbol einfügen"));
         QVERIFY(!dlg.findChild<QCheckBox*>("CBHelpEditRiddle")->isVisibleTo(&dlg));
 
-        dlg.Image().BestSeconds = 754;
+        auto timed = std::make_unique<PuzzleImage>(dlg.Image());
+        timed->BestSeconds = 754;
+        dlg.SetImage(*timed);
         dlg.FormShow();
         QCOMPARE(Text(dlg, "LblComment"), QString("12:34 min."));
     }

@@ -26,6 +26,10 @@
 #include <memory>
 
 namespace {
+// The frame's menu entry of that object name (MItem...), or null.
+QAction* MenuItem(const TRMMainForm& frame, const char* name) {
+    return frame.menuBar()->findChild<QAction*>(QString::fromLatin1(name));
+}
 // Answers every modal dialog at once and remembers what it showed.
 struct DialogLog {
     QStringList texts;
@@ -49,13 +53,13 @@ std::string MissingFile() {
 }
 
 bool Enabled(TRMMainForm& f, const char* name) {
-    return f.MenuItem(name)->isEnabled();
+    return MenuItem(f, name)->isEnabled();
 }
 QToolButton* Button(TRMMainForm& f, const char* name) {
     return f.findChild<QToolButton*>(name);
 }
 void OpenMenu(TRMMainForm& f, const char* name) {
-    emit f.MenuItem(name)->menu()->aboutToShow();
+    emit MenuItem(f, name)->menu()->aboutToShow();
 }
 } // namespace
 
@@ -113,8 +117,8 @@ private slots:
         QCOMPARE(frame.LoadPuzzle(), std::uint8_t(3));
         QCOMPARE(log.classes, QStringList{"QMessageBox"});
         QVERIFY(!frame.BoardOpen());
-        QVERIFY(!frame.MenuItem("MItemBearbeiten")->isVisible());
-        QVERIFY(!frame.MenuItem("MItemAnsicht")->isVisible());
+        QVERIFY(!MenuItem(frame, "MItemBearbeiten")->isVisible());
+        QVERIFY(!MenuItem(frame, "MItemAnsicht")->isVisible());
         OpenMenu(frame, "MItemRaetsel");
         QVERIFY(!Enabled(frame, "MItemRaeDrucken"));
         QVERIFY(!Enabled(frame, "MItemRaeInfos"));
@@ -142,7 +146,7 @@ private slots:
         QCOMPARE(version, QString()); // no puzzle, no generator version
         frame.show();
         QVERIFY(frame.isVisible());
-        frame.MenuItem("MItemPrgBeenden")->trigger();
+        MenuItem(frame, "MItemPrgBeenden")->trigger();
         QVERIFY(!frame.isVisible());
     }
 
@@ -256,8 +260,8 @@ private slots:
         QVERIFY(!session.settings.FehlerZeigen);
         QVERIFY(!frame.AidAllowed(AidFlag::MarkWrong));
         QVERIFY(frame.AidAllowed(AidFlag::ShowSolution | AidFlag::MarkWrong));
-        QVERIFY(frame.MenuItem("MItemBearbeiten")->isVisible());
-        QVERIFY(frame.MenuItem("MItemAnsicht")->isVisible());
+        QVERIFY(MenuItem(frame, "MItemBearbeiten")->isVisible());
+        QVERIFY(MenuItem(frame, "MItemAnsicht")->isVisible());
         QVERIFY(Button(frame, "TBRaeInfos")->isEnabled());
         OpenMenu(frame, "MItemRaetsel");
         QVERIFY(Enabled(frame, "MItemRaeInfos"));
@@ -265,25 +269,25 @@ private slots:
         QCOMPARE(Enabled(frame, "MItemRaeDrucken"), Button(frame, "TBRaeDrucken")->isEnabled());
 
         OpenMenu(frame, "MItemBearbeiten");
-        QVERIFY(frame.MenuItem("MItemBeaRueckgaengig")->isVisible());
-        QCOMPARE(frame.MenuItem("MItemBeaEintragen")->text(), QString("Symbol &eintragen"));
-        QVERIFY(frame.MenuItem("MItemBeaSchnappschuss")->isVisible());
-        QCOMPARE(frame.MenuItem("MItemBeaFelderMarkieren")->isVisible(),
+        QVERIFY(MenuItem(frame, "MItemBeaRueckgaengig")->isVisible());
+        QCOMPARE(MenuItem(frame, "MItemBeaEintragen")->text(), QString("Symbol &eintragen"));
+        QVERIFY(MenuItem(frame, "MItemBeaSchnappschuss")->isVisible());
+        QCOMPARE(MenuItem(frame, "MItemBeaFelderMarkieren")->isVisible(),
                  !frame.Board()->findChild<QWidget*>("SBShowHintGrids")->isHidden());
         OpenMenu(frame, "MItemBeaFelderMarkieren");
         for (int tag = 1; tag <= 9; ++tag) {
             const QByteArray name = "MItemBeaMark" + QByteArray::number(tag);
-            QVERIFY2(frame.MenuItem(name.constData())->isVisible(), name.constData());
+            QVERIFY2(MenuItem(frame, name.constData())->isVisible(), name.constData());
         }
         for (const char* name : {"MItemBeaMark10", "MItemBeaMark11", "MItemBeaMark12"})
-            QVERIFY2(!frame.MenuItem(name)->isVisible(), name);
-        QVERIFY(frame.MenuItem("MItemBeaMarkDuo")->isVisible());
-        QVERIFY(frame.MenuItem("MItemBeaMarkKeine")->isChecked()); // MarkTag 0
+            QVERIFY2(!MenuItem(frame, name)->isVisible(), name);
+        QVERIFY(MenuItem(frame, "MItemBeaMarkDuo")->isVisible());
+        QVERIFY(MenuItem(frame, "MItemBeaMarkKeine")->isChecked()); // MarkTag 0
 
         OpenMenu(frame, "MItemAnsicht");
-        QVERIFY(frame.MenuItem("MItemAnsVergroessern")->isVisible());
-        QVERIFY(!frame.MenuItem("MItemAnsFehleintraege")->isVisible()); // aid not allowed
-        QCOMPARE(frame.MenuItem("MItemAnsBegriffLaengen")->text(),
+        QVERIFY(MenuItem(frame, "MItemAnsVergroessern")->isVisible());
+        QVERIFY(!MenuItem(frame, "MItemAnsFehleintraege")->isVisible()); // aid not allowed
+        QCOMPARE(MenuItem(frame, "MItemAnsBegriffLaengen")->text(),
                  QString("&Mögliche Symbole anzeigen"));
 
         // The properties command shows the open puzzle.
@@ -302,7 +306,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         QVERIFY(!frame.BoardOpen());
-        QVERIFY(!frame.MenuItem("MItemBearbeiten")->isVisible());
+        QVERIFY(!MenuItem(frame, "MItemBearbeiten")->isVisible());
         QVERIFY(!Button(frame, "TBRaeInfos")->isEnabled());
     }
 
@@ -317,15 +321,15 @@ private slots:
         QCOMPARE(frame.LoadPuzzle(), std::uint8_t(4));
         QVERIFY(session.settings.FehlerZeigen);
         OpenMenu(frame, "MItemBearbeiten");
-        QVERIFY(!frame.MenuItem("MItemBeaSchnappschuss")->isVisible());
-        QCOMPARE(frame.MenuItem("MItemBeaEintragen")->text(), QString("Buchstaben &eintragen"));
+        QVERIFY(!MenuItem(frame, "MItemBeaSchnappschuss")->isVisible());
+        QCOMPARE(MenuItem(frame, "MItemBeaEintragen")->text(), QString("Buchstaben &eintragen"));
         OpenMenu(frame, "MItemAnsicht");
-        QVERIFY(frame.MenuItem("MItemAnsFehleintraege")->isVisible());
-        QVERIFY(frame.MenuItem("MItemAnsFehleintraege")->isChecked());
-        QVERIFY(!frame.MenuItem("MItemAnsLoesung")->isEnabled()); // aid 4 not allowed
-        QCOMPARE(frame.MenuItem("MItemAnsBegriffLaengen")->text(),
+        QVERIFY(MenuItem(frame, "MItemAnsFehleintraege")->isVisible());
+        QVERIFY(MenuItem(frame, "MItemAnsFehleintraege")->isChecked());
+        QVERIFY(!MenuItem(frame, "MItemAnsLoesung")->isEnabled()); // aid 4 not allowed
+        QCOMPARE(MenuItem(frame, "MItemAnsBegriffLaengen")->text(),
                  QString("&Begrifflängen anzeigen"));
-        QVERIFY(frame.MenuItem("MItemAnsN3")->isVisible());
+        QVERIFY(MenuItem(frame, "MItemAnsN3")->isVisible());
     }
 
     void hintsReachTheStatusLine() {
@@ -340,7 +344,7 @@ private slots:
         QApplication::sendEvent(Button(frame, "TBHlfInfo"), &enter);
         QCOMPARE(frame.CurrentHint(), QString("Informationen zum Programm anzeigen"));
         // A menu item's hint arrives as a status tip.
-        QStatusTipEvent tip(frame.MenuItem("MItemPrgBeenden")->statusTip());
+        QStatusTipEvent tip(MenuItem(frame, "MItemPrgBeenden")->statusTip());
         QApplication::sendEvent(frame.menuBar(), &tip);
         QCOMPARE(frame.CurrentHint(), QString("Das Programm beenden"));
     }
@@ -348,19 +352,19 @@ private slots:
     void menuTreeAndShortcuts() {
         PuzzleSession session;
         TRMMainForm frame(session, {});
-        QCOMPARE(frame.MenuItem("MItemRaeDrucken")->shortcut(), QKeySequence("Ctrl+P"));
-        QCOMPARE(frame.MenuItem("MItemPrgBeenden")->shortcut(), QKeySequence("Ctrl+Q"));
-        QCOMPARE(frame.MenuItem("MItemBeaRueckgaengig")->shortcut(),
+        QCOMPARE(MenuItem(frame, "MItemRaeDrucken")->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(MenuItem(frame, "MItemPrgBeenden")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(MenuItem(frame, "MItemBeaRueckgaengig")->shortcut(),
                  QKeySequence(Qt::ALT | Qt::Key_Backspace));
-        QCOMPARE(frame.MenuItem("MItemBeaBegriff")->shortcut(),
+        QCOMPARE(MenuItem(frame, "MItemBeaBegriff")->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_Return));
-        QCOMPARE(frame.MenuItem("MItemBeaMark10")->text(), QString("\"&A\" möglich"));
-        QCOMPARE(frame.MenuItem("MItemBeaMark10")->statusTip(),
+        QCOMPARE(MenuItem(frame, "MItemBeaMark10")->text(), QString("\"&A\" möglich"));
+        QCOMPARE(MenuItem(frame, "MItemBeaMark10")->statusTip(),
                  QString("Alle Felder markieren, in die ein \"A\" eingetragen werden kann"));
-        QCOMPARE(frame.MenuItem("MItemBeaMark3")->statusTip(),
+        QCOMPARE(MenuItem(frame, "MItemBeaMark3")->statusTip(),
                  QString("Alle Felder markieren, in die eine \"3\" eingetragen werden kann"));
-        QCOMPARE(frame.MenuItem("MItemBeaMarkDuo")->data().toInt(), 13);
-        QCOMPARE(frame.MenuItem("MItemAnsVerkleinern")->data().toInt(), -1);
+        QCOMPARE(MenuItem(frame, "MItemBeaMarkDuo")->data().toInt(), 13);
+        QCOMPARE(MenuItem(frame, "MItemAnsVerkleinern")->data().toInt(), -1);
         // Tool buttons at their places.
         const std::pair<const char*, int> places[] = {
             {"TBPrgBeenden", 4},       {"TBRaeDrucken", 37},        {"TBRaeInfos", 62},

@@ -175,8 +175,8 @@ private slots:
         UiCommand& print = o->Frame->Commands().Get(CommandId::Print);
         QVERIFY(print.Available());
         QVERIFY(print.Enabled());
-        QVERIFY(o->Frame->MenuItem("MItemRaeDrucken")->isEnabled());
-        QCOMPARE(o->Frame->MenuItem("MItemRaeDrucken")->shortcut(), QKeySequence("Ctrl+P"));
+        QVERIFY(MenuItem(*o->Frame, "MItemRaeDrucken")->isEnabled());
+        QCOMPARE(MenuItem(*o->Frame, "MItemRaeDrucken")->shortcut(), QKeySequence("Ctrl+P"));
         const PrintSettings before = o->Session->settings.Print;
         Answers answers([](QDialog& d) {
             // Change things, then cancel.

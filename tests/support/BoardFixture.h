@@ -11,6 +11,7 @@
 #include "Hauptformular.h"
 #include "MessageDialog.h"
 #include "ModalRunner.h"
+#include "PuzzleGame.h"
 #include "RaetselFormular.h"
 #include "StringGrid.h"
 #include "TestSupport.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStringList>
 #include <QTest>
 #include <QToolButton>
@@ -64,16 +66,27 @@ inline bool ButtonEnabled(const TRaetselForm* board, const char* name) {
     return b && b->isEnabled();
 }
 inline QAction* PlayItem(const TRaetselForm* board, const char* name) {
-    return board->Toolbar().PopupItem(name);
+    return board->Toolbar().Popup()->findChild<QAction*>(QString::fromLatin1(name));
+}
+// The frame's menu entry of that object name (MItem...), or null.
+inline QAction* MenuItem(const TRMMainForm& frame, const char* name) {
+    return frame.menuBar()->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 // Puts a stand-in clue list into the frame in place of the real one, which
-// the board opened with itself.
+// the board opened with itself. Like the real one, it hears the game's word
+// reports.
 inline QMdiSubWindow* ReplaceClueList(TRMMainForm& frame, QWidget* standIn) {
     if (ClueListLink* real = frame.ClueList()) {
         TRMMainForm::CloseChild(real->Widget());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    if (auto* link = dynamic_cast<ClueListLink*>(standIn))
+        QObject::connect(&frame.Game(), &PuzzleGame::Changed, standIn,
+                         [link](const GameChange& change) {
+                             for (const WordReport& r : change.Reports)
+                                 link->MarkWordSolved(r.WordIndex, r.Across, r.Solved);
+                         });
     return frame.AddChild(standIn);
 }
 

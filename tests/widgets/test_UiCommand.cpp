@@ -7,15 +7,17 @@
 #include <QTest>
 #include <QToolButton>
 
+enum class TestCommand { Toggle, Print, Lengths, Zoom, Count };
+
 class TestUiCommand : public QObject {
     Q_OBJECT
 
 private slots:
     void viewsFollowTheStateNotEachOther() {
-        CommandRegistry registry;
+        CommandTable<TestCommand> registry;
         bool setting = false;
         int runs = 0;
-        UiCommand& c = registry.Get("Toggle");
+        UiCommand& c = registry.Get(TestCommand::Toggle);
         QAction menuEntry("Eintrag");
         menuEntry.setCheckable(true);
         QAction popupEntry("Popup");
@@ -46,10 +48,10 @@ private slots:
     }
 
     void withoutHandlerEveryViewIsGreyed() {
-        CommandRegistry registry;
+        CommandTable<TestCommand> registry;
         QAction entry("Drucken");
         QToolButton button;
-        UiCommand& print = registry.Get("Print");
+        UiCommand& print = registry.Get(TestCommand::Print);
         print.Bind(&entry);
         print.Bind(&button);
         QVERIFY(!print.Available());
@@ -71,12 +73,12 @@ private slots:
     }
 
     void aViewMayHaveItsOwnPlace() {
-        CommandRegistry registry;
+        CommandTable<TestCommand> registry;
         QToolButton lengths, symbols;
         QAction entry("Längen");
         bool shown = true;
         bool fence = true;
-        UiCommand& c = registry.Get("Lengths");
+        UiCommand& c = registry.Get(TestCommand::Lengths);
         c.SetRules([&] { return shown; }, {});
         c.Bind(&lengths, [&] { return shown && fence; });
         c.Bind(&symbols, [&] { return shown && !fence; });
@@ -91,16 +93,15 @@ private slots:
     }
 
     void viewsMayGoBeforeTheCommand() {
-        CommandRegistry registry;
-        UiCommand& c = registry.Get("Zoom");
+        CommandTable<TestCommand> registry;
+        UiCommand& c = registry.Get(TestCommand::Zoom);
         c.SetHandler([] {});
         {
             QToolButton button;
             c.Bind(&button);
         }
         c.Refresh(); // the gone view is skipped
-        QVERIFY(registry.Find("Zoom") == &c);
-        QVERIFY(registry.Find("Unbekannt") == nullptr);
+        QVERIFY(&registry.Get(TestCommand::Zoom) == &c);
     }
 };
 

@@ -1,0 +1,171 @@
+#include "PuzzleGame.h"
+
+#include "Queries.h"
+
+#include <utility>
+
+PuzzleGame::PuzzleGame(PuzzleSession& session, QObject* parent)
+    : QObject(parent), session_(session) {}
+
+void PuzzleGame::Loaded(QImage picture, std::string pictureBytes) {
+    const PuzzleImage& im = session_.puzzle.Image;
+    recordBytes_.assign(reinterpret_cast<const char*>(&im), sizeof(PuzzleImage));
+    pictureBytes_ = std::move(pictureBytes);
+    picture_ = std::move(picture);
+    candidates_ = {};
+    markTag_ = 0;
+    snapshots_.Clear();
+    undo_.Clear();
+}
+
+void PuzzleGame::Start() {
+    PuzzleImage& im = session_.puzzle.Image;
+    markTag_ = 0;
+    snapshots_.Clear();
+    if (IsSudokuKind(im.PuzzleKind)) {
+        DeriveAids();
+        if (IsTimedKind(im.PuzzleKind)) {
+            im.ElapsedSeconds = 0;
+            im.ClockRunning = 1;
+        }
+    }
+    // The check state follows the loaded entries.
+    RecheckEntries(session_.puzzle);
+    GameChange change;
+    change.What = GameChange::Cause::Started;
+    change.WholeGrid = true;
+    emit Changed(change);
+}
+
+void PuzzleGame::Close() {
+    session_.flags.ShowSolution = false;
+}
+
+void PuzzleGame::DeriveAids() {
+    FillCandidates(session_.puzzle.Image, candidates_);
+    ApplyFieldMarking(session_.puzzle.Image, markTag_);
+}
+
+void PuzzleGame::Finish(GameChange change) {
+    // The Sudoku aids follow the entries; the whole grid shows them.
+    if (IsSudokuKind(Image().PuzzleKind) && change.What != GameChange::Cause::Clock) {
+        DeriveAids();
+        change.WholeGrid = true;
+    }
+    // The clue list marks finished words only when asked to.
+    if (!session_.settings.AutomatischMarkieren) change.Reports.clear();
+    const bool evaluate = change.Evaluate;
+    emit Changed(change);
+    if (evaluate) Evaluate();
+}
+
+void PuzzleGame::Apply(const Edit& change) {
+    undo_.Remember(session_.puzzle.Image);
+    const EditOutcome out = ApplyEdit(session_.puzzle, session_.settings, change);
+    GameChange step;
+    step.What = GameChange::Cause::Input;
+    step.Cells = out.Cells;
+    step.WholeGrid = out.WholeGrid;
+    step.Reports = out.Reports;
+    step.Evaluate = out.Evaluate;
+    Finish(std::move(step));
+}
+
+void PuzzleGame::Undo() {
+    if (!undo_.Undo(session_.puzzle.Image)) return;
+    // The check state is derived from the entries.
+    RecheckEntries(session_.puzzle);
+    GameChange step;
+    step.What = GameChange::Cause::Undo;
+    step.WholeGrid = true;
+    Finish(std::move(step));
+}
+
+void PuzzleGame::Redo() {
+    if (!undo_.Redo(session_.puzzle.Image)) return;
+    RecheckEntries(session_.puzzle);
+    GameChange step;
+    step.What = GameChange::Cause::Undo;
+    step.WholeGrid = true;
+    Finish(std::move(step));
+}
+
+void PuzzleGame::Reset() {
+    undo_.Remember(session_.puzzle.Image);
+    ResetEntries(session_.puzzle);
+    session_.flags.ShowSolution = false;
+    GameChange step;
+    step.What = GameChange::Cause::Reset;
+    step.WholeGrid = true;
+    Finish(std::move(step));
+}
+
+void PuzzleGame::RestoreSnapshot(int n) {
+    if (!HasSnapshots(Image().PuzzleKind)) return;
+    if (!snapshots_.Restore(n, session_.puzzle)) return;
+    GameChange step;
+    step.What = GameChange::Cause::Snapshot;
+    step.WholeGrid = true;
+    Finish(std::move(step));
+}
+
+int PuzzleGame::TakeSnapshot(double now) {
+    if (!HasSnapshots(Image().PuzzleKind)) return 0;
+    const int slot = snapshots_.Take(Image(), now);
+    GameChange step;
+    step.What = GameChange::Cause::Snapshot;
+    emit Changed(step);
+    return slot;
+}
+
+void PuzzleGame::SetShowSolution(bool on) {
+    session_.flags.ShowSolution = on;
+    GameChange step;
+    step.What = GameChange::Cause::ShowSolution;
+    step.WholeGrid = true;
+    Finish(std::move(step));
+}
+
+void PuzzleGame::SetBlankMark(int col, int row, bool on) {
+    if (col < 1 || row < 1) return;
+    ::SetBlankMark(session_.puzzle.Image, col, row, on);
+    GameChange step;
+    step.What = GameChange::Cause::BlankMark;
+    step.WholeGrid = true;
+    Finish(std::move(step));
+}
+
+void PuzzleGame::SetMarkTag(int tag) {
+    // The mark bit means "found" in a word search; only Sudokus are marked.
+    if (!IsSudokuKind(Image().PuzzleKind)) return;
+    markTag_ = tag;
+    GameChange step;
+    step.What = GameChange::Cause::Marking;
+    step.WholeGrid = true;
+    Finish(std::move(step));
+}
+
+void PuzzleGame::SetClock(std::uint16_t elapsed, bool running) {
+    PuzzleImage& im = session_.puzzle.Image;
+    if (im.ElapsedSeconds == elapsed && (im.ClockRunning != 0) == running) return;
+    im.ElapsedSeconds = elapsed;
+    im.ClockRunning = running ? 1 : 0;
+    GameChange step;
+    step.What = GameChange::Cause::Clock;
+    emit Changed(step);
+}
+
+bool PuzzleGame::SetEntrySolved(LegendLists& lists, int entry, bool across, bool solved) {
+    return ::SetEntrySolved(lists, session_.puzzle.Image, session_.settings, entry, across, solved);
+}
+
+bool PuzzleGame::MarkWordSolved(LegendLists& lists, int wordIndex, bool across, bool solved) {
+    return ::MarkWordSolved(lists, session_.puzzle.Image, session_.settings, wordIndex, across,
+                            solved);
+}
+
+void PuzzleGame::Evaluate() {
+    const CompletionNotice notice = EvaluateCompletion(session_.puzzle, session_.settings);
+    if (notice.RefreshStopwatch) emit BestTimeChanged();
+    emit CompletionRequested(notice);
+}
