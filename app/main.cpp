@@ -8,16 +8,27 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> parameters(argv + 1, argv + argc);
+    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.What != CommandLine::Action::Play) {
+        const std::string text =
+            line.What == CommandLine::Action::Usage ? UsageText() : VersionText();
+        std::fputs(text.c_str(), stdout);
+        return 0;
+    }
+    const std::vector<std::string>& parameters = line.Parameters;
     // Without a screen the player must not fail silently: it says what it loaded.
     if (!DisplayAvailable()) return ReportWithoutDisplay(parameters);
 
-    QApplication app(argc, argv);
+    // Qt sees the program name only: every argument is part of the file name,
+    // so a puzzle named like one of Qt's own options (-style, -platform) still opens.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     // The title only: a display name would be appended to every dialog caption.
     QApplication::setApplicationName("Zoruvidedid");
     UseGermanLanguage();

@@ -70,7 +70,7 @@ class BenchBoardKeypress : public QObject {
 private slots:
     void keyPressToRepaint() {
         QTemporaryDir dir;
-        const std::string path = dir.filePath("large.puz").toStdString();
+        const std::string path = dir.filePath("large.zvr").toStdString();
         {
             const std::string bytes = PuzzleFileBytes(LargeCrossword(), "7.46");
             std::ofstream(path, std::ios::binary)

@@ -48,8 +48,12 @@ QString StatusHintFor(const PuzzleImage& im, int col, int row) {
                    ? QStringLiteral("Dieses Feld enthält ein vorgegebenes Symbol")
                    : QStringLiteral("Dieses Feld enthält ein zu erratendes Symbol");
     }
+    // Flag 4 without a solution word: a cell the puzzle highlights (an imported
+    // crossword's circles), which belongs to no solution word.
     if (cell.has(CellFlag::SolutionOrGiven))
-        return QStringLiteral("Dieses Feld enthält einen Buchstaben des Lösungswortes");
+        return HasSolutionWord(kind)
+                   ? QStringLiteral("Dieses Feld enthält einen Buchstaben des Lösungswortes")
+                   : QStringLiteral("Dieses Feld enthält einen hervorgehobenen Buchstaben");
     return QStringLiteral("Dieses Feld enthält einen Buchstaben");
 }
 

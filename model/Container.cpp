@@ -101,6 +101,8 @@ FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0) {
     limits.Skip = skip;
     // A file beyond the limit may still hold a puzzle whose settings are damaged.
     limits.KeepPrefix = true;
+    // Nothing is read beyond a header that is not a puzzle's.
+    limits.Wanted = [](std::string_view bytes) { return WantedByHeaderAt(bytes, 0); };
     return limits;
 }
 } // namespace
@@ -108,6 +110,13 @@ FileReadLimits LoaderLimits(std::int64_t maxBytes, std::int64_t skip = 0) {
 bool IsPuzzleHeader(const char (&header)[HeaderSize]) {
     const std::string_view text = HeaderText(header);
     return text.substr(0, HeaderMagic.size()) == HeaderMagic;
+}
+
+std::int64_t WantedByHeaderAt(std::string_view bytes, std::int64_t offset) {
+    if (static_cast<std::int64_t>(bytes.size()) < offset + HeaderSize) return offset + HeaderSize;
+    char header[HeaderSize];
+    bytes.copy(header, HeaderSize, static_cast<std::size_t>(offset));
+    return IsPuzzleHeader(header) ? 0 : -1;
 }
 
 std::string HeaderVersionText(const char (&header)[HeaderSize]) {
@@ -173,6 +182,20 @@ std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::strin
     return LoadResult::Loaded;
 }
 
+std::uint8_t LoadAnyPuzzleFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
+                                    bool cutShort, ImportOutcome& foreign, int key,
+                                    std::string* pictureBytes) {
+    foreign = ImportOutcome{};
+    char header[HeaderSize] = {};
+    const bool ours =
+        file.size() >= HeaderSize && (file.copy(header, HeaderSize), IsPuzzleHeader(header));
+    if (ours || SniffForeignFormat(file) == ForeignFormat::None)
+        return LoadPuzzleFileFromBytes(puzzle, picture, file, cutShort, pictureBytes);
+    picture = QImage();
+    foreign = ImportForeignPuzzle(puzzle, file, key);
+    return foreign.ok() ? LoadResult::Loaded : LoadResult::Refused;
+}
+
 std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
                         const std::string& executablePath, std::string* pictureBytes) {
     // Read-only: other processes may go on reading and writing the file.
@@ -188,10 +211,18 @@ std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
 
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
                             std::string* pictureBytes) {
+    ImportOutcome foreign;
+    return LoadPuzzleFile(puzzle, picture, fileName, foreign, NoKey, pictureBytes);
+}
+
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            ImportOutcome& foreign, int key, std::string* pictureBytes) {
+    foreign = ImportOutcome{};
     const FileReadResult read = ReadFileBounded(fileName, LoaderLimits(MaxPuzzleFileBytes));
     if (read.Status == FileReadStatus::Ok || read.Status == FileReadStatus::TooLarge)
-        return LoadPuzzleFileFromBytes(puzzle, picture, read.Bytes,
-                                       read.Status == FileReadStatus::TooLarge, pictureBytes);
+        return LoadAnyPuzzleFromBytes(puzzle, picture, read.Bytes,
+                                      read.Status == FileReadStatus::TooLarge, foreign, key,
+                                      pictureBytes);
     ResetPuzzleImage(puzzle);
     switch (read.Status) {
     case FileReadStatus::Missing:

@@ -2,6 +2,7 @@
 // player's own executable, and the separate puzzle file.
 #pragma once
 
+#include "ForeignImport.h"
 #include "Picture.h"
 #include "PuzzleImage.h"
 
@@ -23,6 +24,9 @@ constexpr std::uint8_t NotAPuzzle = 0;
 constexpr std::uint8_t FileMissing = 3;
 constexpr std::uint8_t Loaded = 4;
 constexpr std::uint8_t ReadError = 7;
+// A crossword file of another format that the record cannot hold, or a locked
+// one without its key; the import outcome says why.
+constexpr std::uint8_t Refused = 8;
 } // namespace LoadResult
 
 // An existing file that cannot be opened; it is not a load result but an error
@@ -33,6 +37,9 @@ public:
 };
 
 bool IsPuzzleHeader(const char (&header)[HeaderSize]);
+// A judge for FileReadLimits::Wanted: the bytes needed to see the header at
+// `offset`, then 0 when it is a puzzle header and -1 when not.
+std::int64_t WantedByHeaderAt(std::string_view bytes, std::int64_t offset);
 std::string HeaderVersionText(const char (&header)[HeaderSize]);
 
 // The version text of a header whose version field is blank.
@@ -72,6 +79,11 @@ std::uint8_t LoadModule(Puzzle& puzzle, Settings& settings, QImage& picture,
 // their end; one nobody writes to fails (result 7) after a short wait.
 std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
                             std::string* pictureBytes = nullptr);
+// The same, also reading the public crossword formats by their content, whatever
+// the file is called; `foreign` tells what such a read kept, lost or refused.
+std::uint8_t LoadPuzzleFile(Puzzle& puzzle, QImage& picture, const std::string& fileName,
+                            ImportOutcome& foreign, int key = NoKey,
+                            std::string* pictureBytes = nullptr);
 
 // The same from bytes in memory: `module` starts at the module offset. `cutShort`
 // tells that the source held more than these bytes (the read stopped at the
@@ -81,6 +93,11 @@ std::uint8_t LoadModuleFromBytes(Puzzle& puzzle, Settings& settings, QImage& pic
                                  std::string* pictureBytes = nullptr);
 std::uint8_t LoadPuzzleFileFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
                                      bool cutShort = false, std::string* pictureBytes = nullptr);
+// A puzzle file of our own, or, when its header is not ours, a file of the
+// public crossword formats recognised by content.
+std::uint8_t LoadAnyPuzzleFromBytes(Puzzle& puzzle, QImage& picture, std::string_view file,
+                                    bool cutShort, ImportOutcome& foreign, int key = NoKey,
+                                    std::string* pictureBytes = nullptr);
 
 // The path of the running program's executable.
 std::string OwnExecutablePath();

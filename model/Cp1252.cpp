@@ -54,6 +54,16 @@ std::string Cp1252ToUtf8(std::string_view text) {
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
+    std::string lost;
+    return Utf8ToCp1252(text, lost);
+}
+
+std::string Utf8ToCp1252(std::string_view text, std::string& lost) {
+    const auto lose = [&lost](char32_t cp) {
+        std::string ch;
+        AppendUtf8(ch, cp);
+        if (lost.find(ch) == std::string::npos) lost += ch;
+    };
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;
@@ -72,11 +82,13 @@ std::string Utf8ToCp1252(std::string_view text) {
             cp = b & 0x1F;
         } else if (b >= 0x80) {
             out += '?'; // a stray continuation byte
+            lose(0xFFFD);
             ++i;
             continue;
         }
         if (i + static_cast<std::size_t>(extra) >= text.size() + (extra ? 0 : 1)) {
             out += '?';
+            lose(0xFFFD);
             break;
         }
         bool ok = true;
@@ -90,10 +102,13 @@ std::string Utf8ToCp1252(std::string_view text) {
         }
         if (!ok) {
             out += '?';
+            lose(0xFFFD);
             ++i;
             continue;
         }
-        out += FromCodePoint(cp);
+        const char mapped = FromCodePoint(cp);
+        if (mapped == '?' && cp != '?') lose(cp);
+        out += mapped;
         i += static_cast<std::size_t>(extra) + 1;
     }
     return out;

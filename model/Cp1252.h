@@ -8,6 +8,8 @@
 std::string Cp1252ToUtf8(std::string_view text);
 // Characters without a code page 1252 form become '?'.
 std::string Utf8ToCp1252(std::string_view text);
+// The same, collecting each character that became '?' once in `lost` (UTF-8).
+std::string Utf8ToCp1252(std::string_view text, std::string& lost);
 // The locale's upper-case rule on one code page 1252 character (umlauts included; ß stays).
 char UpperCp1252(char c);
 std::string UpperCp1252(std::string_view text);

@@ -71,28 +71,47 @@ FileReadResult ReadFileBounded(const std::string& path, const FileReadLimits& li
 
     FileReadResult r;
     std::int64_t skip = std::max<std::int64_t>(limits.Skip, 0);
+    std::int64_t reserve = 0;
     if (regular) {
         const std::int64_t wanted = std::max<std::int64_t>(st.st_size - skip, 0);
         if (wanted > limits.MaxBytes && !limits.KeepPrefix) return Fail(FileReadStatus::TooLarge);
         if (skip > 0 && ::lseek(fd.get(), static_cast<off_t>(skip), SEEK_SET) < 0)
             return Fail(FileReadStatus::Failed, errno);
         skip = 0;
-        r.Bytes.reserve(static_cast<std::size_t>(std::min(wanted, limits.MaxBytes + 1)));
+        // With a judge, room is made once it wants the rest.
+        reserve = std::min(wanted, limits.MaxBytes + 1);
+        if (!limits.Wanted) r.Bytes.reserve(static_cast<std::size_t>(reserve));
     }
+    bool judging = static_cast<bool>(limits.Wanted);
 
     const auto start = Clock::now();
     auto lastData = start;
     static constexpr std::size_t Chunk = 64 * 1024;
     char buffer[Chunk];
     for (;;) {
+        const auto have = static_cast<std::int64_t>(r.Bytes.size());
+        std::int64_t needed = 0; // what the judge still needs; 0 for no limit
+        if (judging && skip == 0) {
+            needed = limits.Wanted(r.Bytes);
+            if (needed < 0) {
+                r.Status = FileReadStatus::Ok;
+                return r;
+            }
+            if (needed <= have) {
+                judging = false;
+                needed = 0;
+                r.Bytes.reserve(static_cast<std::size_t>(reserve));
+            }
+        }
         int waitError = 0;
         if (!regular && !WaitForStream(fd.get(), start, lastData, limits, waitError))
             return Fail(FileReadStatus::TimedOut);
         if (waitError != 0) return Fail(FileReadStatus::Failed, waitError);
         // One byte beyond the limit tells a file of exactly MaxBytes from a larger one.
-        const std::int64_t room =
-            skip > 0 ? skip - 1 : limits.MaxBytes - static_cast<std::int64_t>(r.Bytes.size());
-        const auto want = static_cast<std::size_t>(std::min<std::int64_t>(room, Chunk - 1) + 1);
+        const std::int64_t room = skip > 0 ? skip - 1 : limits.MaxBytes - have;
+        std::int64_t count = std::min<std::int64_t>(room, Chunk - 1) + 1;
+        if (needed > 0) count = std::min(count, needed - have);
+        const auto want = static_cast<std::size_t>(count);
         const ssize_t got = ::read(fd.get(), buffer, want);
         if (got < 0) {
             if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;

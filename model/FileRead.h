@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 enum class FileReadStatus {
     Ok,
@@ -27,6 +29,11 @@ struct FileReadLimits {
     int TotalMs = 10000;
     // TooLarge keeps the first MaxBytes bytes (else Bytes is empty).
     bool KeepPrefix = false;
+    // Judges the bytes read so far (after Skip) before each read: how many it
+    // needs to judge them (reading goes on only to there), 0 when the rest is
+    // wanted, or -1 when it is not: the read ends at once, Ok with the bytes so
+    // far. A file with a wrong header is thus read no further than its header.
+    std::function<std::int64_t(std::string_view bytes)> Wanted;
 };
 
 struct FileReadResult {

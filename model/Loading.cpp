@@ -27,14 +27,15 @@ std::string JoinCommandLine(const std::vector<std::string>& parameters) {
 
 LoadOutcome LoadPuzzleFrom(Puzzle& puzzle, Settings& settings, QImage& picture,
                            const std::vector<std::string>& parameters,
-                           const std::string& executablePath) {
+                           const std::string& executablePath, int key) {
     LoadOutcome out;
     if (parameters.empty()) {
         out.FileName = executablePath;
         out.Result = LoadModule(puzzle, settings, picture, executablePath, &out.PictureBytes);
     } else {
         out.FileName = JoinCommandLine(parameters);
-        out.Result = LoadPuzzleFile(puzzle, picture, out.FileName, &out.PictureBytes);
+        out.Result =
+            LoadPuzzleFile(puzzle, picture, out.FileName, out.Foreign, key, &out.PictureBytes);
         // A puzzle file carries no settings.
         SetDefaultSettings(settings, puzzle.Image);
     }
@@ -47,4 +48,11 @@ std::string LoadFailureMessage(std::uint8_t result, const std::string& fileName)
         return "In der Datei \"" + fileName +
                "\" ist kein bekanntes R\xC3\xA4tselformat gespeichert!";
     return "Aus der Datei \"" + fileName + "\" konnte nicht gelesen werden!";
+}
+
+std::string LoadFailureMessage(const LoadOutcome& outcome) {
+    if (outcome.Result == LoadResult::Refused && !outcome.Foreign.Refusal.empty())
+        return "Das Rätsel in der Datei \"" + outcome.FileName +
+               "\" kann nicht gespielt werden: " + outcome.Foreign.Refusal;
+    return LoadFailureMessage(outcome.Result, outcome.FileName);
 }

@@ -18,9 +18,13 @@ constexpr std::int64_t PictureHeaderAllowance = 64 * 1024;
 constexpr std::int64_t MaxPictureBytes = MaxPicturePixels * 4 + PictureHeaderAllowance;
 // A progressive JPEG is decoded once per scan; common encoders write about ten.
 constexpr int MaxJpegScans = 100;
-// Working memory the JPEG decoder may use besides the picture itself (the
-// coefficients of a progressive JPEG).
-constexpr long MaxJpegWorkBytes = 128L * 1024 * 1024;
+// Working memory the JPEG decoder may use besides the picture itself: enough
+// for the coefficients of any progressive JPEG within the pixel budget (2 bytes
+// a pixel for each of its three components, the blocks at the edges included;
+// no JPEG of more components turns into RGB), plus 16 MiB for its smaller
+// buffers: about 162 MiB.
+constexpr long MaxJpegWorkBytes =
+    3L * 2 * (MaxPicturePixels + 32L * 2 * MaxPictureSide) + 16L * 1024 * 1024;
 
 // Both give false (and leave the target untouched) for data that is not a
 // complete, decodable picture within the limits above.

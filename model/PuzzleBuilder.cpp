@@ -81,6 +81,7 @@ public:
     }
 
     std::array<int, 144> Grid{};
+    std::array<int, 144> FirstSolution{};
 
 private:
     int N, W, H;
@@ -109,7 +110,7 @@ private:
             }
         }
         if (best < 0) {
-            ++Found;
+            if (++Found == 1) FirstSolution = Grid;
             return;
         }
         const unsigned options = free(best);
@@ -786,6 +787,45 @@ private:
 
 std::vector<BuildMessage> BuildPuzzle(const PuzzleLayout& layout, Puzzle& puzzle) {
     return Builder(layout, puzzle).run();
+}
+
+namespace {
+// The counter with the grid's symbols placed; false when they break a rule.
+bool PlaceSymbols(SudokuCounter& counter, const std::vector<std::string>& rows) {
+    const int n = static_cast<int>(rows.size());
+    for (int r = 0; r < n; ++r) {
+        if (static_cast<int>(rows[static_cast<std::size_t>(r)].size()) != n) return false;
+        for (int c = 0; c < n; ++c) {
+            const char ch = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            if (ch == NoneChar) continue;
+            const int v = SymbolValueOf(ch);
+            if (v < 1 || v > n || !counter.place(r * n + c, v)) return false;
+        }
+    }
+    return true;
+}
+
+bool SudokuSize(int n) {
+    return n >= 4 && n <= 12 && BoxWidthFor(n) * (n / BoxWidthFor(n)) == n;
+}
+} // namespace
+
+std::vector<std::string> SolveSudoku(const std::vector<std::string>& rows) {
+    const int n = static_cast<int>(rows.size());
+    if (!SudokuSize(n)) return {};
+    const int w = BoxWidthFor(n);
+    SudokuCounter counter(n, w, n / w);
+    if (!PlaceSymbols(counter, rows) || counter.count(2) != 1) return {};
+    std::vector<std::string> solved;
+    for (int r = 0; r < n; ++r) {
+        std::string row;
+        for (int c = 0; c < n; ++c) {
+            const int v = counter.FirstSolution[static_cast<std::size_t>(r * n + c)];
+            row += v <= 9 ? static_cast<char>('0' + v) : static_cast<char>('A' + v - 10);
+        }
+        solved.push_back(row);
+    }
+    return solved;
 }
 
 int CountSudokuSolutions(const std::vector<std::string>& rows, int limit) {

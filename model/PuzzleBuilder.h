@@ -90,3 +90,6 @@ std::vector<BuildMessage> BuildPuzzle(const PuzzleLayout& layout, Puzzle& puzzle
 // Solutions of a Sudoku grid ('.' = open) up to the limit; -1 when the search
 // gave up before deciding.
 int CountSudokuSolutions(const std::vector<std::string>& rows, int limit);
+// The one solution of a Sudoku grid ('.' = open), or nothing when there is
+// none, more than one, or the search gave up.
+std::vector<std::string> SolveSudoku(const std::vector<std::string>& rows);

@@ -139,6 +139,7 @@ void ClampSizes(Settings& s) {
     s.Feldgroesse = std::clamp(s.Feldgroesse, SizeLimit::MinCell, SizeLimit::MaxCell);
     s.Schriftgroesse = std::clamp(s.Schriftgroesse, SizeLimit::MinFont, SizeLimit::MaxFont);
     s.Zahlengroesse = std::clamp(s.Zahlengroesse, SizeLimit::MinFont, SizeLimit::MaxFont);
+    if (s.Schriftart.size() > SizeLimit::MaxFontName) s.Schriftart.resize(SizeLimit::MaxFontName);
 }
 
 const SettingKey SettingKeys[25] = {

@@ -126,7 +126,8 @@ struct Settings {
 void SetDefaultSettings(Settings& s, const PuzzleImage& image);
 // The defaults, then every key of the block in its fixed order; sizes clamped.
 void LoadSettings(Settings& s, const TIniList& ini, const PuzzleImage& image);
-// Holds the cell and font sizes to SizeLimit's ranges.
+// Holds the cell and font sizes to SizeLimit's ranges and the font name to
+// its length.
 void ClampSizes(Settings& s);
 
 // One setting of the block, for tools that list them all.
@@ -142,6 +143,9 @@ extern const SettingKey SettingKeys[25];
 namespace SizeLimit {
 constexpr std::int32_t MinCell = 8, MaxCell = 200; // Feldgroesse, pixels
 constexpr std::int32_t MinFont = 4, MaxFont = 200; // Schriftgroesse, Zahlengroesse, points
+// Schriftart, characters: longer than any family name. A huge name would hold
+// the font system's matching for a minute.
+constexpr std::size_t MaxFontName = 64;
 } // namespace SizeLimit
 // The current value of a key as a number (bools 0/1); Schriftart is not a number.
 std::int64_t SettingNumber(const Settings& s, const char* key);

@@ -30,26 +30,48 @@ example_names() {
   cat "$1/examples/list.txt"
 }
 
-# What a package must contain, relative to the prefix: programs, desktop entry,
-# file type, icons, manual pages and one .puz per example.
+# What a package must contain, relative to the prefix: the player among the
+# games, the tool among the programs, desktop entry, file type, AppStream
+# metadata, icons, manual pages, licence, history and lintian's overrides, and
+# one .zvr per example.
 expected_files() {
   local build=$1
-  printf '%s\n' bin/zoruvidedid bin/zoruvidedid-tool \
+  printf '%s\n' games/zoruvidedid bin/zoruvidedid-tool \
     share/applications/zoruvidedid.desktop share/mime/packages/zoruvidedid.xml \
+    share/metainfo/org.example.zoruvidedid.metainfo.xml \
     share/icons/hicolor/scalable/apps/zoruvidedid.svg \
     share/man/man1/zoruvidedid-tool.1.gz share/man/man6/zoruvidedid.6.gz \
+    share/doc/zoruvidedid/copyright share/doc/zoruvidedid/changelog.Debian.gz \
+    share/lintian/overrides/zoruvidedid \
     share/zoruvidedid/examples/README.md
   for size in 16 24 32 48 64 128 256; do
     echo "share/icons/hicolor/${size}x${size}/apps/zoruvidedid.png"
   done
-  example_names "$build" | sed 's|.*|share/zoruvidedid/examples/&.puz|;p;s|\.puz$|.raetsel|'
+  example_names "$build" | sed 's|.*|share/zoruvidedid/examples/&.zvr|;p;s|\.zvr$|.raetsel|'
 }
 
-# Runs a player without a display, on PUZZLE or else on the puzzle packed into
-# it; it must report what it loaded.
+# The project's version as CMake has it.
+project_version() {
+  sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
+}
+
+# Both programs name the project's version and explain themselves.
+programs_show_version() {
+  local player=$1 tool=$2 version=$3 out
+  out=$("$player" --version) || fail "zoruvidedid --version exited with $?"
+  [ "$out" = "zoruvidedid $version" ] || fail "zoruvidedid --version says '$out'"
+  out=$("$tool" --version) || fail "zoruvidedid-tool --version exited with $?"
+  [ "$out" = "zoruvidedid-tool $version" ] || fail "zoruvidedid-tool --version says '$out'"
+  out=$("$player" --help) || fail "zoruvidedid --help exited with $?"
+  grep -q '^Aufruf: zoruvidedid' <<<"$out" || fail "zoruvidedid --help: $out"
+}
+
+# Runs a player without a display, with the given arguments (a puzzle file)
+# or else on the puzzle packed into it; it must report what it loaded.
 player_loads() {
-  local player=$1 puzzle=${2:-} out
-  out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$player" ${puzzle:+"$puzzle"} 2>&1) ||
-    fail "$player $puzzle exited with $?: $out"
-  grep -q '^Geladen: ' <<<"$out" || fail "$player $puzzle did not report the puzzle: $out"
+  local player=$1 out
+  shift
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$player" "$@" 2>&1) ||
+    fail "$player $* exited with $?: $out"
+  grep -q '^Geladen: ' <<<"$out" || fail "$player $* did not report the puzzle: $out"
 }

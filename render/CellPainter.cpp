@@ -74,6 +74,37 @@ void TextAt(QPainter& p, int x, int y, const QString& text) {
     p.drawText(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 }
 
+// A small number at (x, y); on paper it keeps within `width`, its font
+// shrinking for three digits in a small cell.
+void NumberAt(QPainter& p, const CellPaintContext& ctx, int x, int y, int width,
+              const QString& text) {
+    const QFont font = p.font();
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (ctx.Target == PaintTarget::Screen || advance <= width || width <= 0) {
+        TextAt(p, x, y, text);
+        return;
+    }
+    QFont smaller = font;
+    smaller.setPixelSize(std::max(1, font.pixelSize() * width / advance));
+    p.setFont(smaller);
+    TextAt(p, x, y, text);
+    p.setFont(font);
+}
+
+// Lines-only paper: blocks get a light hatch instead of a fill, so that they
+// still stand out from the letter cells.
+void HatchBlock(QPainter& p, const QRect& r) {
+    if (r.isEmpty()) return;
+    p.save();
+    p.setClipRect(r, Qt::IntersectClip);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, 1));
+    const int step = std::max(6, std::min(r.width(), r.height()) / 4);
+    for (int d = step / 2; d < r.width() + r.height(); d += step)
+        p.drawLine(r.left() + d, r.top(), r.left() + d - r.height(), r.top() + r.height());
+    p.restore();
+}
+
 void TextCentred(QPainter& p, const Edges& e, const QString& text) {
     if (text.isEmpty()) return;
     p.drawText(e.Rect(), Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, text);
@@ -169,6 +200,7 @@ void PaintBlock(QPainter& p, const CellPaintContext& ctx, int col, int row, Edge
     }
     if (o.Paint) {
         p.fillRect(e.Rect(), brush);
+        if (!out.Coloured()) HatchBlock(p, e.Rect());
         if (out.Screen() && HasPlacedBlocks(kind) && col == ctx.CurrentCol &&
             row == ctx.CurrentRow && ctx.Focused && ctx.Enabled && !ctx.ShowSolution && !picture)
             DrawInputMarker(p, e.Rect(), 0, true, s.System);
@@ -219,12 +251,14 @@ void PaintSmallNumbers(QPainter& p, const CellPaintContext& ctx, int col, int ro
     const QFontMetrics fm(p.font());
     if (!IsSudokuKind(kind) && cell.has(CellFlag::SolutionOrGiven) &&
         (im.ImageFlags & ImageFlag::SolutionPositions) != 0 && cell.SolutionPosition > 0)
-        TextAt(p, e.L + 1, e.B - fm.height(), QString::number(cell.SolutionPosition));
+        NumberAt(p, ctx, e.L + 1, e.B - fm.height(), e.Width() - 1,
+                 QString::number(cell.SolutionPosition));
     const bool numbered = cell.CellNumber > 0 && cell.CellNumber < 200;
     if (IsNumberKind(kind) && o.Paint) {
-        TextAt(p, e.L + 1, e.T, QString::number(CodeOfLetter(im, cell.SolutionLetter.view())));
+        NumberAt(p, ctx, e.L + 1, e.T, e.Width() - 1,
+                 QString::number(CodeOfLetter(im, cell.SolutionLetter.view())));
     } else if (IsCrosswordKind(kind) && o.Paint && numbered) {
-        TextAt(p, e.L + 1, e.T, QString::number(cell.CellNumber));
+        NumberAt(p, ctx, e.L + 1, e.T, e.Width() - 1, QString::number(cell.CellNumber));
     } else if (IsFenceKind(kind) && o.Paint && s.LaengenZeigen && numbered) {
         if (cell.StartsAcrossWord) {
             const int len = WordLength(im, cell.CellNumber, true);
@@ -542,7 +576,12 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
     QFont label;
     label.setPixelSize(42); // 12 points in tenths of a millimetre
     painter.setFont(label);
-    const int mpHeight = QFontMetrics(label).height();
+    // The solution clue above its boxes is drawn in the legend's font: the
+    // room kept for it is the larger of the two heights.
+    QFont clueFont;
+    clueFont.setPixelSize(std::max(1, input.LegendFontHeight));
+    const int clueHeight = QFontMetrics(clueFont).height();
+    const int mpHeight = std::max(QFontMetrics(label).height(), clueHeight);
     if (HasSolutionWord(kind)) {
         const int columns = std::max(1, im.ColumnCount - f);
         draw.B = draw.B - (area.width() / columns + 2) - mpHeight - 10;
@@ -592,11 +631,9 @@ int PrintGrid(QPainter& painter, const QRect& area, const PrintGridInput& input)
         const QRect row(area.left(), top, static_cast<int>(im.SolutionWord.size()) * p,
                         area.bottom() + 1 - top);
         input.DrawSolutionRow(painter, row);
-        QFont clueFont;
-        clueFont.setPixelSize(std::max(1, input.LegendFontHeight));
         painter.setFont(clueFont);
         painter.setPen(Qt::black);
-        TextAt(painter, row.left(), row.top() - mpHeight - 4,
+        TextAt(painter, row.left(), row.top() - clueHeight - 4,
                Text(im.SolutionClue.view()) + QStringLiteral(":"));
     }
     painter.restore();

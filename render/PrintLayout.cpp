@@ -34,8 +34,70 @@ QRect GridRect(int left, int top, QSize size) {
     return {left, top, size.width(), size.height()};
 }
 
+// The part of a clue list still to print and the column layout it keeps
+// from page to page.
+struct LegendRun {
+    bool Tall = false;
+    int MaxWidth = 0;
+    int BandWidth = 0;
+    LegendCursor At;
+};
+
+constexpr int BandGap = 30; // between legend bands side by side
+
+// Fills the region with bands of the legend side by side, the first one
+// always holding something; false when nothing more could be printed.
+bool LegendBands(QPainter& p, const QRect& region, PrintParts& parts, LegendRun& run) {
+    int x = region.left();
+    const int right = region.left() + region.width();
+    bool printed = false;
+    for (bool first = true; !run.At.Done; first = false) {
+        if (!first && x + run.BandWidth > right) break;
+        const LegendPiece piece =
+            parts.PrintLegend(p, QRect(x, region.top(), run.BandWidth, region.height()), run.Tall,
+                              run.MaxWidth, run.At, first);
+        if (piece.Size.isEmpty()) break;
+        printed = true;
+        run.At = piece.Next;
+        x += run.BandWidth + BandGap;
+    }
+    return printed;
+}
+
+// Further pages for the rest of the legend, each with the title again.
+void ContinueLegend(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& ps,
+                    PrintParts& parts, LegendRun& run, const std::function<void()>& pump) {
+    const int Lm = ps.MarginLeftRight, Tm = ps.MarginTopBottom;
+    while (!run.At.Done) {
+        if (!target.NewPage()) return;
+        if (pump) pump();
+        QPainter& p = target.Painter();
+        const PageExtent page = SetupPrintMapping(p, target.Device());
+        const int Th = PrintTitle(p, im, Lm, Tm);
+        SetLegendFont(p, ps.LegendFontHeight);
+        const QRect region(Lm, Tm + Th, page.W - 2 * Lm, page.H - 2 * Tm - Th);
+        if (!LegendBands(p, region, parts, run)) return;
+    }
+}
+
+// The clue list in `area`: whole when it fits, else what fits, then the rest
+// on further pages.
+void PlaceLegend(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& ps,
+                 PrintParts& parts, LegendRun& run, const QRect& area, QSize legend,
+                 const std::function<void()>& pump) {
+    QPainter& p = target.Painter();
+    if (legend.height() <= area.height()) {
+        run.At =
+            parts.PrintLegend(p, QRect(area.topLeft(), legend), run.Tall, run.MaxWidth, {}, true)
+                .Next;
+    } else {
+        run.At = parts.PrintLegend(p, area, run.Tall, run.MaxWidth, {}, false).Next;
+    }
+    ContinueLegend(target, im, ps, parts, run, pump);
+}
+
 void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& ps,
-           PrintParts& parts) {
+           PrintParts& parts, const std::function<void()>& pump) {
     QPainter& p = target.Painter();
     const PageExtent page = SetupPrintMapping(p, target.Device());
     const int W = page.W, H = page.H;
@@ -45,8 +107,19 @@ void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
     const bool number = IsNumberKind(K);
     const double ratio = double(R) / C;
     const int Th = PrintTitle(p, im, Lm, Tm);
+    const int gridTop = Tm + Th + 30;
+    constexpr int Unlimited = 1 << 28;
+
+    LegendRun run;
+    run.Tall = ps.LegendRight;
+    // Beside the grid the legend leaves the grid a third of the width; below
+    // it, it may take the whole width.
+    const int usable = W - 2 * Lm - 30;
+    run.MaxWidth = ps.LegendRight ? std::max(1, usable - usable / 3) : std::max(1, W - 2 * Lm);
+    const QSize room(run.MaxWidth, Unlimited);
 
     QSize fitted;
+    bool overflowBelow = false;
     if (ps.LegendRight) {
         int aw = 0;
         if (number) {
@@ -61,7 +134,7 @@ void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
             aw = C * cell;
         } else {
             SetLegendFont(p, ps.LegendFontHeight);
-            const QSize legend = parts.MeasureLegend(p, 0, true);
+            const QSize legend = parts.MeasureLegend(p, 0, true, room);
             aw = W - 2 * Lm - legend.width() - 30;
         }
         fitted = FitAspect(AtLeastOne(aw), AtLeastOne(H - Th - 30 - 2 * Tm), ratio, false);
@@ -75,20 +148,54 @@ void CaseA(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
             ah = R * cell;
         } else {
             SetLegendFont(p, ps.LegendFontHeight);
-            const QSize legend = parts.MeasureLegend(p, 0, false);
+            const QSize legend = parts.MeasureLegend(p, 0, false, room);
             ah = H - 2 * Tm - legend.height() - Th - 60;
+            // A long legend leaves the grid a third of the height and goes on
+            // under it and on further pages.
+            const int third = (H - 2 * Tm) / 3;
+            if (ah < third) {
+                ah = third;
+                overflowBelow = true;
+            }
         }
         fitted = FitAspect(AtLeastOne(W - 2 * Lm), AtLeastOne(ah), ratio, true);
     }
-    const int cellUsed = parts.PrintGrid(p, GridRect(Lm, Tm + Th + 30, fitted));
+    const int cellUsed = parts.PrintGrid(p, GridRect(Lm, gridTop, fitted));
 
     SetLegendFont(p, ps.LegendFontHeight);
-    const QSize legend = parts.MeasureLegend(p, cellUsed, ps.LegendRight);
+    if (ps.LegendRight) {
+        // Level with the title, unless the title reaches under the legend:
+        // then the legend starts with the grid.
+        QSize legend = parts.MeasureLegend(p, cellUsed, true, QSize(room.width(), H - 2 * Tm));
+        if (legend.isEmpty()) return;
+        int top = Tm;
+        if (Lm + PrintTitleWidth(im) > W - Lm - legend.width()) {
+            top = gridTop;
+            if (number)
+                legend = parts.MeasureLegend(p, cellUsed, true, QSize(room.width(), H - Tm - top));
+        }
+        run.BandWidth = legend.width();
+        PlaceLegend(target, im, ps, parts, run,
+                    QRect(W - Lm - legend.width(), top, legend.width(), H - Tm - top), legend,
+                    pump);
+        return;
+    }
+    // Below the grid: resting on the bottom margin, never over the grid.
+    const int free = H - Tm - (gridTop + fitted.height() + 30);
+    const QSize legend = parts.MeasureLegend(
+        p, cellUsed, false, QSize(room.width(), number ? std::max(1, free) : Unlimited));
     if (legend.isEmpty()) return;
-    const QRect area = ps.LegendRight
-                           ? QRect(W - Lm - legend.width(), Tm, legend.width(), legend.height())
-                           : QRect(Lm, H - Tm - legend.height(), legend.width(), legend.height());
-    parts.PrintLegend(p, area, ps.LegendRight);
+    run.Tall = false;
+    run.BandWidth = legend.width();
+    if (!overflowBelow) {
+        PlaceLegend(target, im, ps, parts, run,
+                    QRect(Lm, H - Tm - legend.height(), legend.width(), legend.height()), legend,
+                    pump);
+        return;
+    }
+    const int top = H - Tm - std::max(1, free);
+    PlaceLegend(target, im, ps, parts, run, QRect(Lm, top, legend.width(), H - Tm - top), legend,
+                pump);
 }
 
 void CaseB(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& ps,
@@ -110,7 +217,7 @@ void CaseB(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
         const int w2 = ps.GridCellSize * C, h2 = ps.GridCellSize * R;
         if (w2 < roomW && h2 < roomH) grid = QRect(Lm, top, w2, h2);
     }
-    parts.PrintGrid(*p, grid);
+    const int cellUsed = parts.PrintGrid(*p, grid);
     if (!HasPrintedLegend(K)) return;
 
     if (!target.NewPage()) return;
@@ -119,17 +226,27 @@ void CaseB(PrintJobTarget& target, const PuzzleImage& im, const PrintSettings& p
     page = SetupPrintMapping(*p, target.Device());
     Th = PrintTitle(*p, im, Lm, Tm);
     SetLegendFont(*p, ps.LegendFontHeight);
-    const bool tall = target.Portrait();
-    const QSize legend = parts.MeasureLegend(*p, 0, tall);
+    LegendRun run;
+    run.Tall = target.Portrait();
+    run.MaxWidth = std::max(1, page.W - 2 * Lm);
+    // The code table takes the grid's cells, as far as the page holds them.
+    const QRect region(Lm, Tm + Th, run.MaxWidth, std::max(1, page.H - 2 * Tm - Th));
+    const QSize legend = parts.MeasureLegend(*p, cellUsed, run.Tall, region.size());
     if (legend.isEmpty()) return;
-    parts.PrintLegend(*p, QRect(Lm, Tm + Th, legend.width(), legend.height()), tall);
+    run.BandWidth = legend.width();
+    if (legend.height() <= region.height()) {
+        parts.PrintLegend(*p, QRect(region.topLeft(), legend), run.Tall, run.MaxWidth, {}, true);
+        return;
+    }
+    LegendBands(*p, region, parts, run);
+    ContinueLegend(target, im, ps, parts, run, pump);
 }
 
 void Pages(PrintJobTarget& target, const PuzzleImage& image, const PrintSettings& print,
            PrintParts& parts, const std::function<void()>& pump) {
     const int K = image.PuzzleKind;
     if (print.OnePage && HasPrintedLegend(K))
-        CaseA(target, image, print, parts);
+        CaseA(target, image, print, parts, pump);
     else
         CaseB(target, image, print, parts, pump);
 }
@@ -161,6 +278,10 @@ QString PrintTitleText(const PuzzleImage& image) {
     if (IsSudokuKind(kind) && image.Difficulty < 4)
         text += QStringLiteral(" (%1)").arg(QString::fromUtf8(Levels[image.Difficulty]));
     return text;
+}
+
+int PrintTitleWidth(const PuzzleImage& image) {
+    return QFontMetrics(TitleFont()).horizontalAdvance(PrintTitleText(image));
 }
 
 int PrintTitle(QPainter& painter, const PuzzleImage& image, int left, int top) {

@@ -3,6 +3,7 @@
 // printers and the tool's PDF output go through the same code.
 #pragma once
 
+#include "LegendPrint.h"
 #include "Settings.h"
 
 #include <QPageLayout>
@@ -33,6 +34,8 @@ PageExtent SetupPrintMapping(QPainter& painter, const QPaintDevice& device);
 QString PrintTitleText(const PuzzleImage& image);
 // Draws the title at (left, top) and returns its text height in page units.
 int PrintTitle(QPainter& painter, const PuzzleImage& image, int left, int top);
+// The title's width in page units.
+int PrintTitleWidth(const PuzzleImage& image);
 // The legend's font: the painter's face without any style, `height` units high.
 void SetLegendFont(QPainter& painter, int height);
 
@@ -49,8 +52,16 @@ public:
     virtual int PrintGrid(QPainter& painter, const QRect& area) = 0;
     // The legend's printed size in the painter's current font (tall: the lists
     // or the code table one above the other); an empty size when there is none.
-    virtual QSize MeasureLegend(QPainter& painter, int cellUsed, bool tall) = 0;
-    virtual void PrintLegend(QPainter& painter, const QRect& area, bool tall) = 0;
+    // Clue lists keep within the width of `room` (their text columns wrap);
+    // the code table takes cells of `cellUsed` (0: the board's), smaller where
+    // it would not fit into `room`.
+    virtual QSize MeasureLegend(QPainter& painter, int cellUsed, bool tall, QSize room) = 0;
+    // Prints the legend from `from` into the area, as much of it as the
+    // area's height holds (the code table always whole, sized from the area),
+    // in the columns `maxWidth` gives as MeasureLegend's room did; with
+    // `force` at least one entry. Returns where it stopped and what it took.
+    virtual LegendPiece PrintLegend(QPainter& painter, const QRect& area, bool tall, int maxWidth,
+                                    const LegendCursor& from, bool force) = 0;
     // The rows of the number legend's code table in its tall layout.
     virtual int NumberLegendRows() const { return 13; }
 };

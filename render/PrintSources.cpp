@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 SidePaintContext PrintContext(const PuzzleImage& image, const Settings& settings, int colourMode,
                               bool showSolution) {
@@ -53,9 +55,18 @@ bool BuildLegendPrintData(const PuzzleImage& image, const Settings& settings, in
 }
 
 QSize MeasureCodeTablePrint(QPainter& painter, const PuzzleImage& image, const Settings& settings,
-                            int cellSize, bool tall) {
+                            int cellSize, bool tall, QSize room) {
     if (!HasNumberLegend(image.PuzzleKind)) return {};
-    return MeasureNumberLegendPrint(painter, settings, cellSize, tall);
+    const QSize wanted = MeasureNumberLegendPrint(painter, settings, cellSize, tall);
+    if (wanted.width() <= room.width() && wanted.height() <= room.height()) return wanted;
+    // The largest cells with which the table and its title stay inside the room.
+    const QSize unit = MeasureNumberLegendPrint(painter, settings, 1, tall);
+    const QSize twice = MeasureNumberLegendPrint(painter, settings, 2, tall);
+    const int perW = twice.width() - unit.width(), perH = twice.height() - unit.height();
+    const int title = unit.height() - 2 * perH;
+    const int cell =
+        std::max(1, std::min((room.width() / perW) - 1, (room.height() - title) / perH - 1));
+    return MeasureNumberLegendPrint(painter, settings, cell, tall);
 }
 
 void PrintCodeTable(QPainter& painter, const PuzzleImage& image, const Settings& settings,

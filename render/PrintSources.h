@@ -16,9 +16,10 @@ class QPainter;
 bool BuildLegendPrintData(const PuzzleImage& image, const Settings& settings, int colourMode,
                           LegendPrintData& legend);
 
-// The number legend (code table) of kinds 2 and 3.
+// The number legend (code table) of kinds 2 and 3, its cells `cellSize` (0:
+// Feldgroesse) or smaller where the table would not fit into `room`.
 QSize MeasureCodeTablePrint(QPainter& painter, const PuzzleImage& image, const Settings& settings,
-                            int cellSize, bool tall);
+                            int cellSize, bool tall, QSize room);
 void PrintCodeTable(QPainter& painter, const PuzzleImage& image, const Settings& settings,
                     int colourMode, bool showSolution, const QRect& area, bool tall);
 

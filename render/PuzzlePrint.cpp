@@ -53,18 +53,23 @@ int PuzzlePrintParts::PrintGrid(QPainter& painter, const QRect& area) {
     return ::PrintGrid(painter, area, input);
 }
 
-QSize PuzzlePrintParts::MeasureLegend(QPainter& painter, int cellUsed, bool tall) {
+QSize PuzzlePrintParts::MeasureLegend(QPainter& painter, int cellUsed, bool tall, QSize room) {
     if (IsNumberKind(Image().PuzzleKind))
-        return MeasureCodeTablePrint(painter, Image(), Config(), cellUsed, tall);
+        return MeasureCodeTablePrint(painter, Image(), Config(), cellUsed, tall, room);
     if (!hasClues_) return {};
-    return MeasureLegendPrint(painter, clues_, tall);
+    return MeasureLegendPrint(painter, clues_, tall, room.width());
 }
 
-void PuzzlePrintParts::PrintLegend(QPainter& painter, const QRect& area, bool tall) {
+LegendPiece PuzzlePrintParts::PrintLegend(QPainter& painter, const QRect& area, bool tall,
+                                          int maxWidth, const LegendCursor& from, bool force) {
+    LegendPiece whole;
+    whole.Next.Done = true;
     if (IsNumberKind(Image().PuzzleKind)) {
         PrintCodeTable(painter, Image(), Config(), print_.ColourMode, grid_.ShowSolution, area,
                        tall);
-        return;
+        whole.Size = area.size();
+        return whole;
     }
-    if (hasClues_) ::PrintLegend(painter, area, clues_, tall);
+    if (!hasClues_) return whole;
+    return PrintLegendPiece(painter, area, clues_, tall, maxWidth, from, true, force);
 }

@@ -20,8 +20,9 @@ public:
                      const PrintSettings& print);
 
     int PrintGrid(QPainter& painter, const QRect& area) override;
-    QSize MeasureLegend(QPainter& painter, int cellUsed, bool tall) override;
-    void PrintLegend(QPainter& painter, const QRect& area, bool tall) override;
+    QSize MeasureLegend(QPainter& painter, int cellUsed, bool tall, QSize room) override;
+    LegendPiece PrintLegend(QPainter& painter, const QRect& area, bool tall, int maxWidth,
+                            const LegendCursor& from, bool force) override;
 
 private:
     const PuzzleImage& Image() const { return *grid_.Image; }

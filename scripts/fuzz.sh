@@ -15,7 +15,7 @@ while [ $# -gt 0 ]; do
     *) targets+=("$1"); shift ;;
   esac
 done
-all=(loader record picture ini colours source)
+all=(loader record picture ini colours source puz ipuz)
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 jobs=$(nproc)
 
@@ -43,7 +43,7 @@ length_word=$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((length & 255)) $((length 
   $((length >> 16 & 255)) $((length >> 24 & 255)))
 for src in examples/*.raetsel; do
   name=$(basename "$src" .raetsel)
-  puz="$seeds/records/$name.puz"
+  puz="$seeds/records/$name.zvr"
   ASAN_OPTIONS=detect_leaks=0 build-fuzz/tools/zoruvidedid-tool compile "$src" -o "$puz" >/dev/null
   {
     head -c 31 "$puz"
@@ -64,6 +64,7 @@ seeds_of() {
     picture) echo "$seeds/pictures" ;;
     ini | colours) echo "$seeds/settings" ;;
     source) echo "$seeds/sources" ;;
+    puz | ipuz) echo "fuzz/corpus/$1" ;;
   esac
 }
 

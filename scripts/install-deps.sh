@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libjpeg-dev fonts-liberation
           xvfb xdotool x11-apps imagemagick jq python3 clang libclang-rt-14-dev
           desktop-file-utils libxml2-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
-          groff-base man-db dpkg-dev file gzip clang-format poppler-utils)
+          groff-base man-db dpkg-dev file gzip clang-format poppler-utils lintian appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

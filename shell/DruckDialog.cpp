@@ -382,6 +382,11 @@ void TPrintSettingsDlg::Store(PrintSettings& s) {
     s.Copies = seNumCopies_->value();
 }
 
+void TPrintSettingsDlg::SetPortrait(bool portrait) {
+    (portrait ? rbPortrait_ : rbLandscape_)->setChecked(true);
+    UpdatePreviews();
+}
+
 void TPrintSettingsDlg::UpdatePreviews() {
     const int shown = (rbPortrait_->isChecked() ? 0 : 2) + (rbLegendRight_->isChecked() ? 1 : 0);
     for (int i = 0; i < 4; ++i) previews_[i]->setVisible(i == shown);

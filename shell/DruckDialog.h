@@ -66,6 +66,8 @@ public:
     void FormShow();
     // The preview that matches orientation and legend position.
     void UpdatePreviews();
+    // The orientation chosen in the printer's own set-up.
+    void SetPortrait(bool portrait);
 
 signals:
     // The printer of that list index is now the one printed on.

@@ -11,6 +11,7 @@
 #include "DragCursors.h"
 #include "EditCommands.h"
 #include "Evaluation.h"
+#include "ForeignOpen.h"
 #include "Glyphs.h"
 #include "GradientBar.h"
 #include "HinweisDialog.h"
@@ -116,6 +117,10 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
     ui_->LblHints->setObjectName("LblHints");
     ui_->LblHints->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui_->LblHints->setAlignment(Qt::AlignCenter);
+    // An imported puzzle's notes stand here: never read as markup, and a long
+    // one is cut by the frame instead of widening it.
+    ui_->LblHints->setTextFormat(Qt::PlainText);
+    ui_->LblHints->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusLayout->addWidget(ui_->LblHints);
     layout->addWidget(ui_->StatusBar);
     setCentralWidget(central);
@@ -386,9 +391,10 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
     session_.settings.FehlerZeigen = true;
     LoadOutcome outcome;
     QImage picture;
+    bool cancelled = false;
     try {
-        outcome = LoadPuzzleFrom(session_.puzzle, session_.settings, picture, parameters_,
-                                 executablePath_);
+        outcome =
+            LoadAskingForKey(this, session_, picture, parameters_, executablePath_, cancelled);
     } catch (const LoadError& e) {
         // An existing file that cannot be opened: the general error report.
         QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
@@ -404,11 +410,11 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
         board->show();
         UpdateMenus();
         keep_->SayLoaded();
-    } else {
-        QMessageBox box(
-            QMessageBox::Critical, "Fehler",
-            QString::fromStdString(LoadFailureMessage(outcome.Result, outcome.FileName)),
-            QMessageBox::Ok, this);
+        // An imported crossword: what was lost, and its notes.
+        if (const QString status = OpeningStatusText(outcome); !status.isEmpty()) ShowHint(status);
+    } else if (!cancelled) {
+        QMessageBox box(QMessageBox::Critical, "Fehler",
+                        QString::fromStdString(LoadFailureMessage(outcome)), QMessageBox::Ok, this);
         RunModal(box);
     }
     return outcome.Result;
@@ -662,6 +668,7 @@ void TRMMainForm::MItemRaeInfosClick() {
 }
 
 void TRMMainForm::MItemPrgInfoClick() {
+    if (infoDlg_) return; // it runs already
     auto dlg = std::make_unique<TInfoDlg>(
         QString::fromStdString(Cp1252ToUtf8(session_.image().CreatorVersion.view())), this);
     infoDlg_ = dlg.get();

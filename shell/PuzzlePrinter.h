@@ -2,6 +2,8 @@
 // file, the progress window and the jobs themselves.
 #pragma once
 
+#include "Settings.h"
+
 #include <QPointer>
 #include <QStringList>
 
@@ -12,6 +14,11 @@ class QPrinter;
 class TPrintMsgDlg;
 class BoardHost;
 class TRaetselForm;
+
+// The print settings onto the printer: orientation, colour or grey (lines
+// only print grey), and the document's name; the paper size chosen in the
+// printer's set-up stays.
+void ConfigurePrinter(QPrinter& printer, const PrintSettings& settings, const QString& title);
 
 class PuzzlePrinter {
 public:
@@ -28,8 +35,11 @@ public:
     // The print command: dialog, then the copies. Returns the jobs printed.
     int MItemRaeDruckenClick();
 
-    // The printer of that list index becomes the one printed on.
+    // The printer of that list index becomes the one printed on; choosing the
+    // one already chosen keeps its set-up (paper size, orientation).
     void SelectPrinter(int index);
+    // The printer printed on, once the print command has made it.
+    QPrinter* Printer() const { return printer_.get(); }
     bool PdfChosen() const { return pdfChosen_; }
     bool Printing() const { return printing_; }
     TPrintMsgDlg* ProgressWindow() const;
@@ -38,13 +48,16 @@ private:
     // The file to print into, asked with a save dialog; empty when cancelled.
     QString AskPdfFile() const;
     void ShowProgress();
-    void SetupPrinter();
+    // The printer's set-up dialog; true when it was confirmed.
+    bool SetupPrinter();
 
     BoardHost& host_;
     std::function<TRaetselForm*()> board_;
     QStringList names_;
     std::unique_ptr<QPrinter> printer_;
+    QString chosen_; // the printer SelectPrinter set up last
     bool pdfChosen_ = false;
     bool printing_ = false;
+    bool busy_ = false; // from the settings dialog to the end of the jobs
     QPointer<TPrintMsgDlg> progress_;
 };

@@ -12,8 +12,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 
 namespace {
 TRaetselInfoDlg* current = nullptr;
@@ -145,10 +147,16 @@ TRaetselInfoDlg* TRaetselInfoDlg::Current() {
 }
 
 void TRaetselInfoDlg::Execute(const PuzzleImage& image, QWidget* parent) {
-    TRaetselInfoDlg* dlg = current ? current : new TRaetselInfoDlg(parent);
+    // The one dialog runs once at a time: a call while it runs must neither
+    // run it again nor free it under the running one.
+    static bool running = false;
+    if (running) return;
+    const QScopedValueRollback<bool> once(running, true);
+    const QPointer<TRaetselInfoDlg> dlg = current ? current : new TRaetselInfoDlg(parent);
     dlg->SetImage(image);
     RunModal(*dlg);
-    delete dlg;
+    // Freed after showing, unless its parent went first.
+    delete dlg.data();
 }
 
 QLabel* TRaetselInfoDlg::Field(QWidget* parent, const char* name, const QRect& geometry) {

@@ -19,6 +19,40 @@
 #include <cstdlib>
 #include <memory>
 
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    bool options = true;
+    for (const std::string& a : arguments) {
+        if (options && a == "--") {
+            options = false;
+        } else if (options && (a == "--help" || a == "--version")) {
+            // The first option asked for wins; nothing is loaded then.
+            if (line.What == CommandLine::Action::Play)
+                line.What =
+                    a == "--help" ? CommandLine::Action::Usage : CommandLine::Action::Version;
+        } else {
+            line.Parameters.push_back(a);
+        }
+    }
+    return line;
+}
+
+std::string UsageText() {
+    return "Aufruf: zoruvidedid [--] [RÄTSELDATEI]\n"
+           "       zoruvidedid --help | --version\n"
+           "\n"
+           "Spielt die genannte Rätseldatei (.zvr), ohne Datei das Rätsel im Programm\n"
+           "selbst. Mehrere Argumente ergeben, mit Leerzeichen verbunden, einen Dateinamen.\n"
+           "\n"
+           "  --help     diese Hilfe zeigen\n"
+           "  --version  die Version zeigen\n"
+           "  --         Ende der Optionen: alles Weitere ist der Dateiname\n";
+}
+
+std::string VersionText() {
+    return "zoruvidedid " ZORU_VERSION "\n";
+}
+
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters) {
     PlayerWindows w;
     w.Frame = new TRMMainForm(session, std::move(parameters));
@@ -58,14 +92,16 @@ int ReportWithoutDisplay(const std::vector<std::string>& parameters) {
         outcome = LoadPuzzleFrom(session->puzzle, session->settings, picture, parameters,
                                  OwnExecutablePath());
     } catch (const LoadError& e) {
-        std::fprintf(stderr, "Fehler: %s\n", e.what());
+        std::fprintf(stderr, "Fehler: %s\n", EscapeControlChars(e.what()).c_str());
         return 1;
     }
     std::fprintf(stderr, "Kein Bildschirm verf\xC3\xBC"
                          "gbar: das R\xC3\xA4tsel wird nicht "
                          "angezeigt.\n");
     if (!LoadSucceeded(outcome.Result)) {
-        std::fprintf(stderr, "%s\n", LoadFailureMessage(outcome.Result, outcome.FileName).c_str());
+        // The file name and a refused file's reason come from outside; the
+        // terminal must not obey them.
+        std::fprintf(stderr, "%s\n", EscapeControlChars(LoadFailureMessage(outcome)).c_str());
         return 1;
     }
     const PuzzleImage& image = session->image();

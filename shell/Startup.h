@@ -16,6 +16,19 @@ struct PlayerWindows {
     TRaetselInfoDlg* Properties = nullptr;
 };
 
+// What the command line asks for. --help and --version are the only options;
+// "--" ends them, and every other argument is part of the puzzle file name,
+// joined as before.
+struct CommandLine {
+    enum class Action { Play, Usage, Version };
+    Action What = Action::Play;
+    std::vector<std::string> Parameters;
+};
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// The short German usage and the "zoruvidedid <version>" line, each ending in a newline.
+std::string UsageText();
+std::string VersionText();
+
 // Frame, hints window, properties dialog, in this order. Nothing is loaded yet:
 // the frame loads once it is shown and its start-up message is handled.
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters);

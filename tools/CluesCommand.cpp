@@ -9,6 +9,7 @@
 #include "LoadInput.h"
 #include "Loading.h"
 #include "PuzzleImage.h"
+#include "TextUtil.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -64,6 +65,11 @@ QJsonObject Json(const LoadedInput& l, const std::string& path) {
     return o;
 }
 
+// Clue texts and file names come from outside: a terminal must not obey them.
+std::string Printable(const QJsonValue& text) {
+    return EscapeControlChars(text.toString().toStdString());
+}
+
 void PrintList(const char* title, const QJsonArray& list, const QJsonArray& visible) {
     std::printf("%s\n", title);
     // The visible columns, with a solved mark (x) and hidden entries in brackets.
@@ -76,7 +82,7 @@ void PrintList(const char* title, const QJsonArray& list, const QJsonArray& visi
         std::printf("  %s%s ", e["checked"].toBool() ? "x" : "-",
                     e["hidden"].toBool() ? "()" : "  ");
         for (const QJsonValue& c : visible)
-            std::printf(" %-14s", texts[c.toInt()].toString().toUtf8().constData());
+            std::printf(" %-14s", Printable(texts[c.toInt()]).c_str());
         std::printf("\n");
     }
 }
@@ -84,7 +90,7 @@ void PrintList(const char* title, const QJsonArray& list, const QJsonArray& visi
 void PrintHuman(const QJsonObject& o) {
     std::printf("Ergebnis:  %d\n", o["result"].toInt());
     if (o.contains("message")) {
-        std::printf("Meldung:   %s\n", o["message"].toString().toUtf8().constData());
+        std::printf("Meldung:   %s\n", Printable(o["message"]).c_str());
         return;
     }
     std::printf("Art:       %d\n", o["kind"].toInt());

@@ -11,3 +11,4 @@ int CompileCommand(const Args& args);
 int RenderCommand(const Args& args);
 int PrintCommand(const Args& args);
 int CluesCommand(const Args& args);
+int ImportCommand(const Args& args);

@@ -9,6 +9,7 @@
 #include "Picture.h"
 #include "PuzzleBuilder.h"
 #include "PuzzleSource.h"
+#include "TextUtil.h"
 
 #include <QImage>
 
@@ -20,15 +21,15 @@
 namespace {
 void Report(const std::string& source, const std::vector<BuildMessage>& faults) {
     for (const BuildMessage& f : faults) {
-        if (f.Line > 0)
-            std::fprintf(stderr, "%s: Zeile %d: %s\n", source.c_str(), f.Line, f.Text.c_str());
-        else
-            std::fprintf(stderr, "%s: %s\n", source.c_str(), f.Text.c_str());
+        const std::string where =
+            f.Line > 0 ? source + ": Zeile " + std::to_string(f.Line) : source;
+        std::fprintf(stderr, "%s: %s\n", EscapeControlChars(where).c_str(),
+                     EscapeControlChars(f.Text).c_str());
     }
 }
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "compile: %s\n", message.c_str());
+    Complain("compile", message);
     return 1;
 }
 } // namespace
@@ -57,9 +58,11 @@ int CompileCommand(const Args& args) {
     }
 
     std::optional<StoredPicture> picture;
+    std::string picturePath;
     if (!parsed.PicturePath.empty()) {
         namespace fs = std::filesystem;
-        const std::string path = (fs::path(source).parent_path() / parsed.PicturePath).string();
+        picturePath = (fs::path(source).parent_path() / parsed.PicturePath).string();
+        const std::string& path = picturePath;
         const FileRead data = ReadInputFile(path, ReadLimit::Picture);
         const int line = parsed.Layout.Lines.Picture;
         if (!data.ok()) {
@@ -83,6 +86,8 @@ int CompileCommand(const Args& args) {
     }
     const PuzzleImage& image = puzzle->Image;
     const std::string bytes = PuzzleFileBytes(image, image.CreatorVersion.view(), picture);
+    if (const std::string refused = OutputIsInput(out, {source, picturePath}); !refused.empty())
+        return Fail(refused);
     std::string error;
     if (!WriteWholeFile(out, bytes, false, error)) return Fail(error);
 
@@ -95,7 +100,7 @@ int CompileCommand(const Args& args) {
     } catch (const std::exception& e) {
         return Fail(e.what());
     }
-    std::printf("%s: %s, %d × %d Felder, %d Begriffe\n", out.c_str(),
+    std::printf("%s: %s, %d × %d Felder, %d Begriffe\n", EscapeControlChars(out).c_str(),
                 Cp1252ToUtf8(KindName(image.PuzzleKind)).c_str(), image.ColumnCount, image.RowCount,
                 image.WordCount);
     return 0;

@@ -1,9 +1,11 @@
 #include "FileUtil.h"
 
+#include "FileWrite.h"
+#include "TextUtil.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
 #include <vector>
 
 #include <fcntl.h>
@@ -124,24 +126,20 @@ FileRead ReadInputFile(const std::string& path, std::size_t limit, int idleMilli
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes, bool executable,
                     std::string& error) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const std::string failed = "Die Datei \"" + path + "\" kann nicht geschrieben werden.";
-    if (!out) {
-        error = failed;
-        return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        error = failed;
-        return false;
-    }
-    if (executable) {
-        namespace fs = std::filesystem;
-        std::error_code ec;
-        fs::permissions(path,
-                        fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                        fs::perm_options::add, ec);
-    }
-    return true;
+    std::string reason;
+    if (WriteFileWhole(path, bytes, reason, executable)) return true;
+    error = "Die Datei " + Quoted(path) + " kann nicht geschrieben werden: " + reason + ".";
+    return false;
+}
+
+std::string OutputIsInput(const std::string& output, const std::vector<std::string>& inputs) {
+    for (const std::string& input : inputs)
+        if (SameRegularFile(output, input))
+            return "Die Ausgabe " + Quoted(output) + " ist die Eingabe " + Quoted(input) +
+                   " selbst; sie wird nicht überschrieben.";
+    return {};
+}
+
+void Complain(const char* command, const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", command, EscapeControlChars(message).c_str());
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Generous ceilings for the tool's inputs.
 namespace ReadLimit {
@@ -25,6 +26,14 @@ struct FileRead {
 // for `idleMilliseconds` is an error, as is an input longer than `limit`.
 FileRead ReadInputFile(const std::string& path, std::size_t limit, int idleMilliseconds = 3000);
 
-// Writes the bytes; executable marks the file runnable. False with a message on failure.
+// Writes all the bytes or leaves the file as it was; executable marks a new
+// file runnable. False with a message naming the file and the reason.
 bool WriteWholeFile(const std::string& path, const std::string& bytes, bool executable,
                     std::string& error);
+
+// Empty when writing `output` destroys none of the inputs, else the refusal.
+std::string OutputIsInput(const std::string& output, const std::vector<std::string>& inputs);
+
+// "command: message" on stderr. Messages carry names and texts from outside:
+// their control characters are shown escaped, never obeyed by the terminal.
+void Complain(const char* command, const std::string& message);

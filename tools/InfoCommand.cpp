@@ -74,7 +74,10 @@ QJsonObject Json(const Loaded& l, const std::string& path) {
         return o;
     }
     const PuzzleImage& im = l.P->Image;
-    o["container"] = l.Module ? "module" : "file";
+    o["container"] = l.Module                           ? "module"
+                     : l.Foreign == ForeignFormat::Puz  ? "puz"
+                     : l.Foreign == ForeignFormat::Ipuz ? "ipuz"
+                                                        : "file";
     o["headerVersion"] = Text(l.HeaderVersion);
     o["kind"] = im.PuzzleKind;
     o["kindName"] = Text(KindName(im.PuzzleKind));
@@ -186,7 +189,11 @@ void PrintHuman(const QJsonObject& o) {
         line("Meldung:", o["message"]);
         return;
     }
-    line("Behälter:", o["container"].toString() == "module" ? "Modul" : "Rätseldatei");
+    const QString container = o["container"].toString();
+    line("Behälter:", container == "module" ? "Modul"
+                      : container == "puz"  ? "Across-Lite-Datei"
+                      : container == "ipuz" ? "ipuz-Datei"
+                                            : "Rätseldatei");
     line("Kopfversion:", o["headerVersion"]);
     line("Erzeugerversion:", o["creatorVersion"]);
     line("Art:", QString("%1 (%2)").arg(o["kindName"].toString()).arg(o["kind"].toInt()));
@@ -199,7 +206,11 @@ void PrintHuman(const QJsonObject& o) {
     line("Lösungswort:", o["solutionWord"]);
     line("Hilfen:", o["allowedAids"]);
     line("Bildflags:", o["imageFlags"]);
-    line("Bild:", o["picture"]);
+    const QJsonObject picture = o["picture"].toObject();
+    line("Bild:", picture.isEmpty() ? QJsonValue()
+                                    : QString("%1 × %2 Pixel")
+                                          .arg(picture["width"].toInt())
+                                          .arg(picture["height"].toInt()));
     line("Stand:", o["solvedLevel"]);
     line("Bestzeit:", o["bestSeconds"]);
     line("Uhr läuft:", o["clockRunning"]);

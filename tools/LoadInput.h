@@ -2,6 +2,7 @@
 // header at the start, else a packed player with its module at the fixed offset.
 #pragma once
 
+#include "ForeignImport.h"
 #include "PuzzleImage.h"
 #include "Settings.h"
 
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct LoadedInput {
     std::unique_ptr<Puzzle> P = std::make_unique<Puzzle>();
@@ -19,10 +21,21 @@ struct LoadedInput {
     std::uint8_t Result = 0;
     bool Module = false;
     std::string HeaderVersion;
-    std::string Error; // a file that exists but cannot be opened
+    std::string Error; // a file that exists but cannot be opened, or why a crossword was refused
+    // A crossword of the public formats: its format and what the import lost.
+    ForeignFormat Foreign = ForeignFormat::None;
+    std::vector<std::string> Warnings;
 };
 
+// The key for locked Across Lite files, taken from "--key NNNN" by the command
+// line before the command runs; every input read afterwards uses it.
+void SetInputKey(int key);
+// Removes "--key NNNN" from the arguments. False with a message when the key
+// is not four digits or missing.
+bool TakeKeyOption(std::vector<std::string>& args, int& key, std::string& error);
+
 // The settings resolve system colours with `system` (the defaults without a palette).
+// An imported crossword's warnings go to the error stream, naming the file.
 LoadedInput LoadInput(const std::string& path, const SystemColours& system = {});
 
 // For the commands that draw: a widgets application (so that the palette is

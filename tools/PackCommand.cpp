@@ -18,7 +18,7 @@
 
 namespace {
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "pack: %s\n", message.c_str());
+    Complain("pack", message);
     return 1;
 }
 
@@ -53,6 +53,10 @@ int PackCommand(const Args& args) {
                              "[--settings INI] [--picture BILD] -o AUSGABE\n");
         return 2;
     }
+    if (const std::string refused =
+            OutputIsInput(out, {player, puzzleFile, settingsFile, pictureFile});
+        !refused.empty())
+        return Fail(refused);
     const auto limit = static_cast<std::size_t>(ModuleOffset) - 1;
     FileRead playerBytes = ReadInputFile(player, limit);
     if (playerBytes.TooLarge)

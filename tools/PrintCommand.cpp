@@ -2,11 +2,13 @@
 #include "Commands.h"
 
 #include "Container.h"
+#include "FileUtil.h"
+#include "FileWrite.h"
 #include "LoadInput.h"
 #include "PrintLayout.h"
 #include "PuzzlePrint.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPdfWriter>
 
 #include <cerrno>
@@ -23,7 +25,19 @@ struct PrintOptions {
 constexpr const char* UsageText =
     "Aufruf: zoruvidedid-tool print DATEI -o AUSGABE.pdf [--portrait] [--two-pages]\n"
     "        [--legend-below] [--mode lines|grey|colour] [--stretch] [--cell-size MM]\n"
-    "        [--margins LR,TB] [--copies N]\n";
+    "        [--margins LR,TB] [--legend-font MM] [--copies N]\n";
+
+constexpr const char* OptionsText =
+    "Der Ausdruck des Players als PDF-Datei (A4), mit seinen Voreinstellungen:\n"
+    "  --portrait          Hochformat statt Querformat\n"
+    "  --two-pages         Rätsel und Legende auf getrennten Seiten\n"
+    "  --legend-below      die Legende unter das Rätsel statt rechts daneben\n"
+    "  --mode M            lines (nur Linien), grey (Graustufen) oder colour (farbig)\n"
+    "  --stretch           Sudoku auf die Seite strecken\n"
+    "  --cell-size MM      feste Zellgröße eines Sudokus, 2 bis 50 mm\n"
+    "  --margins LR,TB     Seitenränder links/rechts und oben/unten, 10 bis 50 mm\n"
+    "  --legend-font MM    Schrifthöhe der Legende, 2 bis 10 mm\n"
+    "  --copies N          Anzahl Kopien, 1 bis 100, nacheinander in der Datei\n";
 
 bool Number(const std::string& text, int min, int max, int& out) {
     char* end = nullptr;
@@ -40,7 +54,7 @@ std::string ParseArgs(const Args& args, PrintOptions& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" || a == "--mode" || a == "--cell-size" || a == "--margins" ||
-            a == "--copies") {
+            a == "--legend-font" || a == "--copies") {
             if (i + 1 >= args.size()) return a + " braucht einen Wert";
             const std::string& v = args[++i];
             int n = 0;
@@ -70,6 +84,12 @@ std::string ParseArgs(const Args& args, PrintOptions& o) {
                            v + "\"";
                 ps.MarginLeftRight = lr * 10;
                 ps.MarginTopBottom = tb * 10;
+            } else if (a == "--legend-font") {
+                // The range of the print dialog's legend font height.
+                if (!Number(v, 2, 10, n))
+                    return "--legend-font verlangt eine ganze Zahl von 2 bis 10, nicht \"" + v +
+                           "\"";
+                ps.LegendFontHeight = n * 10;
             } else {
                 if (!Number(v, 1, 100, n))
                     return "--copies verlangt eine ganze Zahl von 1 bis 100, nicht \"" + v + "\"";
@@ -96,17 +116,32 @@ std::string ParseArgs(const Args& args, PrintOptions& o) {
 } // namespace
 
 int PrintCommand(const Args& args) {
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(UsageText, stdout);
+            std::fputs(OptionsText, stdout);
+            return 0;
+        }
+    }
     PrintOptions o;
     if (const std::string wrong = ParseArgs(args, o); !wrong.empty()) {
-        std::fprintf(stderr, "print: %s\n%s", wrong.c_str(), UsageText);
+        Complain("print", wrong);
+        std::fputs(UsageText, stderr);
         return 2;
+    }
+    if (const std::string refused = OutputIsInput(o.Output, {o.Input}); !refused.empty()) {
+        Complain("print", refused);
+        return 1;
     }
     return WithDrawingInput("print", o.Input, [&](LoadedInput& l) {
         const PrintSettings& ps = o.Print;
-        const QString output = QString::fromStdString(o.Output);
+        // The document is made in memory and written whole: a full disk or a
+        // folder as output costs no half-written file.
+        QBuffer document;
+        document.open(QIODevice::WriteOnly);
         bool ok = false;
         {
-            QPdfWriter pdf(output);
+            QPdfWriter pdf(&document);
             pdf.setCreator(QStringLiteral("zoruvidedid-tool"));
             pdf.setTitle(PrintTitleText(l.P->Image));
             pdf.setPageLayout(PdfPageLayout(ps.Portrait));
@@ -118,10 +153,13 @@ int PrintCommand(const Args& args) {
             const int done = PrintCopies(jobs, l.P->Image, ps, parts);
             ok = jobs.Finish() && done == ps.Copies;
         }
-        if (!ok) {
-            QFile::remove(output);
-            std::fprintf(stderr, "print: Die Datei \"%s\" kann nicht geschrieben werden.\n",
-                         o.Output.c_str());
+        std::string reason = "der Ausdruck ist fehlgeschlagen";
+        const QByteArray& bytes = document.data();
+        if (!ok ||
+            !WriteFileWhole(o.Output, {bytes.constData(), std::size_t(bytes.size())}, reason)) {
+            Complain("print", "\"" + o.Output +
+                                  "\": Die PDF-Datei konnte nicht geschrieben werden: " + reason +
+                                  ".");
             return 1;
         }
         return 0;

@@ -3,10 +3,13 @@
 
 #include "CellPainter.h"
 #include "Container.h"
+#include "FileUtil.h"
+#include "FileWrite.h"
 #include "GridLayout.h"
 #include "LoadInput.h"
 #include "PuzzlePrint.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -98,22 +101,32 @@ QImage RenderGrid(LoadedInput& l, const RenderOptions& o) {
 int RenderCommand(const Args& args) {
     RenderOptions o;
     if (const std::string wrong = ParseArgs(args, o); !wrong.empty()) {
-        std::fprintf(stderr, "render: %s\n%s", wrong.c_str(), UsageText);
+        Complain("render", wrong);
+        std::fputs(UsageText, stderr);
         return 2;
     }
     const char* format = FormatOf(o.Output);
     if (!format) {
-        std::fprintf(stderr,
-                     "render: \"%s\": geschrieben werden nur PNG (.png), JPEG (.jpg, .jpeg) "
-                     "und BMP (.bmp)\n",
-                     o.Output.c_str());
+        Complain("render", "\"" + o.Output +
+                               "\": geschrieben werden nur PNG (.png), JPEG (.jpg, .jpeg) und BMP "
+                               "(.bmp)");
         return 2;
     }
+    if (const std::string refused = OutputIsInput(o.Output, {o.Input}); !refused.empty()) {
+        Complain("render", refused);
+        return 1;
+    }
     return WithDrawingInput("render", o.Input, [&](LoadedInput& l) {
-        const QImage image = RenderGrid(l, o);
-        if (!image.save(QString::fromStdString(o.Output), format)) {
-            std::fprintf(stderr, "render: Die Datei \"%s\" kann nicht geschrieben werden.\n",
-                         o.Output.c_str());
+        // Encoded in memory, then written whole.
+        QBuffer encoded;
+        encoded.open(QIODevice::WriteOnly);
+        std::string reason = "das Bild lässt sich nicht in diesem Format speichern";
+        const QByteArray& bytes = encoded.data();
+        if (!RenderGrid(l, o).save(&encoded, format) ||
+            !WriteFileWhole(o.Output, {bytes.constData(), std::size_t(bytes.size())}, reason)) {
+            Complain("render", "\"" + o.Output +
+                                   "\": Die Bilddatei konnte nicht geschrieben werden: " + reason +
+                                   ".");
             return 1;
         }
         return 0;

@@ -1,6 +1,8 @@
 #include "ModalRunner.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QScopedValueRollback>
 
 #include <vector>
 
@@ -10,6 +12,8 @@ ModalRunner& Runner() {
     return runner;
 }
 
+int running = 0;
+
 std::vector<std::function<void()>>& OpeningActions() {
     static std::vector<std::function<void()>> actions;
     return actions;
@@ -18,8 +22,13 @@ std::vector<std::function<void()>>& OpeningActions() {
 
 int RunModal(QDialog& dialog) {
     for (const auto& action : OpeningActions()) action();
+    const QScopedValueRollback<int> depth(running, running + 1);
     if (Runner()) return Runner()(dialog);
     return dialog.exec();
+}
+
+bool ModalDialogRunning() {
+    return running > 0 || QApplication::activeModalWidget() != nullptr;
 }
 
 ModalRunner SetModalRunner(ModalRunner runner) {

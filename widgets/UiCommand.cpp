@@ -1,5 +1,7 @@
 #include "UiCommand.h"
 
+#include "ModalRunner.h"
+
 #include <QAbstractButton>
 #include <QAction>
 
@@ -45,6 +47,9 @@ bool UiCommand::Checked() const {
 }
 
 void UiCommand::Trigger() {
+    // A shortcut can reach a window that a modal dialog blocks; the dialog
+    // that runs must end before a command opens another or changes the puzzle.
+    if (ModalDialogRunning()) return;
     if (Enabled()) {
         // The handler may end the window that gave it; keep a copy while it runs.
         const std::function<void()> handler = handler_;

@@ -100,7 +100,7 @@ private slots:
 
     void revealToggles() {
         Dialogs dialogs;
-        const auto o = Open(*GridPuzzle(0, {"AB"}), "reveal.puz");
+        const auto o = Open(*GridPuzzle(0, {"AB"}), "reveal.zvr");
         QVERIFY(o->Board);
         o->Board->Commands().MItemPlayBuchstEintragenClick();
         QCOMPARE(o->Entry(1, 1), "A");
@@ -118,13 +118,13 @@ private slots:
 
         auto limited = GridPuzzle(0, {"AB"});
         limited->Image.AllowedAids = AidFlag::MarkWrong;
-        const auto l = Open(*limited, "reveal-limited.puz");
+        const auto l = Open(*limited, "reveal-limited.zvr");
         QVERIFY(ButtonVisible(l->Board, "SBBuchstEintragen"));
         l->Button("SBBuchstEintragen")->click();
         QCOMPARE(l->Entry(1, 1), " ");
         QVERIFY(!l->UndoPossible());
 
-        const auto a = Open(*GridPuzzle(10, {"AB", "C#"}), "reveal-american.puz");
+        const auto a = Open(*GridPuzzle(10, {"AB", "C#"}), "reveal-american.zvr");
         a->Select(2, 2);
         a->Board->Commands().MItemPlayBuchstEintragenClick();
         QVERIFY(a->Im().cell(2, 2).has(CellFlag::PlacedBlock));
@@ -134,7 +134,7 @@ private slots:
         auto sudoku = SudokuOfSize(4);
         sudoku->Image.cell(1, 1).CellFlags |= CellFlag::SolutionOrGiven;
         sudoku->Image.entry(1, 1) = sudoku->Image.cell(1, 1).SolutionLetter;
-        const auto s = Open(*sudoku, "reveal-sudoku.puz");
+        const auto s = Open(*sudoku, "reveal-sudoku.zvr");
         s->Select(1, 1);
         const int given = s->Im().cell(1, 1).SolutionLetter.Chars[0] - '1';
         QVERIFY(!s->Board->Game().Candidates()[2][1][given]);
@@ -149,7 +149,7 @@ private slots:
         auto p = GridPuzzle(0, {"STRASSE", "O######"});
         NumberWords(*p);
         p->Image.Words[0].ClueText.set("Weg im Ort");
-        const auto o = Open(*p, "word.puz");
+        const auto o = Open(*p, "word.zvr");
         QVERIFY(o->Board);
         QVERIFY(ButtonEnabled(o->Board, "SBBegrEintragen"));
         QString label, prefilled;
@@ -205,7 +205,7 @@ private slots:
 
         auto fence = GridPuzzle(6, {"ABC", "#D#"});
         NumberWords(*fence);
-        const auto f = Open(*fence, "word-fence.puz");
+        const auto f = Open(*fence, "word-fence.zvr");
         dialogs.answer = [&](QDialog& d) {
             label = static_cast<TWordEditDlg&>(d).LblBegriff()->text();
             return 0;
@@ -219,7 +219,7 @@ private slots:
         auto p = GridPuzzle(6, {"ABCD#", "E####"});
         NumberWords(*p);
         p->Image.ReverseDropAllowed = 1;
-        const auto o = Open(*p, "drop.puz");
+        const auto o = Open(*p, "drop.zvr");
         QVERIFY(o->Board);
         // Without a clue list nothing may be dropped.
         QVERIFY(!o->Board->Commands().RaetselDragOver(nullptr, 1, 1));
@@ -256,7 +256,7 @@ private slots:
         auto p = SmallCrossword();
         const int across = FindWord(p->Image, 1, true);
         p->Image.Words[across].WordReversed = 1;
-        const auto o = Open(*p, "clue.puz");
+        const auto o = Open(*p, "clue.zvr");
         QVERIFY(o->Board);
         o->Board->Commands().MItemPlayUmschreibungClick();
         QCOMPARE(dialogs.shown.last(), QStringLiteral("QMessageBox|????|Hinweis %1").arg(across));
@@ -294,7 +294,7 @@ private slots:
     }
 
     void toolbarAndPopupFollowTheState() {
-        const auto o = Open(*SmallCrossword(), "popup.puz");
+        const auto o = Open(*SmallCrossword(), "popup.zvr");
         QVERIFY(o->Board);
         Settings& s = o->Session->settings;
         QVERIFY(o->Visible("MItemPlayUmschreibung"));
@@ -328,7 +328,7 @@ private slots:
         QVERIFY(!o->Visible("MItemPlayUmschreibung"));
         o->Session->flags.ShowSolution = false;
 
-        const auto f = Open(*GridPuzzle(6, {"AB"}), "popup-fence.puz");
+        const auto f = Open(*GridPuzzle(6, {"AB"}), "popup-fence.zvr");
         // The word button needs a numbered word through the cell.
         QVERIFY(ButtonVisible(f->Board, "SBBegrEintragen"));
         QVERIFY(!ButtonEnabled(f->Board, "SBBegrEintragen"));
@@ -338,7 +338,7 @@ private slots:
         QVERIFY(f->Visible("MItemPlayShowLength"));
         QVERIFY(PlayItem(f->Board, "MItemPlayShowLength")->isChecked());
 
-        const auto sudoku = Open(*SudokuOfSize(9), "popup-sudoku.puz");
+        const auto sudoku = Open(*SudokuOfSize(9), "popup-sudoku.zvr");
         QVERIFY(!sudoku->Visible("MItemPlayUmschreibung"));
         QCOMPARE(PlayItem(sudoku->Board, "MItemPlayShowLength")->text(),
                  QStringLiteral("&Mögliche Zahlen anzeigen"));
@@ -347,7 +347,7 @@ private slots:
         sudoku->Button("SBShowHintGrids")->click();
         QVERIFY(sudoku->Session->settings.MoeglicheZahlenZeigen);
 
-        const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "popup-american.puz");
+        const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "popup-american.zvr");
         a->Select(2, 1);
         a->Button("SBLeerfeld")->click();
         QVERIFY(a->Im().cell(2, 1).has(CellFlag::PlacedBlock));
@@ -370,7 +370,7 @@ private slots:
         src.cell(1, 1).CellFlags |= CellFlag::PlacedBlock;
         src.Words[0].WordSolvedMark = 1;
         src.Words[3].CodeGuess.set("Q");
-        const auto o = Open(*p, "reset.puz");
+        const auto o = Open(*p, "reset.zvr");
         QVERIFY(o->Board);
         o->Type("ab");
         o->Im().SolvedLevel = 2;
@@ -403,7 +403,7 @@ private slots:
         search->Image.entry(2, 2).set("X");
         search->Image.cell(1, 1).CellFlags |= CellFlag::PlayerMark;
         search->Image.cell(1, 1).CellNumber = -3;
-        const auto w = Open(*search, "reset-search.puz");
+        const auto w = Open(*search, "reset-search.zvr");
         w->Board->Game().Reset();
         QCOMPARE(w->Entry(2, 2), "X");
         QVERIFY(!w->Im().cell(1, 1).has(CellFlag::PlayerMark));
@@ -413,7 +413,7 @@ private slots:
         timed->Image.cell(1, 1).CellFlags |= CellFlag::SolutionOrGiven;
         timed->Image.entry(1, 1) = timed->Image.cell(1, 1).SolutionLetter;
         timed->Image.entry(2, 1) = timed->Image.cell(2, 1).SolutionLetter;
-        const auto t = Open(*timed, "reset-timed.puz");
+        const auto t = Open(*timed, "reset-timed.zvr");
         t->Im().ElapsedSeconds = 50;
         t->Im().ClockRunning = 0;
         t->Board->Game().Reset();

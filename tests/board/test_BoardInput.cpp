@@ -76,7 +76,7 @@ private slots:
 
     void typingAdvancesAndTurnsAtBlocks() {
         Messages messages;
-        const auto o = Open(*SmallCrossword(), "typing.puz");
+        const auto o = Open(*SmallCrossword(), "typing.zvr");
         QVERIFY(o->Board);
         QCOMPARE(o->Current(), QPoint(1, 1));
         QCOMPARE(int(o->Board->Cursor().InputDirection), 1);
@@ -107,7 +107,7 @@ private slots:
     }
 
     void blockedCellsSwallowKeys() {
-        const auto o = Open(*SmallCrossword(), "blocked.puz");
+        const auto o = Open(*SmallCrossword(), "blocked.zvr");
         QVERIFY(o->Board);
         o->Click(2, 2);
         QCOMPARE(o->Current(), QPoint(2, 2));
@@ -117,7 +117,7 @@ private slots:
 
         // American puzzles test the player's blank mark instead of the block.
         auto a = GridPuzzle(10, {"AB", "C#"});
-        const auto am = Open(*a, "blocked-american.puz");
+        const auto am = Open(*a, "blocked-american.zvr");
         QVERIFY(am);
         am->Click(2, 2);
         am->Type("d");
@@ -129,7 +129,7 @@ private slots:
     }
 
     void clickAndEnterToggleTheDirection() {
-        const auto o = Open(*SmallCrossword(), "toggle.puz");
+        const auto o = Open(*SmallCrossword(), "toggle.zvr");
         QVERIFY(o->Board);
         o->Click(3, 3);
         QCOMPARE(int(o->Board->Cursor().InputDirection), 1);
@@ -151,7 +151,7 @@ private slots:
     }
 
     void backspaceAndDelete() {
-        const auto o = Open(*SmallCrossword(), "backspace.puz");
+        const auto o = Open(*SmallCrossword(), "backspace.zvr");
         QVERIFY(o->Board);
         o->Click(1, 3);
         o->Type("so");
@@ -180,7 +180,7 @@ private slots:
     }
 
     void sudokuSymbols() {
-        const auto six = Open(*SudokuOfSize(6), "sudoku6.puz");
+        const auto six = Open(*SudokuOfSize(6), "sudoku6.zvr");
         QVERIFY(six->Board);
         six->Click(1, 1);
         six->Type("7");
@@ -198,7 +198,7 @@ private slots:
         auto p = SudokuOfSize(12);
         p->Image.cell(2, 1).CellFlags |= CellFlag::SolutionOrGiven;
         p->Image.entry(2, 1) = p->Image.cell(2, 1).SolutionLetter;
-        const auto twelve = Open(*p, "sudoku12.puz");
+        const auto twelve = Open(*p, "sudoku12.zvr");
         QVERIFY(twelve->Board);
         twelve->Click(1, 1);
         twelve->Type("c");
@@ -217,7 +217,7 @@ private slots:
         Messages messages;
         auto p = GridPuzzle(0, {"AB", "C#"});
         NumberWords(*p);
-        const auto o = Open(*p, "complete.puz");
+        const auto o = Open(*p, "complete.zvr");
         QVERIFY(o->Board);
         o->Type("ab");
         o->Click(1, 2);
@@ -278,7 +278,7 @@ private slots:
         p->Image.cell(1, 2).CellFlags = CellFlag::Block;
         p->Image.cell(1, 1).CellNumber = 1;
         p->Image.cell(2, 2).CellNumber = 2;
-        const auto o = Open(*p, "search.puz");
+        const auto o = Open(*p, "search.zvr");
         QVERIFY(o->Board);
         auto* clues = new FakeClueList;
         // Out of the board's way: the board stops short of a clue list.
@@ -318,7 +318,7 @@ private slots:
     }
 
     void hintsFollowTheMouse() {
-        const auto o = Open(*SmallCrossword(), "hints.puz");
+        const auto o = Open(*SmallCrossword(), "hints.zvr");
         QVERIFY(o->Board);
         o->Session->settings.HinweiseZeigen = true;
         QTest::mouseMove(o->Grid(), o->Centre(1, 1));

@@ -29,7 +29,7 @@ class TestHintWindow : public QObject {
     Q_OBJECT
 private slots:
     void modalBoxPutsTheHintAway() {
-        auto o = OpenBoard(*SmallCrossword(), "hint-modal.puz");
+        auto o = OpenBoard(*SmallCrossword(), "hint-modal.zvr");
         QVERIFY(o->Board);
         o->Session->settings.HinweiseZeigen = true;
         Hover(*o, o->Grid()->CellRect(1, 1).center());
@@ -46,7 +46,7 @@ private slots:
     }
 
     void statusOverHeaderCellsSurvivesAPopUp() {
-        auto o = OpenBoard(*GridPuzzle(8, {"AB#", "CDE"}), "hint-header.puz");
+        auto o = OpenBoard(*GridPuzzle(8, {"AB#", "CDE"}), "hint-header.zvr");
         QVERIFY(o->Board);
         o->Session->settings.HinweiseZeigen = true;
         const QRect header = o->Grid()->CellRect(2, 0);

@@ -52,7 +52,7 @@ private slots:
 
         auto sudoku = SudokuOfSize(9, 14);
         sudoku->Image.Difficulty = 0;
-        const auto o = Open(*sudoku, "caption.puz");
+        const auto o = Open(*sudoku, "caption.zvr");
         QVERIFY(o->Board);
         QCOMPARE(o->Board->windowTitle(), QStringLiteral("Sudoku (leicht)"));
         QCOMPARE(o->Sub()->windowTitle(), QStringLiteral("Sudoku (leicht)"));
@@ -61,7 +61,7 @@ private slots:
 
     void layoutFitsWindowToGrid() {
         const auto o =
-            Open(*GridPuzzle(0, {"ABCDE", "ABCDE", "ABCDE", "ABCDE", "ABCDE"}), "layout.puz");
+            Open(*GridPuzzle(0, {"ABCDE", "ABCDE", "ABCDE", "ABCDE", "ABCDE"}), "layout.zvr");
         QVERIFY(o->Board);
         const QSize grid(5 * 31 + 3, 5 * 31 + 3);
         QCOMPARE(o->Board->Grid()->size(), grid);
@@ -75,19 +75,19 @@ private slots:
         QCOMPARE(o->Board->Grid()->Layout().LineWidth, 1);
 
         // The Sudoku's marking panel makes the window wider than its grid.
-        const auto s = Open(*SudokuOfSize(9), "layout-sudoku.puz");
+        const auto s = Open(*SudokuOfSize(9), "layout-sudoku.zvr");
         QVERIFY(s->Board);
         const QWidget* panel = s->Board->Toolbar().PanelMark();
         QCOMPARE(s->Board->width(), panel->x() + panel->width() + 4);
         // The fence grid has no lines.
-        const auto f = Open(*GridPuzzle(6, {"AB#", "CDE"}), "layout-fence.puz");
+        const auto f = Open(*GridPuzzle(6, {"AB#", "CDE"}), "layout-fence.zvr");
         QCOMPARE(f->Board->Grid()->Layout().LineWidth, 0);
         QCOMPARE(f->Board->Grid()->size(), QSize(3 * 30 + 2, 2 * 30 + 2));
     }
 
     void tooTallGridScrolls() {
         std::vector<std::string> rows(40, "ABC");
-        const auto o = Open(*GridPuzzle(0, rows), "tall.puz");
+        const auto o = Open(*GridPuzzle(0, rows), "tall.zvr");
         QVERIFY(o->Board);
         const int room = o->Frame->ClientAreaHeight() - 6;
         QVERIFY(40 * 31 + 3 > room);
@@ -99,7 +99,7 @@ private slots:
     }
 
     void zoomBounds() {
-        const auto o = Open(*GridPuzzle(4, {"AB", "CD"}), "zoom.puz");
+        const auto o = Open(*GridPuzzle(4, {"AB", "CD"}), "zoom.zvr");
         QVERIFY(o->Board);
         Settings& s = o->Session->settings;
         s.Feldgroesse = 21;
@@ -128,7 +128,7 @@ private slots:
     }
 
     void toolbarSpansTheWindow() {
-        const auto o = Open(*SmallCrossword(), "toolbar-width.puz");
+        const auto o = Open(*SmallCrossword(), "toolbar-width.zvr");
         QVERIFY(o->Board);
         QMdiSubWindow* sub = o->Sub();
         const auto spans = [&](int width) {
@@ -153,7 +153,7 @@ private slots:
     }
 
     void firstCellSkipsBlocks() {
-        const auto o = Open(*GridPuzzle(0, {"###", "#AB", "CDE"}), "first.puz");
+        const auto o = Open(*GridPuzzle(0, {"###", "#AB", "CDE"}), "first.zvr");
         QVERIFY(o->Board);
         QCOMPARE(o->Board->Grid()->Col(), 2);
         QCOMPARE(o->Board->Grid()->Row(), 2);
@@ -161,7 +161,7 @@ private slots:
         // A first cell beyond column 15.
         std::vector<std::string> rows(20, std::string(20, 'A'));
         rows[0] = std::string(16, '#') + "AAAA";
-        const auto wide = Open(*GridPuzzle(0, rows), "first-wide.puz");
+        const auto wide = Open(*GridPuzzle(0, rows), "first-wide.zvr");
         QVERIFY(wide->Board);
         QCOMPARE(wide->Board->Grid()->Col(), 17);
         QCOMPARE(wide->Board->Grid()->Row(), 1);
@@ -169,7 +169,7 @@ private slots:
     }
 
     void wordSearchStartsWithoutSelection() {
-        const auto o = Open(*GridPuzzle(12, {"ABC", "DEF"}), "search.puz");
+        const auto o = Open(*GridPuzzle(12, {"ABC", "DEF"}), "search.zvr");
         QVERIFY(o->Board);
         QVERIFY(o->Board->Grid()->RangeSelect());
         QVERIFY(o->Board->Grid()->Selection().Empty());
@@ -181,7 +181,7 @@ private slots:
         const Letter right = p->Image.cell(2, 1).SolutionLetter;
         p->Image.entry(1, 1).set(right.view()); // (1,1) cannot hold its neighbour's symbol
         p->Image.entry(2, 1) = right;
-        const auto o = Open(*p, "create.puz");
+        const auto o = Open(*p, "create.zvr");
         QVERIFY(o->Board);
         QCOMPARE(o->Session->puzzle.CheckState.at(1, 1), CheckState::Wrong);
         QCOMPARE(o->Session->puzzle.CheckState.at(2, 1), CheckState::Filled);
@@ -190,7 +190,7 @@ private slots:
         auto timed = SudokuOfSize(6, 15);
         timed->Image.ElapsedSeconds = 77;
         timed->Image.cell(2, 2).CellFlags |= CellFlag::PlayerMark;
-        const auto t = Open(*timed, "timed.puz");
+        const auto t = Open(*timed, "timed.zvr");
         QVERIFY(t->Board);
         QCOMPARE(int(t->Im().ElapsedSeconds), 0);
         QCOMPARE(int(t->Im().ClockRunning), 1);
@@ -201,7 +201,7 @@ private slots:
     }
 
     void toolbarFollowsTheKind() {
-        const auto o = Open(*GridPuzzle(0, {"AB", "CD"}), "toolbar.puz");
+        const auto o = Open(*GridPuzzle(0, {"AB", "CD"}), "toolbar.zvr");
         QVERIFY(o->Board);
         QVERIFY(ButtonVisible(o->Board, "SBShowHints"));
         QVERIFY(!ButtonVisible(o->Board, "PanelMark"));
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(o->Button("SBShowHints")->toolTip(),
                  QStringLiteral("Nummern und Umschreibungen als Tooltip anzeigen"));
 
-        const auto s = Open(*SudokuOfSize(9), "toolbar-sudoku.puz");
+        const auto s = Open(*SudokuOfSize(9), "toolbar-sudoku.zvr");
         QVERIFY(s->Board);
         QVERIFY(!ButtonVisible(s->Board, "SBShowHints"));
         QVERIFY(ButtonVisible(s->Board, "SBShowHintGrids"));
@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(s->Board->Toolbar().PanelMark()->x(), 104 + 8 + 22 + 22);
         QVERIFY(ButtonDown(s->Board, "SBMarkKeine"));
 
-        const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "toolbar-american.puz");
+        const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "toolbar-american.zvr");
         QVERIFY(a->Board);
         QVERIFY(ButtonVisible(a->Board, "SBLeerfeld"));
         QVERIFY(!ButtonVisible(a->Board, "SBBegrEintragen"));
@@ -230,7 +230,7 @@ private slots:
     }
 
     void clickMovesTheCurrentCell() {
-        const auto o = Open(*GridPuzzle(0, {"ABC", "D#E"}), "click.puz");
+        const auto o = Open(*GridPuzzle(0, {"ABC", "D#E"}), "click.zvr");
         QVERIFY(o->Board);
         StringGrid* g = o->Board->Grid();
         QTest::mouseClick(g, Qt::LeftButton, {}, g->CellRect(3, 2).center());
@@ -245,7 +245,7 @@ private slots:
     }
 
     void closingResetsTheFrame() {
-        const auto o = Open(*GridPuzzle(0, {"AB"}), "close.puz");
+        const auto o = Open(*GridPuzzle(0, {"AB"}), "close.zvr");
         QVERIFY(o->Board);
         o->Session->flags.ShowSolution = true;
         o->Sub()->close();

@@ -25,7 +25,7 @@ private slots:
     void rendersTheGridAsTheBoardSizesIt() {
         auto p = GridPuzzle(0, {"AB#", "CDE"});
         p->Image.entry(1, 1).set("X");
-        const std::string file = WriteTemp("render.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const std::string file = WriteTemp("render.zvr", PuzzleFileBytes(p->Image, "7.46"));
         ToolRun run;
         const QImage image = Render(file, {}, &run);
         QCOMPARE(run.ExitCode, 0);
@@ -59,7 +59,7 @@ private slots:
         for (const QByteArray& line : list.readAll().split('\n')) {
             const QString name = QString::fromUtf8(line.trimmed());
             if (name.isEmpty()) continue;
-            const QString file = qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".puz";
+            const QString file = qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".zvr";
             const auto o = OpenBoardFile(file.toStdString());
             QVERIFY2(o->Board, qPrintable(name));
             // Without the word highlight only the current cell is marked.
@@ -107,7 +107,7 @@ private slots:
         auto p = Sudoku9("1111" + std::string(77, '0'));
         p->Image.entry(5, 5).set("7");
         const std::string plain =
-            WriteTemp("render-candidates.puz", PuzzleFileBytes(p->Image, "7.46"));
+            WriteTemp("render-candidates.zvr", PuzzleFileBytes(p->Image, "7.46"));
         const std::string settings = WithCrLf("[Raetsel_Anzeige]\nMoeglicheZahlenZeigen=1\n");
         const std::string module = std::string(1360000, '\0') + ModuleBytes(p->Image, settings);
         const std::string packed = WriteTemp("render-candidates.exe", module);
@@ -133,10 +133,10 @@ private slots:
 
     void failuresExitWithAMessage() {
         ToolRun run;
-        Render(TempDir() + "/missing.puz", {}, &run);
+        Render(TempDir() + "/missing.zvr", {}, &run);
         QCOMPARE(run.ExitCode, 1);
         QVERIFY(!run.Err.isEmpty());
-        const std::string junk = WriteTemp("junk.puz", std::string(100, 'x'));
+        const std::string junk = WriteTemp("junk.zvr", std::string(100, 'x'));
         Render(junk, {}, &run);
         QCOMPARE(run.ExitCode, 1);
         QCOMPARE(RunTool({"render", QString::fromStdString(junk)}).ExitCode, 2); // no -o

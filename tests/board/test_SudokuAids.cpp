@@ -82,7 +82,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
 
     void panelMarkButtonsMarkTheAllowedCells() {
-        const auto o = Open(*PartlyGiven(), "mark.puz");
+        const auto o = Open(*PartlyGiven(), "mark.zvr");
         QVERIFY(o->Board);
         QVERIFY(ButtonDown(o->Board, "SBMarkKeine"));
         QCOMPARE(o->MarkedCount(), 0);
@@ -127,7 +127,7 @@ private slots:
     void menuEntriesChooseTheMarkingToo() {
         // Givens 1..8 in the first row and a typed 9 in (9,5): (9,1) has no candidate.
         auto p = Sudoku9(std::string(8, '1') + std::string(73, '0'));
-        const auto o = Open(*p, "mark-menu.puz");
+        const auto o = Open(*p, "mark-menu.zvr");
         QVERIFY(o->Board);
         o->Put(9, 5, "9");
         o->Popup("MItemPlayMarkDuo")->trigger();
@@ -153,17 +153,17 @@ private slots:
         QVERIFY(o->Shown(o->Menu("MItemBeaMarkDuo")));
 
         // Twelve symbols offer all of them; other kinds none.
-        const auto twelve = Open(*SudokuOfSize(12), "mark-12.puz");
+        const auto twelve = Open(*SudokuOfSize(12), "mark-12.zvr");
         QVERIFY(ButtonVisible(twelve->Board, "SBMark12"));
         twelve->Press("SBMark12");
         QCOMPARE(twelve->MarkedCount(), 144);
-        const auto crossword = Open(*SmallCrossword(), "mark-crossword.puz");
+        const auto crossword = Open(*SmallCrossword(), "mark-crossword.zvr");
         QVERIFY(!ButtonVisible(crossword->Board, "PanelMark"));
         QVERIFY(!crossword->Shown(crossword->Popup("MItemPlayMark1")));
     }
 
     void snapshotsTakenAndRestored() {
-        const auto o = Open(*PartlyGiven(), "snap.puz");
+        const auto o = Open(*PartlyGiven(), "snap.zvr");
         QVERIFY(o->Board);
         const char* const items[] = {"MItemPlaySnap1", "MItemPlaySnap2", "MItemPlaySnap3",
                                      "MItemPlaySnap4"};
@@ -228,7 +228,7 @@ private slots:
 
     void restoringDoesNotEvaluate() {
         // Everything given but the last cell.
-        const auto o = Open(*Sudoku9(std::string(80, '1') + "0"), "snap-eval.puz");
+        const auto o = Open(*Sudoku9(std::string(80, '1') + "0"), "snap-eval.zvr");
         QVERIFY(o->Board);
         int shown = 0;
         ModalRunner previous = SetModalRunner([&](QDialog&) { return ++shown, 0; });
@@ -248,7 +248,7 @@ private slots:
     }
 
     void noSnapshotsOutsideTheUntimedSudoku() {
-        const auto timed = Open(*PartlyGiven(15), "snap-timed.puz");
+        const auto timed = Open(*PartlyGiven(15), "snap-timed.zvr");
         QVERIFY(timed->Board);
         QVERIFY(!timed->Shown(timed->Popup("MItemPlaySnapErstellen")));
         QVERIFY(!timed->Shown(timed->Menu("MItemBeaSnapErstellen")));
@@ -259,10 +259,10 @@ private slots:
         QVERIFY(ButtonVisible(timed->Board, "SBMark1"));
 
         // A new board starts without snapshots.
-        const auto first = Open(*PartlyGiven(), "snap-again.puz");
+        const auto first = Open(*PartlyGiven(), "snap-again.zvr");
         first->Popup("MItemPlaySnapErstellen")->trigger();
         QCOMPARE(first->Board->Game().Snapshots().HeldCount(), 1);
-        const auto second = Open(*PartlyGiven(), "snap-again.puz");
+        const auto second = Open(*PartlyGiven(), "snap-again.zvr");
         QCOMPARE(second->Board->Game().Snapshots().HeldCount(), 0);
         QVERIFY(!second->Shown(second->Popup("MItemPlaySnap1")));
     }
@@ -270,7 +270,7 @@ private slots:
     void resetKeepsTheAidsCurrent() {
         QMessageBox::StandardButton answer = QMessageBox::Yes;
         ModalRunner previous = SetModalRunner([&](QDialog&) { return int(answer); });
-        const auto o = Open(*PartlyGiven(), "aids-reset.puz");
+        const auto o = Open(*PartlyGiven(), "aids-reset.zvr");
         QVERIFY(o->Board);
         o->Press("SBMark6");
         o->Put(6, 6, "6");

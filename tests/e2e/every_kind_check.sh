@@ -70,7 +70,7 @@ while read -r name; do
     # ZORU_E2E_ONLY (a regex) picks examples when one is looked into.
     [[ -n ${ZORU_E2E_ONLY:-} && ! $name =~ $ZORU_E2E_ONLY ]] && continue
     began=$SECONDS
-    puzzle="$examples/$name.puz"
+    puzzle="$examples/$name.zvr"
     info=$("$tool" info --json "$puzzle")
     kind=$(jq -r .kind <<<"$info")
     word=$(jq -r '.solutionWord // ""' <<<"$info")

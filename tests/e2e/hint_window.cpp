@@ -55,7 +55,7 @@ private slots:
     void clickThroughTheHintReachesTheGrid() {
         //   H A U S #
         //   A # B A D      (3,2) starts "BAD": its hint opens over (4,2)
-        auto o = OpenOnScreen(*SmallCrossword(), "hint-click.puz");
+        auto o = OpenOnScreen(*SmallCrossword(), "hint-click.zvr");
         QVERIFY(o);
         QCOMPARE(QPoint(o->Grid()->Col(), o->Grid()->Row()), QPoint(1, 1));
         QVERIFY(MovePointer(CellCentre(*o, 3, 2) + QPoint(4, 0)));
@@ -77,7 +77,7 @@ private slots:
     void headerStatusStaysUnderTheHint() {
         // Kind 8: the header cell's hint opens just above the cell's bottom,
         // right under a pointer in the lower part of the cell.
-        auto o = OpenOnScreen(*GridPuzzle(8, {"AB#", "CDE"}), "hint-header.puz");
+        auto o = OpenOnScreen(*GridPuzzle(8, {"AB#", "CDE"}), "hint-header.zvr");
         QVERIFY(o);
         const QRect header = o->Grid()->CellRect(2, 0);
         const QPoint lower =

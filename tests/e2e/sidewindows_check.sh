@@ -28,7 +28,7 @@ settings="$source_dir/schwedenraetsel.ini"
 
 # --- Swedish crossword with solution word: grid, then the word's own window.
 packed="$examples/schwedenraetsel-loesungswort"
-[[ -x "$packed" ]] || packed=$(command_for "$examples/schwedenraetsel-loesungswort.puz" swedish "$settings")
+[[ -x "$packed" ]] || packed=$(command_for "$examples/schwedenraetsel-loesungswort.zvr" swedish "$settings")
 solution=$("$tool" info --json "$packed" | jq -r .solutionWord)
 for word in right wrong; do
     start "$packed"
@@ -42,7 +42,7 @@ for word in right wrong; do
 done
 
 # --- Timed Sudoku: the stopwatch counts while the symbols are typed.
-timed=$(command_for "$examples/sudoku-auf-zeit.puz" timed "$settings")
+timed=$(command_for "$examples/sudoku-auf-zeit.zvr" timed "$settings")
 start "$timed"
 shot "$out/timed-1.png"
 top=$(mdi_top "$out/timed-1.png") || fail "no grey client area"

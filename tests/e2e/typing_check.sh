@@ -92,8 +92,8 @@ solve() { # description, command, info file, wrong last letter (yes/no), expecte
 source_dir=$(realpath "$(dirname "$0")/../../examples")
 sed -e 's/^kind: .*/kind: schwedenrätsel/' -e '/^solution/d' -e '/^show-positions/d' \
     "$source_dir/schwedenraetsel-loesungswort.raetsel" >"$out/crossword.raetsel"
-"$tool" compile "$out/crossword.raetsel" -o "$out/crossword.puz"
-plain="$out/crossword.puz"
+"$tool" compile "$out/crossword.raetsel" -o "$out/crossword.zvr"
+plain="$out/crossword.zvr"
 settings="$source_dir/schwedenraetsel.ini"
 solve "crossword, solved" "$(command_for "$plain" crossword "$settings")" "$plain" no 'Glückwunsch!'
 solve "crossword, last letter wrong" "$(command_for "$plain" crossword "$settings")" "$plain" yes 'Fehler!'

@@ -84,7 +84,7 @@ private slots:
         mask[0] = mask[80] = '1';
         auto src = Sudoku9(mask);
         src->Image.PuzzleTitle.set("Sudoku Nr. 68");
-        const std::string path = WriteTemp("ok.puz", PuzzleFileBytes(src->Image, "7.46"));
+        const std::string path = WriteTemp("ok.zvr", PuzzleFileBytes(src->Image, "7.46"));
         auto p = NewPuzzle();
         QImage picture;
         QCOMPARE(LoadPuzzleFile(*p, picture, path), LoadResult::Loaded);
@@ -96,18 +96,18 @@ private slots:
         auto src = Sudoku9();
         auto p = NewPuzzle();
         QImage picture;
-        QCOMPARE(LoadPuzzleFile(*p, picture, TempDir() + "/missing.puz"), LoadResult::FileMissing);
+        QCOMPARE(LoadPuzzleFile(*p, picture, TempDir() + "/missing.zvr"), LoadResult::FileMissing);
         QCOMPARE(LoadPuzzleFile(*p, picture, TempDir()), LoadResult::ReadError);
         const std::string full = PuzzleFileBytes(src->Image, "7.46");
         // Truncated anywhere: in the header, just after it, inside the image.
         for (std::size_t cut : {std::size_t(0), std::size_t(30), std::size_t(31), std::size_t(1000),
                                 full.size() - 1}) {
-            const std::string path = WriteTemp("cut.puz", full.substr(0, cut));
+            const std::string path = WriteTemp("cut.zvr", full.substr(0, cut));
             QCOMPARE(LoadPuzzleFile(*p, picture, path), LoadResult::ReadError);
         }
         std::string wrong = full;
         wrong[0] = 'd';
-        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("wrong.puz", wrong)),
+        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("wrong.zvr", wrong)),
                  LoadResult::NotAPuzzle);
         // A bad header leaves the reset state.
         QCOMPARE(p->Image.ColumnCount, 5);
@@ -121,7 +121,7 @@ private slots:
             auto p = NewPuzzle();
             QImage picture;
             return LoadPuzzleFile(*p, picture,
-                                  WriteTemp("bad.puz", PuzzleFileBytes(src->Image, "7.46")));
+                                  WriteTemp("bad.zvr", PuzzleFileBytes(src->Image, "7.46")));
         };
         QCOMPARE(bad([](PuzzleImage& im) { im.ColumnCount = 51; }), LoadResult::ReadError);
         QCOMPARE(bad([](PuzzleImage& im) { im.RowCount = 0; }), LoadResult::ReadError);
@@ -142,42 +142,42 @@ private slots:
         const StoredPicture jpeg{1, TinyPicture("JPG")};
         const StoredPicture bmp{0, TinyPicture("BMP")};
         // Blank header version: no picture is read even with the flag.
-        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("p.puz", PuzzleFileBytes(src->Image, ""))),
+        QCOMPARE(LoadPuzzleFile(*p, picture, WriteTemp("p.zvr", PuzzleFileBytes(src->Image, ""))),
                  LoadResult::Loaded);
         QVERIFY(picture.isNull());
         // Version 7.40 and the flag, but no kind byte left.
         QCOMPARE(
-            LoadPuzzleFile(*p, picture, WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.40"))),
+            LoadPuzzleFile(*p, picture, WriteTemp("p.zvr", PuzzleFileBytes(src->Image, "7.40"))),
             LoadResult::ReadError);
         QCOMPARE(LoadPuzzleFile(*p, picture,
-                                WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.5", bmp))),
+                                WriteTemp("p.zvr", PuzzleFileBytes(src->Image, "7.5", bmp))),
                  LoadResult::Loaded);
         QCOMPARE(picture.size(), QSize(6, 4));
         picture = QImage();
         QCOMPARE(LoadPuzzleFile(*p, picture,
-                                WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.46", jpeg))),
+                                WriteTemp("p.zvr", PuzzleFileBytes(src->Image, "7.46", jpeg))),
                  LoadResult::Loaded);
         QCOMPARE(picture.size(), QSize(6, 4));
         QVERIFY(qAbs(picture.pixelColor(2, 2).green() - 200) < 20);
         // Version 10.0 sorts below 7.40: the picture bytes are not read at all.
         picture = QImage();
         QCOMPARE(LoadPuzzleFile(*p, picture,
-                                WriteTemp("p.puz", PuzzleFileBytes(src->Image, "10.0", jpeg))),
+                                WriteTemp("p.zvr", PuzzleFileBytes(src->Image, "10.0", jpeg))),
                  LoadResult::Loaded);
         QVERIFY(picture.isNull());
         // A broken or truncated JPEG is a read error, never a crash or an exit.
         StoredPicture broken = jpeg;
         broken.Data = broken.Data.substr(0, broken.Data.size() / 2);
         QCOMPARE(LoadPuzzleFile(*p, picture,
-                                WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.46", broken))),
+                                WriteTemp("p.zvr", PuzzleFileBytes(src->Image, "7.46", broken))),
                  LoadResult::ReadError);
         broken.Data = "not a jpeg at all";
         QCOMPARE(LoadPuzzleFile(*p, picture,
-                                WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.46", broken))),
+                                WriteTemp("p.zvr", PuzzleFileBytes(src->Image, "7.46", broken))),
                  LoadResult::ReadError);
         StoredPicture badBmp{0, "BM garbage"};
         QCOMPARE(LoadPuzzleFile(*p, picture,
-                                WriteTemp("p.puz", PuzzleFileBytes(src->Image, "7.46", badBmp))),
+                                WriteTemp("p.zvr", PuzzleFileBytes(src->Image, "7.46", badBmp))),
                  LoadResult::ReadError);
     }
 
@@ -195,7 +195,7 @@ private slots:
         auto p = NewPuzzle();
         QImage picture;
         QCOMPARE(LoadPuzzleFile(*p, picture,
-                                WriteTemp("big.puz", PuzzleFileBytes(src->Image, "7.46",
+                                WriteTemp("big.zvr", PuzzleFileBytes(src->Image, "7.46",
                                                                      StoredPicture{1, data}))),
                  LoadResult::ReadError);
     }

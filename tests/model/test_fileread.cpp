@@ -1,10 +1,13 @@
-// Reading whole files and streams: limits, pipes, named pipes nobody writes to.
+// Reading whole files and streams: limits, pipes, named pipes nobody writes to;
+// writing whole files or nothing.
 #include "Container.h"
 #include "ContainerWriter.h"
 #include "FileRead.h"
+#include "FileWrite.h"
 #include "Settings.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QtTest>
@@ -48,6 +51,14 @@ public:
         writer_.join();
     }
     std::string Path() const { return "/proc/self/fd/" + std::to_string(read_); }
+    // What the reader left in the pipe.
+    std::size_t Unread() {
+        std::size_t n = 0;
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(read_, buffer, sizeof buffer)) > 0;)
+            n += static_cast<std::size_t>(got);
+        return n;
+    }
 
 private:
     int read_ = -1;
@@ -199,6 +210,50 @@ private slots:
         }
         // A named pipe nobody writes to: the read-failure result, not a hang.
         QCOMPARE(LoadPuzzleFile(*p, picture, Fifo("load.fifo")), LoadResult::ReadError);
+    }
+
+    // Nothing is read beyond a header that is not a puzzle's: the rest stays in
+    // the pipe, and an endless device is not read to the limit.
+    void aWrongHeaderEndsTheRead() {
+        auto p = NewPuzzle();
+        QImage picture;
+        FedPipe file(std::string(1000, 'x'));
+        QCOMPARE(LoadPuzzleFile(*p, picture, file.Path()), LoadResult::NotAPuzzle);
+        QCOMPARE(file.Unread(), std::size_t(1000 - HeaderSize));
+        FedPipe module(std::string(static_cast<std::size_t>(ModuleOffset) + 100, 'x'));
+        Settings s;
+        QCOMPARE(LoadModule(*p, s, picture, module.Path()), LoadResult::NotAPuzzle);
+        QCOMPARE(module.Unread(), std::size_t(100 - HeaderSize));
+        QCOMPARE(LoadPuzzleFile(*p, picture, "/dev/zero"), LoadResult::NotAPuzzle);
+    }
+
+    void writesAreWholeOrNothing() {
+        const std::string dir = TempDir() + "/schreiben";
+        QCOMPARE(::mkdir(dir.c_str(), 0700), 0);
+        const std::string target = dir + "/ziel.bin", link = dir + "/verweis";
+        std::string reason;
+        QVERIFY(WriteFileWhole(target, "alt", reason));
+        QCOMPARE(::chmod(target.c_str(), 0640), 0);
+        QCOMPARE(::symlink(target.c_str(), link.c_str()), 0);
+        // Through a link the file it leads to is replaced; link and permissions stay.
+        QVERIFY(WriteFileWhole(link, "neu", reason));
+        QCOMPARE(ReadFileBounded(target, Limits(10)).Bytes, std::string("neu"));
+        struct stat st {};
+        QVERIFY(::lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+        QVERIFY(::stat(target.c_str(), &st) == 0 && (st.st_mode & 0777) == 0640);
+        QVERIFY(SameRegularFile(link, target));
+        QVERIFY(!SameRegularFile("/dev/null", "/dev/null"));
+        // A failure says why and leaves nothing behind.
+        QVERIFY(!WriteFileWhole("/dev/full", "x", reason));
+        QCOMPARE(reason, std::string("kein Platz mehr auf dem Datenträger"));
+        QVERIFY(!WriteFileWhole(dir + "/fehlt/x.bin", "x", reason));
+        QCOMPARE(reason, std::string("den Ordner gibt es nicht"));
+        QVERIFY(!WriteFileWhole(dir, "x", reason));
+        QCOMPARE(reason, std::string("das ist ein Ordner"));
+        QCOMPARE(QDir(QString::fromStdString(dir))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                     .size(),
+                 2);
     }
 };
 

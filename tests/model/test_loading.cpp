@@ -15,8 +15,8 @@ class LoadingTest : public QObject {
     Q_OBJECT
 private slots:
     void joinsParameters() {
-        QCOMPARE(JoinCommandLine({"/tmp/Mein", "Rätsel.puz"}), std::string("/tmp/Mein Rätsel.puz"));
-        QCOMPARE(JoinCommandLine({"\"/tmp/a b.puz\""}), std::string("/tmp/a b.puz"));
+        QCOMPARE(JoinCommandLine({"/tmp/Mein", "Rätsel.zvr"}), std::string("/tmp/Mein Rätsel.zvr"));
+        QCOMPARE(JoinCommandLine({"\"/tmp/a b.zvr\""}), std::string("/tmp/a b.zvr"));
         QCOMPARE(JoinCommandLine({"\"\" x\t", " y "}), std::string("x y"));
         QCOMPARE(JoinCommandLine({"\"", "a"}), std::string("a"));
         QCOMPARE(JoinCommandLine({}), std::string());
@@ -24,8 +24,8 @@ private slots:
 
     void messages() {
         QCOMPARE(
-            LoadFailureMessage(0, "/x/y.puz"),
-            std::string("In der Datei \"/x/y.puz\" ist kein bekanntes Rätselformat gespeichert!"));
+            LoadFailureMessage(0, "/x/y.zvr"),
+            std::string("In der Datei \"/x/y.zvr\" ist kein bekanntes Rätselformat gespeichert!"));
         QCOMPARE(LoadFailureMessage(3, "a"),
                  std::string("Aus der Datei \"a\" konnte nicht gelesen werden!"));
         QCOMPARE(LoadFailureMessage(7, "a"),
@@ -37,14 +37,14 @@ private slots:
     void fileSplitAtABlankIsRejoined() {
         auto src = Sudoku9();
         src->Image.AllowedAids = 0;
-        const std::string path = WriteTemp("zwei teile.puz", PuzzleFileBytes(src->Image, "7.46"));
+        const std::string path = WriteTemp("zwei teile.zvr", PuzzleFileBytes(src->Image, "7.46"));
         const std::string dir = TempDir();
         auto p = NewPuzzle();
         Settings s;
         s.Feldgroesse = 44;
         QImage picture;
         const LoadOutcome out =
-            LoadPuzzleFrom(*p, s, picture, {dir + "/zwei", "teile.puz"}, "/nonexistent/player");
+            LoadPuzzleFrom(*p, s, picture, {dir + "/zwei", "teile.zvr"}, "/nonexistent/player");
         QCOMPARE(out.Result, LoadResult::Loaded);
         QCOMPARE(out.FileName, path);
         // A puzzle file runs with the defaults, FehlerZeigen following its aids.
@@ -56,10 +56,10 @@ private slots:
         auto p = NewPuzzle();
         Settings s;
         QImage picture;
-        LoadOutcome out = LoadPuzzleFrom(*p, s, picture, {TempDir() + "/fehlt.puz"}, "/self");
+        LoadOutcome out = LoadPuzzleFrom(*p, s, picture, {TempDir() + "/fehlt.zvr"}, "/self");
         QCOMPARE(out.Result, LoadResult::FileMissing);
         QVERIFY(LoadFailureMessage(out.Result, out.FileName).rfind("Aus der Datei \"", 0) == 0);
-        const std::string junk = WriteTemp("junk.puz", std::string(200, 'j'));
+        const std::string junk = WriteTemp("junk.zvr", std::string(200, 'j'));
         out = LoadPuzzleFrom(*p, s, picture, {junk}, "/self");
         QCOMPARE(out.Result, LoadResult::NotAPuzzle);
         QCOMPARE(out.FileName, junk);
@@ -71,7 +71,7 @@ private slots:
 
     void unreadableExistingFileIsAnError() {
         if (::geteuid() == 0) QSKIP("root reads every file");
-        const std::string path = WriteTemp("locked.puz", "x");
+        const std::string path = WriteTemp("locked.zvr", "x");
         std::filesystem::permissions(path, std::filesystem::perms::none);
         auto p = NewPuzzle();
         QImage picture;

@@ -110,6 +110,11 @@ private slots:
         QCOMPARE(Loaded("[raetsel_layout]\nfeldgroesse=33\n").Feldgroesse, 33);
         QCOMPARE(Loaded("[Raetsel_Layout]\nSchriftart=Times New Roman\n").Schriftart,
                  std::string("Times New Roman"));
+        // A font name is no longer than any family's: a huge one would stall the font system.
+        QCOMPARE(
+            Loaded(("[Raetsel_Layout]\nSchriftart=" + std::string(1 << 20, 'x') + "\n").c_str())
+                .Schriftart,
+            std::string(64, 'x'));
         // Only the low 32 bits of a number are kept.
         QCOMPARE(Loaded("[Raetsel_Layout]\nFeldgroesse=$100000028\n").Feldgroesse, 40);
     }

@@ -100,7 +100,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
 
     void opensBesideTheBoard() {
-        const auto o = Open(*SmallCrossword(), "beside.puz");
+        const auto o = Open(*SmallCrossword(), "beside.zvr");
         QVERIFY(o->Board);
         TLegendForm* legend = o->Legend();
         QVERIFY(legend);
@@ -155,7 +155,7 @@ private slots:
     }
 
     void entryFocusAndBoardMoveTogether() {
-        const auto o = Open(*SmallCrossword(), "sync.puz");
+        const auto o = Open(*SmallCrossword(), "sync.zvr");
         QVERIFY(o->Legend());
         const PuzzleImage& im = o->Im();
         // Focusing the down entry 5 moves the board to that word, downwards.
@@ -183,7 +183,7 @@ private slots:
     }
 
     void clickingTheCheckColumnTicksTheEntry() {
-        const auto o = Open(*SmallCrossword(), "tick.puz");
+        const auto o = Open(*SmallCrossword(), "tick.zvr");
         QVERIFY(o->Legend());
         LegendView* across = o->Across();
         const int col = o->Legend()->CheckColumn();
@@ -216,7 +216,7 @@ private slots:
     }
 
     void solvedWordsAreTickedHiddenAndRebuilt() {
-        const auto o = Open(*SmallCrossword(), "solved.puz");
+        const auto o = Open(*SmallCrossword(), "solved.zvr");
         QVERIFY(o->Legend());
         const int sonne = FindWord(o->Im(), 6, true);
         const int row = o->RowOf(o->Across(), sonne);
@@ -252,7 +252,7 @@ private slots:
     }
 
     void oneOrTwoListsAndTheToolbarPerKind() {
-        const auto o = Open(*FenceGrid(), "lists.puz");
+        const auto o = Open(*FenceGrid(), "lists.zvr");
         TLegendForm* legend = o->Legend();
         QVERIFY(legend);
         QVERIFY(!legend->Lists().TwoLists);
@@ -278,7 +278,7 @@ private slots:
 
         // Kind 10: no button, no menu entry.
         auto american = SmallCrossword(10);
-        const auto a = Open(*american, "american.puz");
+        const auto a = Open(*american, "american.zvr");
         QVERIFY(a->Legend());
         for (const char* b : {"SBBegrNichtAusblenden", "SBBegrAusblenden", "SBBegrNichtMarkieren",
                               "SBBegrMarkieren", "SBEineLegende", "SBZweiLegenden", "SBInputWord"})
@@ -289,7 +289,7 @@ private slots:
         QCOMPARE(a->Legend()->CheckColumn(), -1);
         QCOMPARE(a->Across()->Items()->rowCount(), int(a->Im().RowCount));
         // Kind 0: the word button stands where the third group would.
-        const auto c = Open(*SmallCrossword(), "cross.puz");
+        const auto c = Open(*SmallCrossword(), "cross.zvr");
         QVERIFY(!c->LegendButton("SBInputWord")->isHidden());
         QCOMPARE(c->LegendButton("SBInputWord")->x(), 108);
         QVERIFY(c->LegendButton("SBEineLegende")->isHidden());
@@ -298,7 +298,7 @@ private slots:
     }
 
     void wordsDroppedFromTheListOntoAFenceGrid() {
-        const auto o = Open(*FenceGrid(), "dropped.puz");
+        const auto o = Open(*FenceGrid(), "dropped.zvr");
         TLegendForm* legend = o->Legend();
         QVERIFY(legend);
         const PuzzleImage& im = o->Im();
@@ -346,7 +346,7 @@ private slots:
 
     void wordEnteredForAClue() {
         Answers answers;
-        const auto o = Open(*SmallCrossword(), "enter.puz");
+        const auto o = Open(*SmallCrossword(), "enter.zvr");
         QVERIFY(o->Legend());
         const int sonne = FindWord(o->Im(), 6, true);
         const int row = o->RowOf(o->Across(), sonne);
@@ -376,7 +376,7 @@ private slots:
         p->Image.Words[0].WordNumber = 1;
         p->Image.Words[0].WordDirection = Direction::Across;
         p->Image.Words[0].WordText.set("KATZE");
-        const auto o = Open(*p, "search.puz");
+        const auto o = Open(*p, "search.zvr");
         QVERIFY(o->Legend());
         Click(o->Down(), At(o->Down(), 0, 4));
         o->Legend()->Commands().PrepareMenu();

@@ -59,7 +59,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
 
     void opensWithTheBoardAtTheBottomRight() {
-        const auto o = Open(*WithSolutionWord(), "word-open.puz");
+        const auto o = Open(*WithSolutionWord(), "word-open.zvr");
         QVERIFY(o->Board);
         TLoesungForm* word = o->Word();
         QVERIFY(word);
@@ -71,13 +71,13 @@ private slots:
         QCOMPARE(outer->x() + outer->width(), o->Frame->ClientAreaWidth() - 6);
         QCOMPARE(outer->y() + outer->height(), o->Frame->ClientAreaHeight() - 6);
         // The kind without a solution word has no such window.
-        const auto plain = Open(*SmallCrossword(0), "word-none.puz");
+        const auto plain = Open(*SmallCrossword(0), "word-none.zvr");
         QVERIFY(plain->Board);
         QVERIFY(!plain->Frame->SolutionWord());
     }
 
     void typingMovesOnAndStopsAtTheEnd() {
-        const auto o = Open(*WithSolutionWord(), "word-type.puz");
+        const auto o = Open(*WithSolutionWord(), "word-type.zvr");
         Messages messages;
         o->ClickCell(0);
         o->TypeWord("ha");
@@ -95,7 +95,7 @@ private slots:
     }
 
     void clearingKeys() {
-        const auto o = Open(*WithSolutionWord(), "word-clear.puz");
+        const auto o = Open(*WithSolutionWord(), "word-clear.zvr");
         o->ClickCell(0);
         o->TypeWord("haus");
         // Space, a digit and an umlaut clear the cell and leave the cursor.
@@ -132,7 +132,7 @@ private slots:
     }
 
     void theWordCompletesThePuzzle() {
-        const auto o = Open(*WithSolutionWord(), "word-solve.puz");
+        const auto o = Open(*WithSolutionWord(), "word-solve.zvr");
         Messages messages;
         o->FillGrid();
         o->ClickCell(0);
@@ -141,7 +141,7 @@ private slots:
         o->TypeWord("s");
         QCOMPARE(messages.texts, QStringList{QStringLiteral("Sie haben das Rätsel gelöst!")});
 
-        const auto wrong = Open(*WithSolutionWord(), "word-wrong.puz");
+        const auto wrong = Open(*WithSolutionWord(), "word-wrong.zvr");
         Messages wrongMessages;
         wrong->FillGrid();
         wrong->ClickCell(0);
@@ -152,7 +152,7 @@ private slots:
     }
 
     void colours() {
-        const auto o = Open(*WithSolutionWord(), "word-colours.puz");
+        const auto o = Open(*WithSolutionWord(), "word-colours.zvr");
         const Settings& s = o->Session->settings;
         o->ClickCell(0);
         o->TypeWord("hx");
@@ -178,7 +178,7 @@ private slots:
     }
 
     void comesBackWithResetUndoAndTheSetting() {
-        const auto o = Open(*WithSolutionWord(), "word-back.puz");
+        const auto o = Open(*WithSolutionWord(), "word-back.zvr");
         ModalRunner previous = SetModalRunner([](QDialog&) { return QMessageBox::Yes; });
         o->ClickCell(0);
         o->TypeWord("ha");
@@ -208,7 +208,7 @@ private slots:
     }
 
     void followsZoomAndClosesWithTheBoard() {
-        const auto o = Open(*WithSolutionWord(), "word-zoom.puz");
+        const auto o = Open(*WithSolutionWord(), "word-zoom.zvr");
         const int before = o->Cells()->width();
         o->Board->Zoom(-1);
         QCOMPARE(o->Cells()->width(), before - 4);

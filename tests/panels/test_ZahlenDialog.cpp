@@ -59,7 +59,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
 
     void opensWithTheBoardAtTheTopRight() {
-        const auto o = Open(*NumberPuzzle(), "legend-open.puz");
+        const auto o = Open(*NumberPuzzle(), "legend-open.zvr");
         QVERIFY(o->Board);
         TNumLegendForm* legend = o->Legend();
         QVERIFY(legend);
@@ -79,7 +79,7 @@ private slots:
     }
 
     void typingAssignsAndClearing() {
-        const auto o = Open(*NumberPuzzle(), "legend-type.puz");
+        const auto o = Open(*NumberPuzzle(), "legend-type.zvr");
         Messages messages;
         o->ClickTable(1, 3); // beside number 3: E
         QCOMPARE(o->Current(), QPoint(1, 3));
@@ -116,7 +116,7 @@ private slots:
     }
 
     void everyCodeGivenSolvesThePuzzle() {
-        const auto o = Open(*NumberPuzzle(), "legend-solve.puz");
+        const auto o = Open(*NumberPuzzle(), "legend-solve.zvr");
         Messages messages;
         o->ClickTable(1, 0);
         // S O N E I L T R, one per row going down.
@@ -131,7 +131,7 @@ private slots:
     }
 
     void wrongCodeFillsTheGridWrongly() {
-        const auto o = Open(*NumberPuzzle(), "legend-wrong.puz");
+        const auto o = Open(*NumberPuzzle(), "legend-wrong.zvr");
         Messages messages;
         o->ClickTable(1, 0);
         const QString letters = QStringLiteral("sonailtr"); // E given as A
@@ -145,7 +145,7 @@ private slots:
     }
 
     void arrowsWrapAndNumbersStayUnselectable() {
-        const auto o = Open(*NumberPuzzle(), "legend-keys.puz");
+        const auto o = Open(*NumberPuzzle(), "legend-keys.zvr");
         o->ClickTable(1, 12);
         o->KeyTable(Qt::Key_Down);
         QCOMPARE(o->Current(), QPoint(3, 0));
@@ -168,7 +168,7 @@ private slots:
     }
 
     void showSolutionColours() {
-        const auto o = Open(*NumberPuzzle(), "legend-solution.puz");
+        const auto o = Open(*NumberPuzzle(), "legend-solution.zvr");
         const Settings& s = o->Session->settings;
         o->ClickTable(1, 3);
         o->TypeTable("a"); // E given as A: wrong
@@ -194,7 +194,7 @@ private slots:
     }
 
     void currentCellIsMarkedWhileFocused() {
-        const auto o = Open(*NumberPuzzle(), "legend-mark.puz");
+        const auto o = Open(*NumberPuzzle(), "legend-mark.zvr");
         o->Frame->activateWindow();
         o->ClickTable(1, 2);
         QVERIFY(QTest::qWaitFor([&] { return o->Table()->hasFocus(); }, 2000));
@@ -210,7 +210,7 @@ private slots:
     }
 
     void followsZoomResetAndTheBoard() {
-        const auto o = Open(*NumberPuzzle(3), "legend-life.puz");
+        const auto o = Open(*NumberPuzzle(3), "legend-life.zvr");
         o->ClickTable(1, 3);
         o->TypeTable("e");
         const int before = o->Table()->width();

@@ -93,8 +93,8 @@ private slots:
         const int withBox = MeasureLegendPrint(c.Painter, legend, true).width();
         legend.Down.CheckColumn = -1;
         const int without = MeasureLegendPrint(c.Painter, legend, true).width();
-        QCOMPARE(withBox - without, 18);
-        QCOMPARE(without, QFontMetrics(c.Painter.font()).horizontalAdvance("HAUS") + 8);
+        QCOMPARE(withBox - without, 31);
+        QCOMPARE(without, QFontMetrics(c.Painter.font()).horizontalAdvance("HAUS") + 14);
     }
 
     void printsTitlesBoxesAndRightAlignedNumbers() {
@@ -113,21 +113,28 @@ private slots:
         const int downTop = 10 + h * 5 + 2 + 20;
         QVERIFY(c.Dark(QRect(11, downTop + 1, 200, h)) > 0);
         // The first entry is solved: its box carries a tick, the second's is empty.
-        const int boxTop = 10 + 2 * h + (h - 14) / 2;
-        const QRect ticked(10 + 2, boxTop + 2, 10, 10);
-        const QRect empty(10 + 2, boxTop + h + 2, 10, 10);
+        // A 2.5 mm box; the first entry is solved: its box carries a tick,
+        // the second's is empty.
+        const int boxTop = 10 + 2 * h + (h - 25) / 2;
+        const QRect ticked(10 + 3, boxTop + 3, 19, 19);
+        const QRect empty(10 + 3, boxTop + h + 3, 19, 19);
         QVERIFY(c.Dark(ticked) > 0);
         QCOMPARE(c.Dark(empty), 0);
-        // Numbers stand at the right of their column (2 units from its edge).
+        // Numbers stand at the right of their column, at least 1 mm before
+        // the clue text.
         QFontMetrics fm(c.Painter.font());
         const int numberWidth =
             std::max(fm.horizontalAdvance("7"),
                      std::max(fm.horizontalAdvance("14"), fm.horizontalAdvance("21"))) +
-            8 + 18;
-        const int right1 = c.InkRight(QRect(10 + 18, 10 + 2 * h, numberWidth - 18, h));
-        const int right3 = c.InkRight(QRect(10 + 18, 10 + 4 * h, numberWidth - 18, h));
-        QVERIFY(right1 > 10 + numberWidth - 8);
+            14 + 31;
+        const int right1 = c.InkRight(QRect(10 + 31, 10 + 2 * h, numberWidth - 31, h));
+        const int right3 = c.InkRight(QRect(10 + 31, 10 + 4 * h, numberWidth - 31, h));
+        QVERIFY(right1 > 10 + numberWidth - 14);
         QVERIFY(qAbs(right1 - right3) <= 3);
+        int clueLeft = -1;
+        for (int x = 10 + numberWidth; clueLeft < 0 && x < 10 + numberWidth + 40; ++x)
+            if (c.Dark(QRect(x, 10 + 2 * h, 1, h)) > 0) clueLeft = x;
+        QVERIFY2(clueLeft - right1 > 10, qPrintable(QString::number(clueLeft - right1)));
     }
 
     void linesOnlyPrintsNoColour() {
@@ -158,6 +165,60 @@ private slots:
         QCOMPARE(colourful(1), 0);
         QCOMPARE(colourful(0), 0);
         QCOMPARE(c.Image.pixelColor(1, 2 * h + 1), QColor(Qt::white));
+    }
+
+    void longListsGoOnPieceByPiece() {
+        Canvas c;
+        const int h = c.RowHeight();
+        LegendPrintData legend;
+        legend.Across = NumberedList(5);
+        legend.Down = NumberedList(7);
+        // Room for the across heading and three entries.
+        LegendPiece piece = PrintLegendPiece(c.Painter, QRect(0, 0, 600, 5 * h), legend, true, 600,
+                                             {}, true, false);
+        QCOMPARE(piece.Next.Across.Printed, 3);
+        QVERIFY(!piece.Next.Down.Started);
+        QCOMPARE(piece.Size.height(), 5 * h);
+        // The rest: two across entries, the gap, the down list with three.
+        piece = PrintLegendPiece(c.Painter, QRect(0, 0, 600, 9 * h + 22), legend, true, 600,
+                                 piece.Next, false, false);
+        QCOMPARE(piece.Next.Across.Printed, 5);
+        QCOMPARE(piece.Next.Down.Printed, 3);
+        QVERIFY(!piece.Next.Done);
+        // A band too low for anything holds one entry when it must.
+        piece = PrintLegendPiece(c.Painter, QRect(0, 0, 600, h), legend, true, 600, piece.Next,
+                                 false, false);
+        QVERIFY(piece.Size.isEmpty());
+        piece = PrintLegendPiece(c.Painter, QRect(0, 0, 600, h), legend, true, 600, piece.Next,
+                                 false, true);
+        QCOMPARE(piece.Next.Down.Printed, 4);
+        // Side by side both lists go on in their own columns.
+        piece = PrintLegendPiece(c.Painter, QRect(0, 0, 1400, 4 * h), legend, false, 1400, {},
+                                 false, false);
+        QCOMPARE(piece.Next.Across.Printed, 2);
+        QCOMPARE(piece.Next.Down.Printed, 2);
+        QCOMPARE(piece.Size,
+                 MeasureLegendPrint(c.Painter, legend, false).boundedTo(QSize(INT_MAX, 4 * h)));
+    }
+
+    void tooWideListsStackThenWrap() {
+        Canvas c;
+        LegendPrintData legend;
+        legend.Across = NumberedList(3);
+        legend.Down = NumberedList(3);
+        legend.Down.Entries[1].Cells[5] =
+            QStringLiteral("ein recht langer Hinweis mit vielen Wörtern");
+        const QSize wide = MeasureLegendPrint(c.Painter, legend, false);
+        const QSize tall = MeasureLegendPrint(c.Painter, legend, true);
+        // Side by side wider than allowed: one above the other.
+        QCOMPARE(MeasureLegendPrint(c.Painter, legend, false, wide.width() - 1), tall);
+        // Narrower than a list: its clue column wraps, the entry grows.
+        const int narrow = tall.width() / 2;
+        const QSize wrapped = MeasureLegendPrint(c.Painter, legend, true, narrow);
+        QVERIFY(wrapped.width() <= narrow);
+        QVERIFY(wrapped.height() > tall.height());
+        PrintLegend(c.Painter, QRect(QPoint(0, 0), wrapped), legend, true, narrow);
+        QCOMPARE(c.InkRight(QRect(0, 0, 1400, wrapped.height())) < narrow, true);
     }
 
     void listsFromTheRecord() {

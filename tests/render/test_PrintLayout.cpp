@@ -1,5 +1,6 @@
 // The page layout of the printout, on A4 pages rendered into images.
 #include "PrintLayout.h"
+#include "PuzzlePrint.h"
 #include "TestSupport.h"
 
 #include <QFontMetrics>
@@ -85,12 +86,17 @@ struct RecordingParts : PrintParts {
         GridBackgrounds.push_back(p.backgroundMode());
         return Cell;
     }
-    QSize MeasureLegend(QPainter& p, int cellUsed, bool tall) override {
+    QSize MeasureLegend(QPainter& p, int cellUsed, bool tall, QSize) override {
         Measures.push_back({cellUsed, tall, p.font().pixelSize(), p.font().bold()});
         return Legend;
     }
-    void PrintLegend(QPainter&, const QRect& area, bool tall) override {
+    LegendPiece PrintLegend(QPainter&, const QRect& area, bool tall, int, const LegendCursor&,
+                            bool) override {
         Legends.push_back({area, tall});
+        LegendPiece whole;
+        whole.Next.Done = true;
+        whole.Size = area.size();
+        return whole;
     }
 };
 
@@ -101,6 +107,60 @@ int TitleHeight() {
     f.setUnderline(true);
     return QFontMetrics(f).height();
 }
+
+// A crossword whose blocks stand where (row + 2 column) mod 8 is 0, every
+// word with a clue of its own: 74 words at 15 x 15, the full table at 50 x 50.
+std::unique_ptr<Puzzle> LongCrossword(int size, int words) {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= size; ++r) {
+        std::string row;
+        for (int c = 1; c <= size; ++c)
+            row += (r - 1 + 2 * (c - 1)) % 8 == 0 ? '#' : char('A' + (r * 7 + c * 3) % 26);
+        rows.push_back(row);
+    }
+    auto p = GridPuzzle(0, rows);
+    NumberWords(*p);
+    p->Image.WordCount = std::uint8_t(std::min<int>(words, p->Image.WordCount));
+    static const char* const clues[] = {"Schwester der Mutter", "Trinkgefäß mit Henkel",
+                                        "längster Fluss Afrikas und Lebensader Ägyptens"};
+    for (int i = 0; i < p->Image.WordCount; ++i)
+        p->Image.Words[std::size_t(i)].ClueText.set(std::string(clues[i % 3]));
+    return p;
+}
+
+// The real parts, counting what each legend piece printed and where.
+struct CountingParts : PrintParts {
+    explicit CountingParts(PrintParts& real) : Real(real) {}
+    int PrintGrid(QPainter& p, const QRect& area) override {
+        Grids.push_back(area);
+        return Real.PrintGrid(p, area);
+    }
+    QSize MeasureLegend(QPainter& p, int cellUsed, bool tall, QSize room) override {
+        return Real.MeasureLegend(p, cellUsed, tall, room);
+    }
+    LegendPiece PrintLegend(QPainter& p, const QRect& area, bool tall, int maxWidth,
+                            const LegendCursor& from, bool force) override {
+        const LegendPiece piece = Real.PrintLegend(p, area, tall, maxWidth, from, force);
+        Entries += piece.Next.Across.Printed - from.Across.Printed + piece.Next.Down.Printed -
+                   from.Down.Printed;
+        Pieces.push_back({Page, QRect(area.topLeft(), piece.Size)});
+        return piece;
+    }
+    PrintParts& Real;
+    int Page = 0;
+    int Entries = 0;
+    std::vector<QRect> Grids;
+    std::vector<std::pair<int, QRect>> Pieces;
+};
+
+struct CountingPages : ImagePages {
+    CountingPages(bool portrait, CountingParts& parts) : ImagePages(portrait), Parts(parts) {}
+    bool NewPage() override {
+        ++Parts.Page;
+        return ImagePages::NewPage();
+    }
+    CountingParts& Parts;
+};
 
 std::unique_ptr<Puzzle> Grid(int kind, int cols, int rows) {
     std::vector<std::string> lines(std::size_t(rows), std::string(std::size_t(cols), 'A'));
@@ -309,6 +369,91 @@ private slots:
         PrintCopies(pages, p->Image, ps, parts);
         QCOMPARE(parts.Grids.size(), std::size_t(1));
         QVERIFY(parts.Legends.empty());
+    }
+
+    void longLegendsGoOnOverFurtherPagesInEveryLayout() {
+        Settings settings;
+        for (const auto& [size, words] : {std::pair{15, 74}, std::pair{50, 200}}) {
+            auto p = LongCrossword(size, words);
+            QCOMPARE(int(p->Image.WordCount), words);
+            for (int layout = 0; layout < 6; ++layout) {
+                PrintSettings ps;
+                ps.Portrait = layout % 2 == 1;
+                ps.LegendRight = layout < 2;
+                ps.OnePage = layout < 4;
+                ps.LegendFontHeight = size == 15 ? 40 : 60;
+                CandidateTable candidates{};
+                PuzzlePrintParts real(RecordGridContext(p->Image, settings, candidates), nullptr,
+                                      ps);
+                CountingParts parts(real);
+                CountingPages pages(ps.Portrait, parts);
+                QCOMPARE(PrintCopies(pages, p->Image, ps, parts), 1);
+                const QString where = QString("%1x%1 layout %2").arg(size).arg(layout);
+                // Every clue once, the grid on page 1, the legend on more pages.
+                QVERIFY2(parts.Entries == words, qPrintable(where));
+                QCOMPARE(parts.Grids.size(), std::size_t(1));
+                QVERIFY(parts.Grids[0].width() > 0 && parts.Grids[0].height() > 0);
+                QVERIFY2(pages.Pages.size() >= 2, qPrintable(where));
+                const QSize page = ps.Portrait ? QSize(2100, 2970) : QSize(2970, 2100);
+                const QRect inside(200, 200, page.width() - 400, page.height() - 400);
+                const QRect title(200, 200, PrintTitleWidth(p->Image), TitleHeight());
+                for (const auto& [onPage, piece] : parts.Pieces) {
+                    QVERIFY2(inside.contains(piece), qPrintable(where));
+                    QVERIFY2(!piece.intersects(title), qPrintable(where));
+                    if (onPage == 0) QVERIFY2(!piece.intersects(parts.Grids[0]), qPrintable(where));
+                }
+                // No ink in the margins on any page (the title's underline aside).
+                for (int i = 0; i < int(pages.Pages.size()); ++i) {
+                    QVERIFY(
+                        pages.Ink(i, QRect(0, page.height() - 195, page.width(), 195)).isNull());
+                    QVERIFY(
+                        pages.Ink(i, QRect(page.width() - 195, 0, 195, page.height())).isNull());
+                    QVERIFY(!pages.Ink(i, title).isNull());
+                }
+            }
+        }
+    }
+
+    void aLongTitlePushesTheLegendBelowIt() {
+        auto p = Grid(0, 10, 10);
+        p->Image.PuzzleTitle.set(std::string(60, 'W'));
+        ImagePages pages(false);
+        RecordingParts parts;
+        PrintSettings ps;
+        PrintCopies(pages, p->Image, ps, parts);
+        QCOMPARE(parts.Legends[0].first.top(), parts.Grids[0].top());
+        // A short one leaves it level with the title.
+        p->Image.PuzzleTitle.set("Kurz");
+        RecordingParts level;
+        ImagePages again(false);
+        PrintCopies(again, p->Image, ps, level);
+        QCOMPARE(level.Legends[0].first.top(), 200);
+    }
+
+    void aLegendTooTallBelowLeavesTheGridAThird() {
+        auto p = Grid(0, 10, 10);
+        ImagePages pages(false);
+        RecordingParts parts;
+        parts.Legend = QSize(800, 1500);
+        PrintSettings ps;
+        ps.LegendRight = false;
+        PrintCopies(pages, p->Image, ps, parts);
+        QCOMPARE(parts.Grids[0].height(), (2100 - 400) / 3);
+        const QRect legend = parts.Legends[0].first;
+        QCOMPARE(legend.top(), parts.Grids[0].bottom() + 1 + 30);
+        QCOMPARE(legend.bottom() + 1, 2100 - 200);
+    }
+
+    void twoPageNumberPuzzleSizesTheTableFromTheGrid() {
+        auto p = Grid(2, 8, 6);
+        ImagePages pages(true);
+        RecordingParts parts;
+        PrintSettings ps;
+        ps.OnePage = false;
+        ps.Portrait = true;
+        PrintCopies(pages, p->Image, ps, parts);
+        QCOMPARE(parts.Measures.size(), std::size_t(1));
+        QCOMPARE(parts.Measures[0].CellUsed, parts.Cell);
     }
 
     void hugeMarginsStillPrint() {

@@ -61,7 +61,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
 
     void undoGoesBackOneStep() {
-        const auto o = Open(*SmallCrossword(), "undo.puz");
+        const auto o = Open(*SmallCrossword(), "undo.zvr");
         QVERIFY(o->Board);
         QVERIFY(!o->UndoEnabled());
         o->Type("h");
@@ -99,7 +99,7 @@ private slots:
         p->Image.SolutionWord.set("AD");
         p->Image.cell(1, 1).CellFlags |= CellFlag::SolutionOrGiven;
         p->Image.cell(2, 2).CellFlags |= CellFlag::SolutionOrGiven;
-        const auto o = Open(*p, "reset.puz");
+        const auto o = Open(*p, "reset.zvr");
         QVERIFY(o->Board);
         QVERIFY(o->FrameButton("TBBeaZuruecksetzen")->isEnabled());
         o->Type("ab");
@@ -133,7 +133,7 @@ private slots:
     }
 
     void showSolutionTwice() {
-        const auto o = Open(*SmallCrossword(), "solution.puz");
+        const auto o = Open(*SmallCrossword(), "solution.zvr");
         QVERIFY(o->Board);
         o->Type("ha");
         o->OpenMenu("MItemAnsicht");
@@ -154,7 +154,7 @@ private slots:
 
     void menuEntriesRunTheBoardCommands() {
         Dialogs dialogs;
-        const auto o = Open(*SmallCrossword(), "menu.puz");
+        const auto o = Open(*SmallCrossword(), "menu.zvr");
         QVERIFY(o->Board);
         o->OpenMenu("MItemBearbeiten");
         QVERIFY(o->Item("MItemBeaEintragen")->isEnabled());
@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(o->Session->settings.HinweiseZeigen, !tips);
         QCOMPARE(ButtonDown(o->Board, "SBShowHints"), !tips);
 
-        const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "menu-american.puz");
+        const auto a = Open(*GridPuzzle(10, {"AB", "CD"}), "menu-american.zvr");
         a->Select(2, 1);
         a->OpenMenu("MItemBearbeiten");
         QAction* blank = a->Item("MItemBeaLeerfeld");
@@ -190,7 +190,7 @@ private slots:
         blank->trigger();
         QVERIFY(!a->Im().cell(2, 1).has(CellFlag::PlacedBlock));
 
-        const auto s = Open(*SudokuOfSize(4), "menu-sudoku.puz");
+        const auto s = Open(*SudokuOfSize(4), "menu-sudoku.zvr");
         s->Item("MItemAnsBegriffLaengen")->trigger();
         QVERIFY(s->Session->settings.MoeglicheZahlenZeigen);
         QVERIFY(ButtonDown(s->Board, "SBShowHintGrids"));

@@ -50,7 +50,7 @@ std::unique_ptr<Opened> OpenTimed(int bestSeconds = 0, const std::string& holder
     auto p = SudokuOfSize(4, 15);
     p->Image.BestSeconds = static_cast<std::uint16_t>(bestSeconds);
     p->Image.BestTimeHolder.set(holder);
-    return OpenBoard<Opened>(*p, "timed.puz");
+    return OpenBoard<Opened>(*p, "timed.zvr");
 }
 
 // Questions are answered "Ja".
@@ -87,7 +87,7 @@ private slots:
     void noClockForOtherKinds() {
         for (int kind : {14, 2, 1}) {
             auto p = kind == 14 ? SudokuOfSize(4, 14) : SmallCrossword(kind);
-            const auto o = OpenBoard<Opened>(*p, "untimed.puz");
+            const auto o = OpenBoard<Opened>(*p, "untimed.zvr");
             QVERIFY(o->Board);
             QVERIFY(!o->Frame->Stopwatch());
             QVERIFY(o->Frame->findChildren<TStopuhrForm*>().isEmpty());

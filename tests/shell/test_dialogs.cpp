@@ -162,17 +162,22 @@ private slots:
         auto p = Sudoku9();
         p->Image.PuzzleTitle.set("Kopie");
         QString seen;
+        int runs = 0;
         auto previous = SetModalRunner([&](QDialog& d) {
+            ++runs;
             d.show(); // the show step runs as with exec
             seen = d.findChild<QLabel*>("LblTitle")->text();
             // The dialog reads its own copy, not the puzzle.
             p->Image.PuzzleTitle.set("anders");
+            // Entered again while it runs: neither run again nor freed under itself.
+            TRaetselInfoDlg::Execute(p->Image, nullptr);
             return 0;
         });
         auto* start = new TRaetselInfoDlg;
         QCOMPARE(TRaetselInfoDlg::Current(), start);
         TRaetselInfoDlg::Execute(p->Image, nullptr);
         SetModalRunner(previous);
+        QCOMPARE(runs, 1);
         QCOMPARE(seen, QString("Kopie"));
         QVERIFY(TRaetselInfoDlg::Current() == nullptr);
     }

@@ -1,5 +1,6 @@
 // The main frame: start-up order, loading on the posted message, failed loads,
 // sizes, enabling rules, hints and the modifier-key hook.
+#include "BoardFixture.h"
 #include "ClueListLink.h"
 #include "Container.h"
 #include "ContainerWriter.h"
@@ -26,10 +27,6 @@
 #include <memory>
 
 namespace {
-// The frame's menu entry of that object name (MItem...), or null.
-QAction* MenuItem(const TRMMainForm& frame, const char* name) {
-    return frame.menuBar()->findChild<QAction*>(QString::fromLatin1(name));
-}
 // Answers every modal dialog at once and remembers what it showed.
 struct DialogLog {
     QStringList texts;
@@ -108,6 +105,30 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(log.texts.size(), 1);
         delete w.Hint;
+    }
+
+    // While one dialog runs, no command of the windows behind it opens another
+    // (a shortcut can reach a blocked window): each dialog command, entered
+    // from inside each dialog, is refused.
+    void noDialogOpensInsideAnother() {
+        auto o = OpenBoard(*SmallCrossword(), "verschachtelt.zvr");
+        QVERIFY(o->Board);
+        o->Select(1, 1);
+        const char* const items[] = {"MItemRaeDrucken", "MItemRaeInfos", "MItemPrgInfo",
+                                     "MItemBeaZuruecksetzen", "MItemBeaBegriff"};
+        for (const char* outer : items) {
+            QStringList opened;
+            const ModalRunner previous = SetModalRunner([&](QDialog& d) {
+                opened << d.metaObject()->className();
+                if (opened.size() == 1)
+                    for (const char* inner : items) MenuItem(*o->Frame, inner)->trigger();
+                return int(QDialog::Rejected);
+            });
+            MenuItem(*o->Frame, outer)->trigger();
+            SetModalRunner(previous);
+            QVERIFY2(opened.size() == 1, qPrintable(outer + (": " + opened.join(", "))));
+        }
+        QVERIFY(o->Frame->Board());
     }
 
     void failedLoadLeavesAnEmptyFrame() {

@@ -32,7 +32,7 @@ private slots:
     }
 
     void messageBoxesAnswerInGerman() {
-        auto o = OpenBoard(*SmallCrossword(), "deutsch.puz");
+        auto o = OpenBoard(*SmallCrossword(), "deutsch.zvr");
         QVERIFY(o->Board);
         QStringList buttons;
         const ModalRunner previous = SetModalRunner([&](QDialog& d) {

@@ -14,6 +14,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -170,7 +173,7 @@ private slots:
     }
 
     void cancelPrintsNothingAndKeepsTheSettings() {
-        auto o = OpenBoard(*SmallCrossword(1), "druck-abbruch.puz");
+        auto o = OpenBoard(*SmallCrossword(1), "druck-abbruch.zvr");
         QVERIFY(o->Board);
         UiCommand& print = o->Frame->Commands().Get(CommandId::Print);
         QVERIFY(print.Available());
@@ -190,16 +193,77 @@ private slots:
         QVERIFY(!o->Frame->Printer().ProgressWindow());
     }
 
+    void colourModeTitleAndOrientationReachThePrinter() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setColorMode(QPrinter::GrayScale); // a queue printing grey by default
+        // The user's set-up chose A3.
+        printer.setPageSize(QPageSize(QPageSize::A3));
+        PrintSettings ps;
+        ConfigurePrinter(printer, ps, QStringLiteral("Grüße"));
+        QCOMPARE(printer.colorMode(), QPrinter::Color);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A3);
+        QCOMPARE(printer.docName(), QStringLiteral("Grüße"));
+        for (int mode : {0, 1}) {
+            ps.ColourMode = mode;
+            ps.Portrait = true;
+            ConfigurePrinter(printer, ps, {});
+            QCOMPARE(printer.colorMode(), QPrinter::GrayScale);
+            QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        }
+    }
+
+    void thePaperOfTheSetupSurvivesThePrint() {
+        auto o = OpenBoard(*SmallCrossword(1), "druck-a3.zvr");
+        QVERIFY(o->Board);
+        const QString out = QString::fromStdString(TempDir()) + "/a3.pdf";
+        QFile::remove(out);
+        bool portraitShown = false;
+        Answers answers([&](QDialog& d) {
+            if (auto* files = qobject_cast<QFileDialog*>(&d)) {
+                files->selectFile(out);
+                return int(QDialog::Accepted);
+            }
+            if (auto* setup = qobject_cast<QPageSetupDialog*>(&d)) {
+                setup->printer()->setPageSize(QPageSize(QPageSize::Letter));
+                setup->printer()->setPageOrientation(QPageLayout::Portrait);
+                return int(QDialog::Accepted);
+            }
+            // As on showing: the chosen printer is set up first.
+            qobject_cast<TPrintSettingsDlg*>(&d)->FormShow();
+            auto* combo = Child<QComboBox>(d, "ComboDrucker");
+            combo->setCurrentIndex(combo->count() - 1);
+            Child<QAbstractButton>(d, "SBSetupPrinter")->click();
+            // The set-up's orientation is the dialog's.
+            portraitShown = Child<QRadioButton>(d, "RBPortrait")->isChecked();
+            return int(QDialog::Accepted);
+        });
+        QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 1);
+        QCOMPARE(answers.Seen, (QStringList{"PrintSettingsDlg", "PrnSetupDlg", "PdfFileDlg"}));
+        QVERIFY(portraitShown);
+        QVERIFY(o->Session->settings.Print.Portrait);
+        const QPrinter* printer = o->Frame->Printer().Printer();
+        QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
+        QFile pdf(out);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        // Letter, portrait: 612 x 792 points.
+        QVERIFY(pdf.readAll().contains("/MediaBox [0 0 612.000000 792.000000]"));
+    }
+
     void printsIntoAPdfFileNamedAfterTheTitle() {
         auto p = SmallCrossword(1);
         p->Image.PuzzleTitle.set("Haus/Garten");
-        auto o = OpenBoard(*p, "druck-pdf.puz");
+        auto o = OpenBoard(*p, "druck-pdf.zvr");
         QVERIFY(o->Board);
         const QString out = QString::fromStdString(TempDir()) + "/ausdruck.pdf";
         QFile::remove(out);
         QString suggested;
+        bool readOnly = false;
         Answers answers([&](QDialog& d) {
             if (auto* files = qobject_cast<QFileDialog*>(&d)) {
+                readOnly = files->testOption(QFileDialog::ReadOnly);
                 suggested = files->selectedFiles().value(0);
                 files->selectFile(out);
                 return int(QDialog::Accepted);
@@ -212,6 +276,8 @@ private slots:
         QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 2);
         QCOMPARE(answers.Seen, (QStringList{"PrintSettingsDlg", "PdfFileDlg"}));
         QVERIFY2(suggested.endsWith("Haus_Garten.pdf"), qPrintable(suggested));
+        // A save dialog must not delete or rename what it lists.
+        QVERIFY(readOnly);
         QVERIFY(o->Frame->Printer().PdfChosen());
         QCOMPARE(o->Session->settings.Print.Copies, 2);
         QFile pdf(out);
@@ -234,6 +300,18 @@ private slots:
         };
         QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 0);
         QVERIFY(!QFile::exists(out));
+
+        // A file that cannot be written is a failure the user is told of.
+        QString failure;
+        answers.Answer = [&](QDialog& d) {
+            if (auto* files = qobject_cast<QFileDialog*>(&d))
+                files->selectFile(QString::fromStdString(TempDir()) + "/fehlt/ausdruck.pdf");
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) failure = box->text();
+            return int(QDialog::Accepted);
+        };
+        QCOMPARE(o->Frame->Printer().MItemRaeDruckenClick(), 0);
+        QCOMPARE(failure, QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden: den "
+                                         "Ordner gibt es nicht."));
     }
 };
 

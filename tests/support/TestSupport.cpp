@@ -135,3 +135,91 @@ std::unique_ptr<Puzzle> SudokuOfSize(int n, int kind) {
     }
     return GridPuzzle(kind, rows);
 }
+
+std::uint16_t PuzChecksum(const std::string& region, std::uint16_t sum) {
+    for (char ch : region) {
+        sum = static_cast<std::uint16_t>((sum >> 1) | ((sum & 1) << 15));
+        sum = static_cast<std::uint16_t>(sum + static_cast<unsigned char>(ch));
+    }
+    return sum;
+}
+
+namespace {
+std::string U16(unsigned v) {
+    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)};
+}
+
+// Shift by the key's digits, rotate left, interleave the halves; once per digit.
+std::string Scramble(std::string t, int key) {
+    const int digits[4] = {key / 1000 % 10, key / 100 % 10, key / 10 % 10, key % 10};
+    const std::size_t n = t.size();
+    for (int k : digits) {
+        for (std::size_t i = 0; i < n; ++i)
+            t[i] = static_cast<char>('A' + (t[i] - 'A' + digits[i % 4]) % 26);
+        if (static_cast<std::size_t>(k) < n)
+            t = t.substr(static_cast<std::size_t>(k)) + t.substr(0, static_cast<std::size_t>(k));
+        const std::size_t m = n / 2;
+        std::string u;
+        for (std::size_t i = 0; i < m; ++i) u += std::string{t[m + i], t[i]};
+        if (n % 2) u += t[n - 1];
+        t = u;
+    }
+    return t;
+}
+} // namespace
+
+std::string PuzSection(const std::string& name, const std::string& data) {
+    return name + U16(static_cast<unsigned>(data.size())) + U16(PuzChecksum(data)) + data +
+           std::string(1, '\0');
+}
+
+std::string PuzBytes(const PuzSpec& s) {
+    std::string solution = s.Solution;
+    std::string player = s.Player;
+    if (player.empty())
+        for (char ch : solution) player += ch == '.' ? '.' : '-';
+    unsigned plainSum = 0;
+    if (s.Key) {
+        std::vector<std::size_t> order;
+        for (int c = 0; c < s.Width; ++c)
+            for (int r = 0; r < s.Height; ++r)
+                if (solution[static_cast<std::size_t>(r * s.Width + c)] != '.')
+                    order.push_back(static_cast<std::size_t>(r * s.Width + c));
+        std::string t;
+        for (std::size_t i : order) t += solution[i];
+        plainSum = PuzChecksum(t);
+        t = Scramble(t, s.Key);
+        for (std::size_t i = 0; i < order.size(); ++i) solution[order[i]] = t[i];
+    }
+    std::string cib = std::string(1, static_cast<char>(s.Width)) +
+                      std::string(1, static_cast<char>(s.Height)) +
+                      U16(static_cast<unsigned>(s.Clues.size())) + U16(1) + U16(s.Key ? 4 : 0);
+    std::string strings, text;
+    const auto nul = [](const std::string& x) { return x + std::string(1, '\0'); };
+    for (const std::string* x : {&s.Title, &s.Author, &s.Copyright}) {
+        strings += nul(*x);
+        if (!x->empty()) text += nul(*x);
+    }
+    for (const std::string& c : s.Clues) {
+        strings += nul(c);
+        text += c;
+    }
+    strings += nul(s.Notes);
+    if (!s.Notes.empty()) text += nul(s.Notes);
+    const std::uint16_t cibSum = PuzChecksum(cib);
+    std::uint16_t sum = PuzChecksum(solution, cibSum);
+    sum = PuzChecksum(player, sum);
+    sum = PuzChecksum(text, sum);
+    const std::uint16_t parts[4] = {cibSum, PuzChecksum(solution), PuzChecksum(player),
+                                    PuzChecksum(text)};
+    std::string masked(8, '\0');
+    for (int i = 0; i < 4; ++i) {
+        masked[static_cast<std::size_t>(i)] = static_cast<char>("ICHE"[i] ^ (parts[i] & 0xFF));
+        masked[static_cast<std::size_t>(4 + i)] = static_cast<char>("ATED"[i] ^ (parts[i] >> 8));
+    }
+    std::string version = s.Version.substr(0, 3);
+    version.resize(4, '\0');
+    return s.Before + U16(sum) + std::string("ACROSS&DOWN\0", 12) + U16(cibSum) + masked + version +
+           U16(0) + U16(plainSum) + std::string(12, '\0') + cib + solution + player + strings +
+           s.Sections;
+}

@@ -40,3 +40,20 @@ int NumberWords(Puzzle& puzzle);
 
 // A valid n x n Sudoku (n = 4, 6, 8, 9 or 12) of the given kind, no givens, all blank.
 std::unique_ptr<Puzzle> SudokuOfSize(int n, int kind = 14);
+
+// An Across Lite file built the way the format describes it, checksums
+// computed; `key` (1000..9999) locks the solution.
+struct PuzSpec {
+    int Width = 0, Height = 0;
+    std::string Solution; // reading order, '.' blocks
+    std::string Player;   // empty: '-' for every letter cell
+    std::string Version = "1.3";
+    std::string Title, Author, Copyright, Notes;
+    std::vector<std::string> Clues; // word order
+    std::string Sections;           // extra sections as PuzSection gives them
+    int Key = 0;
+    std::string Before; // stray bytes before the header
+};
+std::string PuzBytes(const PuzSpec& spec);
+std::string PuzSection(const std::string& name, const std::string& data);
+std::uint16_t PuzChecksum(const std::string& region, std::uint16_t start = 0);

@@ -66,7 +66,7 @@ private slots:
         for (const QByteArray& line : list.readAll().split('\n')) {
             if (line.trimmed().isEmpty()) continue;
             const std::string path =
-                (dir + "/" + QString::fromUtf8(line.trimmed()) + ".puz").toStdString();
+                (dir + "/" + QString::fromUtf8(line.trimmed()) + ".zvr").toStdString();
             int exitCode = -1;
             const QJsonObject o = CluesJson(path, &exitCode);
             QCOMPARE(exitCode, 0);
@@ -97,7 +97,7 @@ private slots:
     void settingsOfAPackedPlayerDecide() {
         auto p = Fence();
         // A puzzle file takes the defaults: one list, solved words shown.
-        QJsonObject o = CluesJson(WriteTemp("zaun.puz", PuzzleFileBytes(p->Image, "7.46")));
+        QJsonObject o = CluesJson(WriteTemp("zaun.zvr", PuzzleFileBytes(p->Image, "7.46")));
         QCOMPARE(o["twoLists"].toBool(), false);
         QVERIFY(o["across"].toArray().isEmpty());
         QCOMPARE(o["visibleColumns"].toArray(), QJsonArray({3, 4}));
@@ -132,7 +132,7 @@ private slots:
 
     void failuresAndTheTable() {
         int exitCode = -1;
-        const std::string missing = TempDir() + "/fehlt.puz";
+        const std::string missing = TempDir() + "/fehlt.zvr";
         QJsonObject o = CluesJson(missing, &exitCode);
         QCOMPARE(exitCode, 1);
         QCOMPARE(o.keys(), QStringList({"message", "result"}));
@@ -143,19 +143,21 @@ private slots:
 
         auto cross = GridPuzzle(0, {"HAUS#", "A#BAD"});
         NumberWords(*cross);
-        cross->Image.Words[0].ClueText.set("Geb\xE4ude");
+        // A terminal must not obey control characters in a clue (title, clear screen).
+        cross->Image.Words[0].ClueText.set("Geb\xE4ude\x1b]0;x\x07\x1b[2J");
         ToolRun run = RunTool({"clues", QString::fromStdString(WriteTemp(
-                                            "k.puz", PuzzleFileBytes(cross->Image, "7.46")))});
+                                            "k.zvr", PuzzleFileBytes(cross->Image, "7.46")))});
         QCOMPARE(run.ExitCode, 0);
         const QString text = QString::fromUtf8(run.Out);
         QVERIFY(text.contains("Waagerecht:"));
         QVERIFY(text.contains("Senkrecht:"));
-        QVERIFY(text.contains("Gebäude"));
+        QVERIFY(text.contains("Gebäude\\x1B]0;x\\x07\\x1B[2J"));
+        QVERIFY(!run.Out.contains('\x1b') && !run.Out.contains('\x07'));
         QVERIFY(text.contains("Nummer"));
 
         auto sudoku = Sudoku9();
         run = RunTool({"clues", QString::fromStdString(
-                                    WriteTemp("s.puz", PuzzleFileBytes(sudoku->Image, "7.46")))});
+                                    WriteTemp("s.zvr", PuzzleFileBytes(sudoku->Image, "7.46")))});
         QCOMPARE(run.ExitCode, 0);
         QVERIFY(QString::fromUtf8(run.Out).contains("keine Legende"));
         run = RunTool({"clues"});

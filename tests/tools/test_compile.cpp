@@ -158,6 +158,8 @@ void CompileTest::faultsNameTheLine_data() {
                                    << "Zeile 3: title ist doppelt angegeben (zuerst in Zeile 2)";
     QTest::newRow("not key value") << "kind: 0\nwhatever\n"
                                    << "Zeile 2: erwartet \"Schlüssel: Wert\"";
+    QTest::newRow("control characters escaped") << "kind: 0\n\x1b]0;t\x07: x\n"
+                                                << "gefunden \"\\x1B]0;t\\x07: x\"";
     QTest::newRow("missing picture")
         << "kind: 4\nversion: 7.46\npicture: none.jpg\npicture-area: 1,1 2,1\ngrid:\nAB\n"
         << "Zeile 3: Die Datei \"";
@@ -189,17 +191,17 @@ void CompileTest::faultsNameTheLine() {
     QFETCH(QString, expected);
     const std::string path = WriteTemp("fault.txt", source.toStdString());
     const ToolRun run = RunTool({"compile", QString::fromStdString(path), "-o",
-                                 QString::fromStdString(TempDir() + "/fault.puz")});
+                                 QString::fromStdString(TempDir() + "/fault.zvr")});
     QCOMPARE(run.ExitCode, 1);
     const QString err = QString::fromUtf8(run.Err);
-    QVERIFY2(err.contains(expected), qPrintable(err));
+    QVERIFY2(err.contains(expected) && !err.contains('\x1b'), qPrintable(err));
 }
 
 void CompileTest::repeatedWordIsOneFault() {
     // The second AB gets no clue of its own, but that is the same fault.
     const std::string path = WriteTemp("twice.txt", "kind: 0\ngrid:\nAB#AB\n\nclues:\nAB: x\n");
     const ToolRun run = RunTool({"compile", QString::fromStdString(path), "-o",
-                                 QString::fromStdString(TempDir() + "/twice.puz")});
+                                 QString::fromStdString(TempDir() + "/twice.zvr")});
     QCOMPARE(run.ExitCode, 1);
     const QString err = QString::fromUtf8(run.Err).trimmed();
     QCOMPARE(err.count('\n'), 0);
@@ -405,7 +407,7 @@ void CompileTest::headerCarriesTheVersion() {
     const std::string src = "kind: fuellraetsel\nversion: 7.41\ntitle: Kurz\ngrid:\nAB\n\n"
                             "clues:\nAB: weg\n";
     const std::string in = WriteTemp("version.txt", src);
-    const std::string out = TempDir() + "/version.puz";
+    const std::string out = TempDir() + "/version.zvr";
     const ToolRun run =
         RunTool({"compile", QString::fromStdString(in), "-o", QString::fromStdString(out)});
     QCOMPARE(run.ExitCode, 0);
@@ -430,13 +432,13 @@ void CompileTest::pictureRules() {
     const auto compile = [&](const std::string& head) {
         const std::string in = WriteTemp("pic.txt", head + grid);
         return RunTool({"compile", QString::fromStdString(in), "-o",
-                        QString::fromStdString(TempDir() + "/pic.puz")});
+                        QString::fromStdString(TempDir() + "/pic.zvr")});
     };
     const ToolRun ok = compile("kind: 0\npicture: tiny.bmp\npicture-area: 1,1 2,2\n");
     QVERIFY2(ok.ExitCode == 0, ok.Err.constData());
     auto p = NewPuzzle();
     QImage picture;
-    QCOMPARE(int(LoadPuzzleFile(*p, picture, TempDir() + "/pic.puz")), int(LoadResult::Loaded));
+    QCOMPARE(int(LoadPuzzleFile(*p, picture, TempDir() + "/pic.zvr")), int(LoadResult::Loaded));
     QCOMPARE(picture.width(), 8);
     const PuzzleImage& im = p->Image;
     QCOMPARE(int(im.ImageFlags), ImageFlag::HasPicture | PictureFit::Stretch);
@@ -468,7 +470,7 @@ void CompileTest::examplesCoverEveryKind() {
     std::set<int> kinds, sudokuSizes;
     bool jpeg = false, bmp = false;
     for (const QString& name : names) {
-        const QString path = ExamplesDir() + "/" + name + ".puz";
+        const QString path = ExamplesDir() + "/" + name + ".zvr";
         QFile f(path);
         QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(path));
         const QByteArray bytes = f.readAll();
@@ -499,7 +501,7 @@ void CompileTest::examplesLoadAndSolve_data() {
 
 void CompileTest::examplesLoadAndSolve() {
     QFETCH(QString, name);
-    const std::string path = (ExamplesDir() + "/" + name + ".puz").toStdString();
+    const std::string path = (ExamplesDir() + "/" + name + ".zvr").toStdString();
     auto p = NewPuzzle();
     QImage picture;
     QCOMPARE(int(LoadPuzzleFile(*p, picture, path)), int(LoadResult::Loaded));

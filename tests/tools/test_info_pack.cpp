@@ -52,7 +52,7 @@ class InfoPackTest : public QObject {
 private slots:
     void infoOfAPuzzleFile() {
         auto p = Crossword();
-        const std::string path = WriteTemp("kreuz.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const std::string path = WriteTemp("kreuz.zvr", PuzzleFileBytes(p->Image, "7.46"));
         int exitCode = -1;
         const QJsonObject o = InfoJson(path, &exitCode);
         QCOMPARE(exitCode, 0);
@@ -88,7 +88,7 @@ private slots:
         auto p = GridPuzzle(2, {"AB"});
         for (int i = 0; i < 26; ++i) p->Image.Words[i].CodeLetter = 'Z' - i;
         p->Image.WordCount = 2;
-        const QJsonObject o = InfoJson(WriteTemp("codes.puz", PuzzleFileBytes(p->Image, "7.46")));
+        const QJsonObject o = InfoJson(WriteTemp("codes.zvr", PuzzleFileBytes(p->Image, "7.46")));
         QCOMPARE(o["words"].toArray().size(), 2);
         QCOMPARE(o["codeLetters"].toString(), QString("ZYXWVUTSRQPONMLKJIHGFEDCBA"));
     }
@@ -96,7 +96,7 @@ private slots:
     void judgementOnOpening() {
         // Every symbol given: complete and correct; then one entry that repeats a symbol.
         auto p = Sudoku9(std::string(81, '1'));
-        QJsonObject o = InfoJson(WriteTemp("voll.puz", PuzzleFileBytes(p->Image, "7.46")));
+        QJsonObject o = InfoJson(WriteTemp("voll.zvr", PuzzleFileBytes(p->Image, "7.46")));
         QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 3);
         QCOMPARE(o["evaluation"].toObject()["message"].toString(),
                  QString("Sie haben das Rätsel gelöst!"));
@@ -104,20 +104,20 @@ private slots:
         // (2,1) no given: its entry repeats the 1 of column 1 in row 1.
         p = Sudoku9("10" + std::string(79, '1'));
         p->Image.entry(2, 1).set("1");
-        o = InfoJson(WriteTemp("falsch.puz", PuzzleFileBytes(p->Image, "7.46")));
+        o = InfoJson(WriteTemp("falsch.zvr", PuzzleFileBytes(p->Image, "7.46")));
         QCOMPARE(o["checkState"].toArray()[0].toArray()[1].toInt(), 255);
         QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 2);
         QVERIFY(o["evaluation"].toObject()["message"].isNull()); // Sudokus stay silent at level 2
         // Nothing entered: level stays 0, no message, every state blank.
         auto empty = Sudoku9();
-        o = InfoJson(WriteTemp("leer.puz", PuzzleFileBytes(empty->Image, "7.46")));
+        o = InfoJson(WriteTemp("leer.zvr", PuzzleFileBytes(empty->Image, "7.46")));
         QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 0);
         QCOMPARE(o["checkState"].toArray()[8].toArray()[8].toInt(), 0);
     }
 
     void failedLoadsGiveResultAndMessageOnly() {
         int exitCode = -1;
-        const std::string missing = TempDir() + "/fehlt.puz";
+        const std::string missing = TempDir() + "/fehlt.zvr";
         QJsonObject o = InfoJson(missing, &exitCode);
         QCOMPARE(exitCode, 1);
         QCOMPARE(o.keys(), QStringList({"message", "result"}));
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(o["message"].toString().contains("ist kein bekanntes Rätselformat gespeichert!"));
         auto p = Crossword();
         p->Image.ColumnCount = 200;
-        o = InfoJson(WriteTemp("bad.puz", PuzzleFileBytes(p->Image, "7.46")), &exitCode);
+        o = InfoJson(WriteTemp("bad.zvr", PuzzleFileBytes(p->Image, "7.46")), &exitCode);
         QCOMPARE(o["result"].toInt(), 7);
         QCOMPARE(exitCode, 1);
     }
@@ -147,7 +147,7 @@ private slots:
         buffer.open(QIODevice::WriteOnly);
         pic.save(&buffer, "BMP");
         // A file whose header has no version carries no picture, yet its image asks for one.
-        const std::string puz = WriteTemp("bild.puz", PuzzleFileBytes(p->Image, ""));
+        const std::string puz = WriteTemp("bild.zvr", PuzzleFileBytes(p->Image, ""));
         const std::string bmpPath = WriteTemp("bild.bmp", bmp.toStdString());
         const std::string ini =
             WriteTemp("s.ini", "; NoTitle\n\n[Raetsel_Layout]\nFeldgroesse=41\n\n");
@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(o["picture"].toObject()["width"].toInt(), 8);
         // A picture stored in the puzzle file travels into the module.
         const std::string withPicture = WriteTemp(
-            "mitbild.puz", PuzzleFileBytes(p->Image, "7.46", StoredPicture{0, bmp.toStdString()}));
+            "mitbild.zvr", PuzzleFileBytes(p->Image, "7.46", StoredPicture{0, bmp.toStdString()}));
         run = RunTool({"pack", QString::fromStdString(player), QString::fromStdString(withPicture),
                        "-o", out});
         QCOMPARE(run.ExitCode, 0);
@@ -188,7 +188,7 @@ private slots:
 
     void packRefusesAnOversizedPlayer() {
         auto p = Crossword();
-        const std::string puz = WriteTemp("k.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const std::string puz = WriteTemp("k.zvr", PuzzleFileBytes(p->Image, "7.46"));
         const std::string big =
             WriteTemp("big", std::string(static_cast<std::size_t>(ModuleOffset), 'B'));
         const ToolRun run =
@@ -208,7 +208,7 @@ private slots:
         im.ClockRunning = 1;
         im.ElapsedSeconds = 50;
         im.BestSeconds = 90;
-        const std::string path = WriteTemp("zeit.puz", PuzzleFileBytes(im, "7.46"));
+        const std::string path = WriteTemp("zeit.zvr", PuzzleFileBytes(im, "7.46"));
         const QJsonObject o = InfoJson(path);
         QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 3);
         QCOMPARE(o["solvedLevel"].toInt(), 3);
@@ -220,7 +220,7 @@ private slots:
     void plainInfoAlignsLabelsByCharacters() {
         auto p = Crossword();
         const ToolRun run = RunTool({"info", QString::fromStdString(WriteTemp(
-                                                 "a.puz", PuzzleFileBytes(p->Image, "7.46")))});
+                                                 "a.zvr", PuzzleFileBytes(p->Image, "7.46")))});
         QCOMPARE(run.ExitCode, 0);
         const QStringList lines = QString::fromUtf8(run.Out).split('\n');
         int checked = 0;
@@ -242,7 +242,7 @@ private slots:
         auto p = Crossword();
         p->Image.PuzzleTitle.set("Neu\x1B[2J\nGel\xF6st\x81");
         p->Image.Words[0].ClueText.set("Haus\rX");
-        const std::string path = WriteTemp("esc.puz", PuzzleFileBytes(p->Image, "7.46"));
+        const std::string path = WriteTemp("esc.zvr", PuzzleFileBytes(p->Image, "7.46"));
         const ToolRun run = RunTool({"info", QString::fromStdString(path)});
         QCOMPARE(run.ExitCode, 0);
         QVERIFY(!run.Out.contains('\x1B'));
@@ -257,7 +257,7 @@ private slots:
     void humanReadableInfo() {
         auto p = Crossword();
         const ToolRun run = RunTool({"info", QString::fromStdString(WriteTemp(
-                                                 "h.puz", PuzzleFileBytes(p->Image, "7.46")))});
+                                                 "h.zvr", PuzzleFileBytes(p->Image, "7.46")))});
         QCOMPARE(run.ExitCode, 0);
         QVERIFY(run.Out.contains("Schwedenrätsel"));
         QVERIFY(run.Out.contains("HAEUS"));

@@ -1,6 +1,8 @@
 // The tool's print command, read back from the PDF with the poppler tools.
+#include "ContainerWriter.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -8,9 +10,11 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 QString Example(const char* name) {
-    return qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".puz";
+    return qEnvironmentVariable("ZORU_EXAMPLES") + "/" + name + ".zvr";
 }
 
 QString OutPdf(const QString& name) {
@@ -54,6 +58,38 @@ QImage PageImage(const QString& pdf) {
     const QString base = pdf + "-page";
     Run("pdftoppm", {"-r", "40", "-f", "1", "-l", "1", "-png", "-singlefile", pdf, base});
     return QImage(base + ".png");
+}
+
+// A 15 x 15 crossword with 74 words, each clue carrying a token of its own
+// ("K12X"), written as a puzzle file.
+QString LongCrosswordFile() {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= 15; ++r) {
+        std::string row;
+        for (int c = 1; c <= 15; ++c)
+            row += (r - 1 + 2 * (c - 1)) % 8 == 0 ? '#' : char('A' + (r * 7 + c * 3) % 26);
+        rows.push_back(row);
+    }
+    auto p = GridPuzzle(0, rows);
+    NumberWords(*p);
+    static const char* const clues[] = {"Schwester der Mutter", "Trinkgef\xE4\xDF mit Henkel",
+                                        "l\xE4ngster Fluss Afrikas und Lebensader \xC4gyptens"};
+    for (int i = 0; i < p->Image.WordCount; ++i)
+        p->Image.Words[std::size_t(i)].ClueText.set("K" + std::to_string(i + 1) + "X " +
+                                                    clues[i % 3]);
+    p->Image.PuzzleTitle.set("Viele Begriffe");
+    return QString::fromStdString(
+        WriteTemp("viele-begriffe.zvr", PuzzleFileBytes(p->Image, "7.46")));
+}
+
+// How often each token K1X..KnX stands in the text; empty when every one
+// stands there exactly once, else the first that does not.
+QString NotOnce(const QString& text, int n) {
+    for (int k = 1; k <= n; ++k) {
+        const auto count = text.count(QRegularExpression(QString("\\bK%1X\\b").arg(k)));
+        if (count != 1) return QString("K%1X %2 times").arg(k).arg(count);
+    }
+    return {};
 }
 
 int ColouredPixels(const QImage& image) {
@@ -166,15 +202,100 @@ private slots:
 
     void aFailedLoadWritesNothing() {
         const QString out = OutPdf("nichts.pdf");
-        const QString missing = QString::fromStdString(TempDir()) + "/gibt-es-nicht.puz";
+        const QString missing = QString::fromStdString(TempDir()) + "/gibt-es-nicht.zvr";
         const ToolRun run = RunTool({"print", missing, "-o", out});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY(!run.Err.isEmpty());
         QVERIFY(!QFile::exists(out));
 
-        const std::string junk = WriteTemp("kaputt.puz", std::string(300, 'x'));
+        const std::string junk = WriteTemp("kaputt.zvr", std::string(300, 'x'));
         QCOMPARE(RunTool({"print", QString::fromStdString(junk), "-o", out}).ExitCode, 1);
         QVERIFY(!QFile::exists(out));
+    }
+
+    void everyClueOnceInEveryLayout() {
+        const QString puzzle = LongCrosswordFile();
+        const QList<QStringList> layouts = {
+            {},
+            {"--portrait"},
+            {"--legend-below"},
+            {"--portrait", "--legend-below"},
+            {"--two-pages"},
+            {"--two-pages", "--portrait"},
+            {"--portrait", "--legend-below", "--legend-font", "10"}};
+        for (const QStringList& layout : layouts) {
+            const QString out = OutPdf("viele.pdf");
+            QCOMPARE(RunTool(QStringList{"print", puzzle, "-o", out} + layout).ExitCode, 0);
+            const int pages = Info(out).Pages;
+            QVERIFY2(pages >= 2, qPrintable(layout.join(' ')));
+            QString all;
+            for (int page = 1; page <= pages; ++page) {
+                const QString text = PageText(out, page);
+                // The title on every page.
+                QVERIFY(text.contains(QStringLiteral("Viele Begriffe")));
+                all += text;
+            }
+            const QString missing = NotOnce(all, 74);
+            QVERIFY2(missing.isEmpty(), qPrintable(layout.join(' ') + ": " + missing));
+        }
+        // The document's title is the puzzle's.
+        const QString out = OutPdf("titel.pdf");
+        QCOMPARE(RunTool({"print", puzzle, "-o", out}).ExitCode, 0);
+        QVERIFY(QString::fromUtf8(Run("pdfinfo", {out}))
+                    .contains(QRegularExpression(R"(Title:\s+Viele Begriffe)")));
+    }
+
+    void helpAndLegendFont() {
+        const ToolRun help = RunTool({"print", "--help"});
+        QCOMPARE(help.ExitCode, 0);
+        QVERIFY(help.Out.contains("--legend-font MM"));
+        const QString out = OutPdf("schrift.pdf");
+        for (const char* bad : {"1", "11", "x"})
+            QCOMPARE(RunTool({"print", Example("fuellraetsel"), "-o", out, "--legend-font", bad})
+                         .ExitCode,
+                     2);
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // Print and render write their output whole or not at all, never over an
+    // input, under the name given byte for byte.
+    void outputsAreWrittenWholeAndNeverOverAnInput() {
+        const QString dir = QString::fromStdString(TempDir());
+        const QString puzzle = dir + "/eingabe.zvr";
+        QVERIFY(QFile::copy(Example("sudoku-4"), puzzle));
+        QFile input(puzzle);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        const QByteArray original = input.readAll();
+        const QString link = dir + "/verweis.png", full = dir + "/voll.png";
+        QVERIFY(QFile::link(puzzle, link));
+        QVERIFY(QFile::link("/dev/full", full));
+        for (const QString& command : {QStringLiteral("print"), QStringLiteral("render")}) {
+            for (const QString& out : {puzzle, link}) {
+                if (command == "render" && out == puzzle) continue; // not an image name
+                const ToolRun run = RunTool({command, puzzle, "-o", out});
+                QCOMPARE(run.ExitCode, 1);
+                QVERIFY2(run.Err.contains("selbst; sie wird nicht überschrieben"), run.Err);
+            }
+            ToolRun run = RunTool({command, puzzle, "-o", full});
+            QCOMPARE(run.ExitCode, 1);
+            QVERIFY2(run.Err.contains("konnte nicht geschrieben werden: kein Platz mehr"), run.Err);
+            run = RunTool({command, puzzle, "-o", dir});
+            QCOMPARE(run.ExitCode, command == "print" ? 1 : 2);
+            QVERIFY2(!run.Err.contains("QPainter") && !run.Err.contains("Returned"), run.Err);
+            // A name that is no UTF-8 (Latin-1 "ä") keeps its bytes.
+            QProcess named;
+            named.start("sh", {"-c", "exec \"$0\" \"$1\" \"$2\" -o \"$2$(printf '\\344').png\"",
+                               qEnvironmentVariable("ZORU_TOOL"), command, puzzle});
+            QVERIFY(named.waitForFinished(60000));
+            QCOMPARE(named.exitCode(), 0);
+            const std::string written = puzzle.toStdString() + "\xE4.png";
+            QVERIFY(::access(written.c_str(), F_OK) == 0);
+            QCOMPARE(::unlink(written.c_str()), 0);
+        }
+        QVERIFY(input.seek(0));
+        QCOMPARE(input.readAll(), original);
+        // No temporary file is left beside the outputs.
+        QVERIFY(QDir(dir).entryList({".eingabe*"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void badOptionsAreRefused() {

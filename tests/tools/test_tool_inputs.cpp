@@ -25,7 +25,7 @@ std::string PuzzleFile() {
     static const std::string path = [] {
         auto p = GridPuzzle(4, {"AB"});
         NumberWords(*p);
-        return WriteTemp("eingabe.puz", PuzzleFileBytes(p->Image, "7.46"));
+        return WriteTemp("eingabe.zvr", PuzzleFileBytes(p->Image, "7.46"));
     }();
     return path;
 }
@@ -89,7 +89,7 @@ private slots:
         // The picture named by a source is read with the same care.
         const std::string src = WriteTemp("bildquelle.txt", "kind: 0\npicture: .\n"
                                                             "picture-area: 1,1 1,1\ngrid:\n#AB\n");
-        const ToolRun run = RunTool({"compile", Q(src), "-o", Q(TempDir() + "/bildquelle.puz")});
+        const ToolRun run = RunTool({"compile", Q(src), "-o", Q(TempDir() + "/bildquelle.zvr")});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY2(run.Err.contains("Zeile 2: ") && run.Err.contains("Verzeichnis"),
                  run.Err.constData());
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
         QElapsedTimer clock;
         clock.start();
-        const ToolRun run = RunTool({"compile", Q(fifo), "-o", Q(TempDir() + "/fifo.puz")});
+        const ToolRun run = RunTool({"compile", Q(fifo), "-o", Q(TempDir() + "/fifo.zvr")});
         QCOMPARE(run.ExitCode, 1);
         QVERIFY(run.Err.contains(fifo.c_str()));
         QVERIFY(clock.elapsed() < 60000);
@@ -111,13 +111,13 @@ private slots:
     void sourceFromAPipeIsReadToItsEnd() {
         QProcess p;
         p.start(QString::fromLocal8Bit(qgetenv("ZORU_TOOL")),
-                {"compile", "/dev/stdin", "-o", Q(TempDir() + "/pipe.puz")});
+                {"compile", "/dev/stdin", "-o", Q(TempDir() + "/pipe.zvr")});
         QVERIFY(p.waitForStarted());
         p.write("kind: 4\ngrid:\nAB\n\nclues:\nAB: weg\n");
         p.closeWriteChannel();
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
-        QVERIFY(QFile::exists(Q(TempDir() + "/pipe.puz")));
+        QVERIFY(QFile::exists(Q(TempDir() + "/pipe.zvr")));
     }
 
     void settingsAreStoredInCodePage1252() {
@@ -202,6 +202,11 @@ private slots:
         QTest::newRow("render option") << QStringList{"render", puz, "-o", "x.png", "--farbe"}
                                        << "unbekannte Option \"--farbe\"";
         QTest::newRow("command") << QStringList{"raten"} << "unbekannter Befehl: raten";
+        QTest::newRow("command escaped")
+            << QStringList{"\x1b[2J"} << "unbekannter Befehl: \\x1B[2J";
+        QTest::newRow("option escaped")
+            << QStringList{"render", puz, "-o", "x.png", "-\x1b]0;t\x07"}
+            << "unbekannte Option \"-\\x1B]0;t\\x07\"";
         QTest::newRow("compile usage") << QStringList{"compile", puz} << "Aufruf: zoruvidedid-tool";
         QTest::newRow("pack usage") << QStringList{"pack", puz} << "Aufruf: zoruvidedid-tool";
         QTest::newRow("info usage") << QStringList{"info"} << "Aufruf: zoruvidedid-tool";
@@ -214,7 +219,7 @@ private slots:
         QCOMPARE(run.ExitCode, 2);
         const QString err = QString::fromUtf8(run.Err);
         QVERIFY2(err.contains(expected), qPrintable(err));
-        QVERIFY2(!err.contains("usage"), qPrintable(err));
+        QVERIFY2(!err.contains("usage") && !err.contains('\x1b'), qPrintable(err));
     }
 };
 

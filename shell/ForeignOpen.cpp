@@ -1,0 +1,66 @@
+#include "ForeignOpen.h"
+
+#include "Container.h"
+#include "ModalRunner.h"
+#include "Session.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+// The key as typed, or NoKey; false when the user cancelled.
+bool AskKey(QWidget* parent, int& key) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Schlüssel"));
+    dialog.setLabelText(
+        QStringLiteral("Dieses Rätsel ist verschlüsselt. Bitte den Schlüssel (vier Ziffern) "
+                       "eingeben:"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextEchoMode(QLineEdit::Normal);
+    if (RunModal(dialog) != QDialog::Accepted) return false;
+    key = ParseUnlockKey(dialog.textValue().trimmed().toStdString());
+    return true;
+}
+
+void SayWrongKey(QWidget* parent) {
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Schlüssel"),
+        QString::fromUtf8(WrongKeyMessage.data(), static_cast<qsizetype>(WrongKeyMessage.size())),
+        QMessageBox::Ok, parent);
+    RunModal(box);
+}
+} // namespace
+
+LoadOutcome LoadAskingForKey(QWidget* parent, PuzzleSession& session, QImage& picture,
+                             const std::vector<std::string>& parameters,
+                             const std::string& executablePath, bool& cancelled) {
+    cancelled = false;
+    int key = NoKey;
+    for (;;) {
+        LoadOutcome outcome = LoadPuzzleFrom(session.puzzle, session.settings, picture, parameters,
+                                             executablePath, key);
+        const ImportStatus status = outcome.Foreign.Status;
+        if (outcome.Result != LoadResult::Refused ||
+            (status != ImportStatus::KeyNeeded && status != ImportStatus::WrongKey))
+            return outcome;
+        if (status == ImportStatus::WrongKey) SayWrongKey(parent);
+        // A key that is not four digits cannot fit: said so at once, asked again.
+        while (true) {
+            if (!AskKey(parent, key)) {
+                cancelled = true;
+                return outcome;
+            }
+            if (key != NoKey) break;
+            SayWrongKey(parent);
+        }
+    }
+}
+
+QString OpeningStatusText(const LoadOutcome& outcome) {
+    QStringList parts;
+    for (const std::string& w : outcome.Foreign.Warnings) parts << QString::fromStdString(w);
+    if (!outcome.Foreign.OpeningNote.empty())
+        parts << QString::fromStdString(outcome.Foreign.OpeningNote);
+    return parts.join(QLatin1Char(' '));
+}
