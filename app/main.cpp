@@ -4,6 +4,7 @@
 #include "HinweisDialog.h"
 #include "Session.h"
 #include "Startup.h"
+#include "TermSignal.h"
 
 #include <QApplication>
 
@@ -34,6 +35,9 @@ int main(int argc, char** argv) {
     auto session = std::make_unique<PuzzleSession>();
     const PlayerWindows windows = CreatePlayerWindows(*session, parameters);
     std::unique_ptr<TRMMainForm> frame(windows.Frame);
+    // Ended from outside, the player still keeps the progress (written as the
+    // frame goes).
+    QuitOnTerminate(&app, {});
     QApplication::processEvents();
     // The frame loads its puzzle only once it is shown and its start-up message comes.
     frame->show();

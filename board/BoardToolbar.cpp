@@ -128,6 +128,11 @@ void BoardToolbar::CreatePopup() {
     const int kind = kind_;
     popup_ = new QMenu(board_);
     popup_->setObjectName("MenuRaetselPlay");
+    AddItem("MItemPlayRueckgaengig", QStringLiteral("Rückgängig"),
+            QStringLiteral("Die letzte Änderung am Rätsel zurücknehmen"), Id::Undo);
+    AddItem("MItemPlayWiederholen", QStringLiteral("Wiederholen"),
+            QStringLiteral("Die zuletzt zurückgenommene Änderung wiederholen"), Id::Redo);
+    popup_->addSeparator();
     AddItem("MItemPlayLeerfeld", QStringLiteral("Leerfeld"),
             QStringLiteral("Das markierte Feld im Rätsel als Leerfeld festlegen"), Id::BlankField,
             true);

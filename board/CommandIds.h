@@ -10,7 +10,9 @@ enum class CommandId : int {
     PuzzleInfo,
     ProgramInfo,
     Quit,
+    Autosave, // "Fortschritt automatisch speichern"
     Undo,
+    Redo,
     Reset,
     ShowSolution,
     // The board's.

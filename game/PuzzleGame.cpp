@@ -16,15 +16,28 @@ void PuzzleGame::Loaded(QImage picture, std::string pictureBytes) {
     markTag_ = 0;
     snapshots_.Clear();
     undo_.Clear();
+    stepOpen_ = false;
+    restored_ = false;
+}
+
+void PuzzleGame::RestoreProgress(const PuzzleImage& image, const ProgressExtras& extras) {
+    session_.puzzle.Image = image;
+    markTag_ = extras.MarkTag;
+    snapshots_ = extras.Snapshots;
+    undo_.Clear();
+    restored_ = true;
 }
 
 void PuzzleGame::Start() {
     PuzzleImage& im = session_.puzzle.Image;
-    markTag_ = 0;
-    snapshots_.Clear();
+    if (!restored_) {
+        markTag_ = 0;
+        snapshots_.Clear();
+    }
     if (IsSudokuKind(im.PuzzleKind)) {
         DeriveAids();
-        if (IsTimedKind(im.PuzzleKind)) {
+        // A restored game's clock goes on from its saved time.
+        if (IsTimedKind(im.PuzzleKind) && !restored_) {
             im.ElapsedSeconds = 0;
             im.ClockRunning = 1;
         }
@@ -46,6 +59,11 @@ void PuzzleGame::DeriveAids() {
     ApplyFieldMarking(session_.puzzle.Image, markTag_);
 }
 
+void PuzzleGame::Remember() {
+    undo_.Begin(session_.puzzle.Image, {});
+    stepOpen_ = true;
+}
+
 void PuzzleGame::Finish(GameChange change) {
     // The Sudoku aids follow the entries; the whole grid shows them.
     if (IsSudokuKind(Image().PuzzleKind) && change.What != GameChange::Cause::Clock) {
@@ -56,11 +74,19 @@ void PuzzleGame::Finish(GameChange change) {
     if (!session_.settings.AutomatischMarkieren) change.Reports.clear();
     const bool evaluate = change.Evaluate;
     emit Changed(change);
+    // The step closes once the windows took the change in (the clue list's
+    // solved marks belong to it) and before the evaluation: the level, the
+    // best time and the stopped clock are no part of it.
+    if (stepOpen_) {
+        stepOpen_ = false;
+        undo_.Commit(session_.puzzle.Image, {});
+        emit StepsChanged();
+    }
     if (evaluate) Evaluate();
 }
 
 void PuzzleGame::Apply(const Edit& change) {
-    undo_.Remember(session_.puzzle.Image);
+    Remember();
     const EditOutcome out = ApplyEdit(session_.puzzle, session_.settings, change);
     GameChange step;
     step.What = GameChange::Cause::Input;
@@ -72,26 +98,28 @@ void PuzzleGame::Apply(const Edit& change) {
 }
 
 void PuzzleGame::Undo() {
-    if (!undo_.Undo(session_.puzzle.Image)) return;
+    if (!undo_.Undo(session_.puzzle.Image, {})) return;
     // The check state is derived from the entries.
     RecheckEntries(session_.puzzle);
     GameChange step;
     step.What = GameChange::Cause::Undo;
     step.WholeGrid = true;
     Finish(std::move(step));
+    emit StepsChanged();
 }
 
 void PuzzleGame::Redo() {
-    if (!undo_.Redo(session_.puzzle.Image)) return;
+    if (!undo_.Redo(session_.puzzle.Image, {})) return;
     RecheckEntries(session_.puzzle);
     GameChange step;
     step.What = GameChange::Cause::Undo;
     step.WholeGrid = true;
     Finish(std::move(step));
+    emit StepsChanged();
 }
 
 void PuzzleGame::Reset() {
-    undo_.Remember(session_.puzzle.Image);
+    Remember();
     ResetEntries(session_.puzzle);
     ownTicks_.clear();
     session_.flags.ShowSolution = false;
@@ -102,8 +130,9 @@ void PuzzleGame::Reset() {
 }
 
 void PuzzleGame::RestoreSnapshot(int n) {
-    if (!HasSnapshots(Image().PuzzleKind)) return;
-    if (!snapshots_.Restore(n, session_.puzzle)) return;
+    if (!HasSnapshots(Image().PuzzleKind) || !snapshots_.Held(n)) return;
+    Remember();
+    snapshots_.Restore(n, session_.puzzle);
     GameChange step;
     step.What = GameChange::Cause::Snapshot;
     step.WholeGrid = true;
@@ -129,6 +158,7 @@ void PuzzleGame::SetShowSolution(bool on) {
 
 void PuzzleGame::SetBlankMark(int col, int row, bool on) {
     if (col < 1 || row < 1) return;
+    Remember();
     ::SetBlankMark(session_.puzzle.Image, col, row, on);
     GameChange step;
     step.What = GameChange::Cause::BlankMark;

@@ -10,11 +10,12 @@
 
 #include "Evaluation.h"
 #include "GameEdit.h"
+#include "History.h"
 #include "LegendModel.h"
+#include "Progress.h"
 #include "Session.h"
 #include "Snapshots.h"
 #include "SudokuAids.h"
-#include "UndoHistory.h"
 
 #include <QImage>
 #include <QObject>
@@ -72,7 +73,7 @@ public:
     const SnapshotStore& Snapshots() const { return snapshots_; }
     bool CanUndo() const { return undo_.CanUndo(); }
     bool CanRedo() const { return undo_.CanRedo(); }
-    const UndoHistory& History() const { return undo_; }
+    const EditHistory& History() const { return undo_; }
 
     // A freshly loaded record: keeps the bytes as read and the picture, and
     // forgets the previous puzzle's aids and history.
@@ -83,20 +84,27 @@ public:
     // The board has gone: the solution is no longer shown.
     void Close();
 
-    // The road. Apply records an undo point; the others as their comments say.
+    // Puts a saved progress in place of the loaded state, before Start: the
+    // record, the marking choice and the snapshots; the clock goes on from
+    // the saved time.
+    void RestoreProgress(const PuzzleImage& image, const ProgressExtras& extras);
+
+    // The road. Every change of the player is one step of the history: an
+    // edit, a reset, a snapshot put back, a blank mark. Undo and redo never
+    // give time back (EditHistory).
     void Apply(const Edit& change);
     void Undo();
     void Redo();
-    // Clears entries, marks, levels and the clock; records an undo point.
+    // Clears entries, marks, levels and the clock.
     void Reset();
-    // Puts snapshot n (1..4) back; no undo point, no evaluation.
+    // Puts snapshot n (1..4) back; no evaluation.
     void RestoreSnapshot(int n);
     // Takes a snapshot into a free (or the oldest) slot; returns it, 0 when
     // the kind keeps none.
     int TakeSnapshot(double now);
-    // No undo point for the following.
-    void SetShowSolution(bool on);
     void SetBlankMark(int col, int row, bool on);
+    // No step for the following.
+    void SetShowSolution(bool on);
     void SetMarkTag(int tag);
     void SetClock(std::uint16_t elapsed, bool running);
     // Modifier keys held while words are dropped and lines marked.
@@ -124,11 +132,15 @@ signals:
     void CompletionRequested(const CompletionNotice& notice);
     // The evaluation recorded a new best time or stopped the clock.
     void BestTimeChanged();
+    // What undo and redo can do has changed.
+    void StepsChanged();
 
 private:
     // Derive, say, evaluate: the tail every step shares.
     void Finish(GameChange change);
     void DeriveAids();
+    // Opens a step of the history; Finish closes it.
+    void Remember();
 
     PuzzleSession& session_;
     QImage picture_;
@@ -137,7 +149,9 @@ private:
     CandidateTable candidates_{};
     int markTag_ = 0;
     SnapshotStore snapshots_;
-    UndoHistory undo_;
+    EditHistory undo_;
+    bool stepOpen_ = false;
+    bool restored_ = false; // a saved progress replaced the loaded state
     // Own ticks by entry: (false, word index) for words, (across, -line) for lines.
     std::map<std::pair<bool, int>, bool> ownTicks_;
     bool wrongTold_ = false; // "…nicht korrekt gelöst!" was shown in this run

@@ -80,6 +80,7 @@ RevealResult RevealLetter(Puzzle& puzzle, int col, int row) {
         SetBlankMark(im, col, row, true);
         return {true, true};
     }
+    if (IsGiven(im, col, row)) return {};
     const Letter& solution = im.cell(col, row).SolutionLetter;
     const bool same = im.entry(col, row).view() == solution.view();
     SetEnteredLetter(puzzle, col, row, same ? std::string_view() : solution.view());
@@ -135,7 +136,8 @@ void ResetEntries(Puzzle& puzzle) {
             CellRecord& cell = im.cell(c, r);
             switch (kind.Family) {
             case KindFamily::Sudoku:
-                if (!cell.has(CellFlag::SolutionOrGiven)) SetEnteredLetter(puzzle, c, r, "");
+                // Givens get their symbol back, whatever an earlier run left there.
+                SetEnteredLetter(puzzle, c, r, "");
                 break;
             case KindFamily::Crossword:
             case KindFamily::NumberCode:

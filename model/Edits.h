@@ -49,6 +49,7 @@ struct RevealResult {
 };
 // The reveal command at a cell: toggles between the solution letter and an
 // empty entry; on a solution block of kinds 10 and 11 it sets the blank mark.
+// A Sudoku's given symbol is left alone (nothing done).
 RevealResult RevealLetter(Puzzle& puzzle, int col, int row);
 
 // Sets or clears the player's blank mark; false outside the grid.

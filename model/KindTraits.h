@@ -34,9 +34,10 @@ struct KindTraits {
     bool Snapshots = false;    // the player keeps snapshots of his work
     bool Timed = false;        // stopwatch and best time
     // Cells with the solution flag take the solution-word colour and, when the
-    // solution word counts as given, show their letter: every odd code, so the
-    // timed Sudoku's givens as well. The unused 13 keeps the odd codes' rules
-    // (solution word included) for files that carry it anyway.
+    // solution word counts as given, show their letter: every odd code, and
+    // both Sudokus, whose givens so stand apart from the player's entries.
+    // The unused 13 keeps the odd codes' rules (solution word included) for
+    // files that carry it anyway.
     bool SolutionColourCells = false;
     SideWindow Side = SideWindow::None;
     std::string_view Name;       // as shown and printed, code page 1252 ("" when none)
@@ -63,7 +64,7 @@ inline constexpr std::array<KindTraits, KindCount> KindTable = {{
     /* 11 */ {KindFamily::HeaderLines, true,  true,  false, false, true,  SideWindow::ClueList,     "Amerikanisches R\xE4tsel",     "amerikanisches-raetsel-loesungswort"},
     /* 12 */ {KindFamily::WordSearch,  false, false, false, false, false, SideWindow::ClueList,     "Kreuzwortpuzzle",              "kreuzwortpuzzle"},
     /* 13 */ {KindFamily::None,        true,  false, false, false, true,  SideWindow::None,         "",                             ""},
-    /* 14 */ {KindFamily::Sudoku,      false, false, true,  false, false, SideWindow::None,         "Sudoku",                       "sudoku"},
+    /* 14 */ {KindFamily::Sudoku,      false, false, true,  false, true,  SideWindow::None,         "Sudoku",                       "sudoku"},
     /* 15 */ {KindFamily::Sudoku,      false, false, false, true,  true,  SideWindow::None,         "Sudoku auf Zeit",              "sudoku-auf-zeit"},
 }};
 // clang-format on

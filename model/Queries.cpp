@@ -251,12 +251,23 @@ bool SlotSpellsNoWord(const PuzzleImage& im, int c, int r, bool across, char let
 }
 } // namespace
 
+bool IsGiven(const PuzzleImage& im, int c, int r) {
+    if (!InGrid(c, r)) return false;
+    const CellRecord& cell = im.cell(c, r);
+    return IsSudokuKind(im.PuzzleKind) && cell.has(CellFlag::SolutionOrGiven) &&
+           !cell.SolutionLetter.empty();
+}
+
 void SetEnteredLetter(Puzzle& puzzle, int c, int r, std::string_view text) {
     if (!InGrid(c, r)) return;
     PuzzleImage& im = puzzle.Image;
     Letter& entry = im.entry(c, r);
     std::uint8_t& state = puzzle.CheckState.at(c, r);
 
+    // A given symbol is part of the puzzle, not of the player's work: whatever
+    // is asked, it keeps (or gets back) its symbol, so the puzzle can always
+    // be finished.
+    if (IsGiven(im, c, r)) text = im.cell(c, r).SolutionLetter.view();
     if (text.empty()) {
         SetBlank(entry);
     } else {

@@ -68,6 +68,10 @@ CellRect PictureArea(const PuzzleImage& im);
 // state matches entries that arrived with the puzzle.
 void RecheckEntries(Puzzle& puzzle);
 
+// A Sudoku cell whose symbol the puzzle gives: the player cannot change it.
+bool IsGiven(const PuzzleImage& im, int c, int r);
+
 // Stores an entry (first character, a..z upper-cased; empty text = blank) and
-// recomputes the cell's check state.
+// recomputes the cell's check state. A given cell keeps its symbol whatever
+// is asked (one that stood blank gets it).
 void SetEnteredLetter(Puzzle& puzzle, int c, int r, std::string_view text);

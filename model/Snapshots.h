@@ -37,6 +37,13 @@ public:
     double TakenAt(int n) const { return Valid(n) ? slots_[Index(n)].TakenAt : 0; }
     int HeldCount() const;
 
+    // A slot as it is, and one put back as it was (the progress file keeps
+    // them across runs). Slot numbers outside 1..4 give slot 1 and put nothing.
+    const BoardSnapshot& Slot(int n) const { return slots_[Valid(n) ? Index(n) : 0]; }
+    void Put(int n, const BoardSnapshot& slot) {
+        if (Valid(n)) slots_[Index(n)] = slot;
+    }
+
 private:
     static bool Valid(int n) { return n >= 1 && n <= SlotCount; }
     static std::size_t Index(int n) { return static_cast<std::size_t>(n - 1); }

@@ -55,9 +55,12 @@ xp() { xmllint --xpath "$1" "$xml"; }
 [ "$(xp 'string(//*[local-name()="mime-type"]/@type)')" = "$mime_type" ] || fail "wrong MIME type"
 [ "$(xp 'string(//*[local-name()="match"]/@value)')" = Dadorerovaduzuve ] || fail "wrong magic"
 [ "$(xp 'string(//*[local-name()="match"]/@offset)')" = 0 ] || fail "magic not at offset 0"
-# Our own extension only: *.puz belongs to a widely used foreign crossword format.
-[ "$(xp 'count(//*[local-name()="glob"])')" = 1 ] || fail "more than one glob"
-[ "$(xp 'string(//*[local-name()="glob"]/@pattern)')" = '*.zvr' ] || fail "wrong glob"
+# Our own extension only: *.puz belongs to a widely used foreign crossword format,
+# which has a type of its own known by its magic alone.
+own='//*[local-name()="mime-type"][@type="'$mime_type'"]'
+[ "$(xp "count($own//*[local-name()=\"glob\"])")" = 1 ] || fail "more than one glob"
+[ "$(xp "string($own//*[local-name()=\"glob\"]/@pattern)")" = '*.zvr' ] || fail "wrong glob"
+[ "$(xp 'count(//*[local-name()="glob"][@pattern="*.puz"])')" = 0 ] || fail "*.puz claimed by name"
 out=$(XDG_DATA_DIRS="$usr/share:/usr/share" update-mime-database "$usr/share/mime" 2>&1) || fail "update-mime-database: $out"
 [ -z "$out" ] || fail "update-mime-database complains: $out"
 update-desktop-database "$usr/share/applications"

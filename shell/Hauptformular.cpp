@@ -15,6 +15,7 @@
 #include "GradientBar.h"
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
+#include "KeepWork.h"
 #include "LegendeDialog.h"
 #include "Loading.h"
 #include "LoesungDialog.h"
@@ -140,6 +141,9 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
         addAction(cycle);
     }
     RegisterCommands();
+    keep_ = new KeepWork(
+        *game_, commands_->Get(CommandId::Autosave),
+        [this](const QString& text) { ShowHint(text); }, this);
     // The views were bound before the handlers came.
     commands_->RefreshAll();
     FormCreate();
@@ -152,11 +156,18 @@ TRMMainForm::TRMMainForm(PuzzleSession& session, std::vector<std::string> parame
             OpenSolutionWord(false);
         if (change.What != Cause::Clock) UpdateMenus();
     });
+    connect(game_, &PuzzleGame::StepsChanged, this, [this] {
+        commands_->Get(CommandId::Undo).Refresh();
+        commands_->Get(CommandId::Redo).Refresh();
+    });
     connect(game_, &PuzzleGame::CompletionRequested, this,
             [this](const CompletionNotice& notice) { ShowCompletionNotice(notice); });
 }
 
 TRMMainForm::~TRMMainForm() {
+    // The progress is written while the game it reads still exists.
+    delete keep_;
+    keep_ = nullptr;
     // The children go with the frame; their departure must not call back into it.
     for (QMdiSubWindow* sub : mdiArea_->findChildren<QMdiSubWindow*>())
         disconnect(sub, nullptr, this, nullptr);
@@ -207,6 +218,9 @@ void TRMMainForm::BuildMenu() {
         QKeySequence(Qt::CTRL | Qt::Key_P));
     add(r, "MItemRaeInfos", "&Eigenschaften..", "Informationen zum aktuellen Rätsel anzeigen",
         Id::PuzzleInfo);
+    add(r, "MItemRaeAutosave", "Fortschritt &automatisch speichern",
+        "Den Fortschritt im Rätsel nach jeder Änderung sichern", Id::Autosave)
+        ->setCheckable(true);
     separator(r, "MItemPrgN1");
     add(r, "MItemPrgInfo", "I&nfo..", "Informationen zum Programm anzeigen", Id::ProgramInfo);
     add(r, "MItemPrgBeenden", "&Beenden", "Das Programm beenden", Id::Quit,
@@ -214,7 +228,14 @@ void TRMMainForm::BuildMenu() {
 
     QMenu* b = ui_->Bearbeiten = submenu(nullptr, "MItemBearbeiten", "&Bearbeiten");
     add(b, "MItemBeaRueckgaengig", "&Rückgängig", "Die letzte Änderung am Rätsel zurücknehmen",
-        Id::Undo, QKeySequence(Qt::ALT | Qt::Key_Backspace));
+        Id::Undo, QKeySequence(Qt::ALT | Qt::Key_Backspace))
+        ->setShortcuts(
+            {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    add(b, "MItemBeaWiederholen", "&Wiederholen",
+        "Die zuletzt zurückgenommene Änderung wiederholen", Id::Redo,
+        QKeySequence(Qt::CTRL | Qt::Key_Y))
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     add(b, "MItemBeaZuruecksetzen", "&Zurücksetzen", "Alle Begriffe aus dem Rätsel löschen",
         Id::Reset);
     ui_->BeaN1 = separator(b, "MItemBeaN1");
@@ -278,6 +299,11 @@ void TRMMainForm::RegisterCommands() {
     UiCommand& undo = commands_->Get(CommandId::Undo);
     undo.SetHandler([this] { Undo(); });
     undo.SetRules(board, [this] { return BoardOpen() && game_->CanUndo(); });
+    UiCommand& redo = commands_->Get(CommandId::Redo);
+    redo.SetHandler([this] {
+        if (BoardOpen()) game_->Redo();
+    });
+    redo.SetRules(board, [this] { return BoardOpen() && game_->CanRedo(); });
     UiCommand& reset = commands_->Get(CommandId::Reset);
     reset.SetHandler([this] { edit_->MItemBeaZuruecksetzenClick(); });
     reset.SetRules({}, board);
@@ -304,9 +330,11 @@ void TRMMainForm::BuildToolBar() {
          CommandId::PuzzleInfo},
         {"TBBeaRueckgaengig", 96, ToolGlyph::Undo, "Die letzte Änderung am Rätsel zurücknehmen",
          CommandId::Undo},
-        {"TBBeaZuruecksetzen", 121, ToolGlyph::Reset, "Alle Begriffe aus dem Rätsel löschen",
+        {"TBBeaWiederholen", 121, ToolGlyph::Redo,
+         "Die zuletzt zurückgenommene Änderung wiederholen", CommandId::Redo},
+        {"TBBeaZuruecksetzen", 146, ToolGlyph::Reset, "Alle Begriffe aus dem Rätsel löschen",
          CommandId::Reset},
-        {"TBHlfInfo", 154, ToolGlyph::ProgramInfo, "Informationen zum Programm anzeigen",
+        {"TBHlfInfo", 179, ToolGlyph::ProgramInfo, "Informationen zum Programm anzeigen",
          CommandId::ProgramInfo},
     };
     for (const ButtonDef& def : buttons) {
@@ -389,6 +417,7 @@ void TRMMainForm::HandleStartupMessage() {
 }
 
 std::uint8_t TRMMainForm::LoadPuzzle() {
+    keep_->Close();
     session_.settings.System = SystemColoursFromPalette();
     // Defaults first: a module whose settings block is missing or damaged must
     // look exactly like one that holds the defaults. The error display starts
@@ -411,10 +440,12 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
     }
     if (LoadSucceeded(outcome.Result)) {
         game_->Loaded(std::move(picture), std::move(outcome.PictureBytes));
+        keep_->Loaded();
         auto* board = new TRaetselForm(*this);
         AddChild(board);
         board->show();
         UpdateMenus();
+        keep_->SayLoaded();
         // An imported crossword: what was lost, and its notes.
         if (const QString status = OpeningStatusText(outcome); !status.isEmpty()) ShowHint(status);
     } else if (!cancelled) {
@@ -711,7 +742,8 @@ void TRMMainForm::MItemPrgBeendenClick() {
 }
 
 void TRMMainForm::closeEvent(QCloseEvent* event) {
-    // No unsaved work to ask about: the player never saves.
+    // No unsaved work to ask about: the progress is kept as it is.
+    keep_->SaveNow();
     THintForm::CloseIfVisible();
     event->accept();
 }

@@ -26,6 +26,7 @@ class NumberLegendLink;
 class StopwatchLink;
 class CompanionWindow;
 class EditCommands;
+class KeepWork;
 class PuzzleEvents;
 class PuzzleGame;
 class PuzzlePrinter;
@@ -46,6 +47,8 @@ public:
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     EditCommands& Edit() const { return *edit_; }
+    // The progress of the open puzzle kept on disk.
+    KeepWork& Keep() const { return *keep_; }
     PuzzlePrinter& Printer() const { return *printer_; }
 
     // The first open child window that is a Link, or null.
@@ -151,6 +154,7 @@ private:
     PuzzleGame* game_ = nullptr;
     CommandRegistry* commands_ = nullptr;
     EditCommands* edit_ = nullptr;
+    KeepWork* keep_ = nullptr;
     std::unique_ptr<PuzzlePrinter> printer_;
     // Further controls are private to the implementation.
     struct Controls;

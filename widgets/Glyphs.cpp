@@ -72,6 +72,13 @@ void DrawUndo(QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(2, 3), QPointF(9, 5), QPointF(3, 11)}));
 }
 
+// The undo arrow mirrored: forward again.
+void DrawRedo(QPainter& p) {
+    p.translate(20, 0);
+    p.scale(-1, 1);
+    DrawUndo(p);
+}
+
 void DrawReset(QPainter& p) {
     // An eraser over a letter line.
     p.setPen(QPen(QColor(70, 70, 70), 1));
@@ -116,6 +123,9 @@ QPixmap ToolPixmap(ToolGlyph glyph) {
         break;
     case ToolGlyph::Undo:
         DrawUndo(p);
+        break;
+    case ToolGlyph::Redo:
+        DrawRedo(p);
         break;
     case ToolGlyph::Reset:
         DrawReset(p);

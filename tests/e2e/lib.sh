@@ -1,6 +1,13 @@
 # Shared by the window checks under Xvfb. The sourcing script sets player,
 # tool and out (absolute paths), and strip when it packs players.
 
+# The player keeps its progress and settings between runs: the checks keep
+# theirs in folders of their own, never in the home folder, and every start
+# begins without a saved progress unless keep_progress is set.
+xdg=$(realpath -m "$out/xdg") # the rules ignore relative folders
+export XDG_STATE_HOME="$xdg/state" XDG_CONFIG_HOME="$xdg/config"
+rm -rf "$xdg"
+
 find_window() { # name regex, seconds
     local i w
     for ((i = 0; i < $2 * 10; i++)); do
@@ -39,6 +46,7 @@ command_for() { # puzzle file, name, [settings file]
 pid=${pid:-} frame= FX= FY= FW= FH=
 start() { # command
     echo "== $1"
+    [[ -n "${keep_progress:-}" ]] || rm -rf "$XDG_STATE_HOME"
     # shellcheck disable=SC2086
     $1 >"$out/player.log" 2>&1 &
     pid=$!

@@ -37,6 +37,7 @@ letter_cells() { # file the player shows
 solve() { # description, command, info file, wrong last letter (yes/no), expected caption
     local what=$1 cmd=$2 info=$3 wrong=$4 caption=$5
     echo "== $what: $cmd"
+    rm -rf "$XDG_STATE_HOME" # every case starts without a kept progress
     # shellcheck disable=SC2086
     $cmd >"$out/player.log" 2>&1 &
     pid=$!

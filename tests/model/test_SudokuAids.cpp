@@ -55,10 +55,10 @@ private slots:
         FillCandidates(p->Image, t);
         QVERIFY(Candidate(t, 5, 9, 7));
         QVERIFY(Candidate(t, 6, 6, 7));
-        // So does deleting a given symbol.
+        // A given symbol cannot be deleted: it keeps its symbol from its row.
         SetEnteredLetter(*p, 2, 1, "");
         FillCandidates(p->Image, t);
-        QVERIFY(Candidate(t, 9, 1, 2));
+        QVERIFY(!Candidate(t, 9, 1, 2));
     }
 
     void markingOfEverySymbol() {
@@ -102,8 +102,8 @@ private slots:
         for (std::size_t c = 0; c < 8; ++c) mask[c] = '1';
         auto p = Sudoku9(mask);
         PuzzleImage& im = p->Image;
-        p->Image.cell(9, 5).CellFlags |= CellFlag::SolutionOrGiven;
         SetEnteredLetter(*p, 9, 5, "9");
+        p->Image.cell(9, 5).CellFlags |= CellFlag::SolutionOrGiven;
         QCOMPARE(CountCandidates(im, 9, 1), 0);
         ApplyFieldMarking(im, DuoMarkTag);
         QVERIFY(Marked(im, 9, 1));

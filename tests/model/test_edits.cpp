@@ -144,6 +144,23 @@ private slots:
         QVERIFY(IsBlank(a->Image.entry(2, 1)));
     }
 
+    void noEditChangesASudokusGiven() {
+        auto s = Sudoku9("1" + std::string(80, '0'));
+        const std::string given = s->Image.entry(1, 1).str();
+        SetEnteredLetter(*s, 1, 1, "");
+        SetEnteredLetter(*s, 1, 1, "9");
+        QVERIFY(!RevealLetter(*s, 1, 1).Done);
+        WriteWord(*s, 1, 1, true, "987");
+        QCOMPARE(s->Image.entry(1, 1).str(), given);
+        QCOMPARE(s->Image.entry(2, 1).str(), std::string("8")); // the next cell is no given
+        QCOMPARE(s->CheckState.at(1, 1), CheckState::Filled);
+        // A given that stands blank (an earlier run, a careless generator) gets its symbol back.
+        SetBlank(s->Image.entry(1, 1));
+        ResetEntries(*s);
+        QCOMPARE(s->Image.entry(1, 1).str(), given);
+        QVERIFY(IsBlank(s->Image.entry(2, 1)));
+    }
+
     void wordReportsNeedAWordAndFullLetters() {
         auto p = SmallCrossword();
         WriteWord(*p, 1, 1, true, "OBS");

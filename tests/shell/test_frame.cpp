@@ -400,8 +400,9 @@ private slots:
         QCOMPARE(MenuItem(frame, "MItemAnsVerkleinern")->data().toInt(), -1);
         // Tool buttons at their places.
         const std::pair<const char*, int> places[] = {
-            {"TBPrgBeenden", 4},       {"TBRaeDrucken", 37},        {"TBRaeInfos", 62},
-            {"TBBeaRueckgaengig", 96}, {"TBBeaZuruecksetzen", 121}, {"TBHlfInfo", 154}};
+            {"TBPrgBeenden", 4},       {"TBRaeDrucken", 37},      {"TBRaeInfos", 62},
+            {"TBBeaRueckgaengig", 96}, {"TBBeaWiederholen", 121}, {"TBBeaZuruecksetzen", 146},
+            {"TBHlfInfo", 179}};
         for (const auto& [name, x] : places) {
             QToolButton* b = Button(frame, name);
             QCOMPARE(b->geometry(), QRect(x, 5, 25, 25));

@@ -101,7 +101,9 @@ private slots:
         QCOMPARE(o["evaluation"].toObject()["message"].toString(),
                  QString("Sie haben das Rätsel gelöst!"));
         QCOMPARE(o["checkState"].toArray()[0].toArray()[0].toInt(), 1);
-        p->Image.entry(2, 1).set("1"); // repeats the 1 of column 1 in row 1
+        // (2,1) no given: its entry repeats the 1 of column 1 in row 1.
+        p = Sudoku9("10" + std::string(79, '1'));
+        p->Image.entry(2, 1).set("1");
         o = InfoJson(WriteTemp("falsch.zvr", PuzzleFileBytes(p->Image, "7.46")));
         QCOMPARE(o["checkState"].toArray()[0].toArray()[1].toInt(), 255);
         QCOMPARE(o["evaluation"].toObject()["level"].toInt(), 2);
