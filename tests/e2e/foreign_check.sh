@@ -34,6 +34,7 @@ solve "$out/kreuzwort.dat" "$out/kreuzwort.dat"
 
 "$writer" --locked 4711 "$out/gesperrt"
 "$tool" import --key 4711 "$out/gesperrt" -o "$out/entsperrt.zvr" >/dev/null
+rm -rf "$XDG_STATE_HOME" # the unlocked puzzle is the one just solved: start it afresh
 echo "== $player $out/gesperrt"
 $player "$out/gesperrt" >"$out/player.log" 2>&1 &
 pid=$!
