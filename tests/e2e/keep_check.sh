@@ -15,8 +15,8 @@ fi
 trap stop_on_exit EXIT
 source "$(dirname "$0")/lib.sh"
 
-puzzle="$out/sudoku.puz"
-cp "$examples/sudoku-9.puz" "$puzzle"
+puzzle="$out/sudoku.zvr"
+cp "$examples/sudoku-9.zvr" "$puzzle"
 before=$(md5sum "$puzzle" "$player" | cut -d' ' -f1)
 info=$("$tool" info --json "$puzzle")
 # The first given and the first open cell, as "column row" (from 1).

@@ -84,7 +84,7 @@ private slots:
 
     void clueListHeadersAreWhole() {
         for (int kind : {0, 6, 10}) {
-            const auto o = OpenBoard(*SmallCrossword(kind), "headers.puz");
+            const auto o = OpenBoard(*SmallCrossword(kind), "headers.zvr");
             QVERIFY(o->Board);
             auto* legend = dynamic_cast<TLegendForm*>(o->Frame->ClueList());
             QVERIFY(legend);
@@ -102,7 +102,7 @@ private slots:
             p->Image.SolutionWord.set("HAUS");
             p->Image.SolutionClue.set(clue);
             p->Image.EnteredSolutionWord.set("    ");
-            const auto o = OpenBoard(*p, "caption.puz");
+            const auto o = OpenBoard(*p, "caption.zvr");
             auto* word = dynamic_cast<TLoesungForm*>(o->Frame->SolutionWord());
             QVERIFY(word);
             QLabel* wrapped = word->LblUmschreibung();
@@ -119,7 +119,7 @@ private slots:
 
     void numberLegendCaptionAtTheSmallestCells() {
         auto p = SmallCrossword(2);
-        const auto o = OpenBoard(*p, "legend.puz");
+        const auto o = OpenBoard(*p, "legend.zvr");
         QVERIFY(o->Board);
         while (o->Session->settings.Feldgroesse > 10) {
             const int before = o->Session->settings.Feldgroesse;

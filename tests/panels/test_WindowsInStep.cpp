@@ -56,7 +56,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Zoruvidedid"); }
 
     void listSelectionFollowsTheArrowKeys() {
-        const auto o = OpenBoard<Opened>(*SmallCrossword(0), "arrows.puz");
+        const auto o = OpenBoard<Opened>(*SmallCrossword(0), "arrows.zvr");
         QVERIFY(o->Board);
         LegendView* across = o->Legend()->ListOf(true);
         QTest::mouseClick(
@@ -76,7 +76,7 @@ private slots:
     }
 
     void rebuildsLeaveTheBoardCursorAndTheTicks() {
-        const auto o = OpenBoard<Opened>(*SmallCrossword(0), "rebuild.puz");
+        const auto o = OpenBoard<Opened>(*SmallCrossword(0), "rebuild.zvr");
         QVERIFY(o->Board);
         // The player ticks HAUS in the list, then works on the board.
         LegendView* across = o->Legend()->ListOf(true);
@@ -124,7 +124,7 @@ private slots:
     }
 
     void everyCompletedWordIsTicked() {
-        const auto o = OpenBoard<Opened>(*SmallCrossword(0), "ticks.puz");
+        const auto o = OpenBoard<Opened>(*SmallCrossword(0), "ticks.zvr");
         QVERIFY(o->Board);
         // SONNE and DER lack only their shared E at (5,3).
         for (auto [c, r, l] : {std::tuple{1, 3, "S"},
@@ -153,7 +153,7 @@ private slots:
         p->Image.SolutionWord.set("HAUS");
         p->Image.SolutionClue.set("Ein Geb\xE4ude");
         p->Image.EnteredSolutionWord.set("    ");
-        const auto o = OpenBoard<Opened>(*p, "once.puz");
+        const auto o = OpenBoard<Opened>(*p, "once.zvr");
         QVERIFY(o->Board);
         // Each message is read; the player types "s" on the first one.
         QStringList texts;
