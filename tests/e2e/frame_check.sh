@@ -34,12 +34,11 @@ echo "starting: ${command[*]}"
 # A sanitizer build reports leaks of the system libraries under the window;
 # the project keeps one list of them.
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/../../scripts" && pwd)/lsan.supp:fast_unwind_on_malloc=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+source "$(dirname "$0")/lib.sh"
 "${command[@]}" >"$out/player.log" 2>&1 &
 pid=$!
 cleanup() { kill "$pid" 2>/dev/null || true; }
 trap cleanup EXIT
-
-source "$(dirname "$0")/lib.sh"
 
 # The caption turns to "Velmar Zoruvidedid" when the start-up message is handled.
 frame=$(find_window '^Velmar Zoruvidedid$' 20) || {

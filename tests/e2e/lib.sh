@@ -8,6 +8,13 @@ xdg=$(realpath -m "$out/xdg") # the rules ignore relative folders
 export XDG_STATE_HOME="$xdg/state" XDG_CONFIG_HOME="$xdg/config"
 rm -rf "$xdg"
 
+# xvfb-run may hand over before its server takes connections on a loaded
+# machine: wait for it rather than fail the first start.
+for ((wait_x = 0; wait_x < 100; wait_x++)); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
 find_window() { # name regex, seconds
     local i w
     for ((i = 0; i < $2 * 10; i++)); do
