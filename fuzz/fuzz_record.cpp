@@ -4,10 +4,10 @@
 #include "CellPainter.h"
 #include "Container.h"
 #include "Evaluation.h"
+#include "GridLayout.h"
 #include "PuzzlePrint.h"
 #include "Queries.h"
 #include "Settings.h"
-#include "StringGrid.h"
 #include "Sudoku.h"
 #include "SudokuAids.h"
 
