@@ -98,18 +98,15 @@ void PuzzleGame::Apply(const Edit& change) {
 }
 
 void PuzzleGame::Undo() {
-    if (!undo_.Undo(session_.puzzle.Image, {})) return;
-    // The check state is derived from the entries.
-    RecheckEntries(session_.puzzle);
-    GameChange step;
-    step.What = GameChange::Cause::Undo;
-    step.WholeGrid = true;
-    Finish(std::move(step));
-    emit StepsChanged();
+    if (undo_.Undo(session_.puzzle.Image, {})) StepTaken();
 }
 
 void PuzzleGame::Redo() {
-    if (!undo_.Redo(session_.puzzle.Image, {})) return;
+    if (undo_.Redo(session_.puzzle.Image, {})) StepTaken();
+}
+
+void PuzzleGame::StepTaken() {
+    // The check state is derived from the entries.
     RecheckEntries(session_.puzzle);
     GameChange step;
     step.What = GameChange::Cause::Undo;

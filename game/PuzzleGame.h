@@ -136,6 +136,8 @@ signals:
     void StepsChanged();
 
 private:
+    // After the history moved the record a step back or forward.
+    void StepTaken();
     // Derive, say, evaluate: the tail every step shares.
     void Finish(GameChange change);
     void DeriveAids();
