@@ -6,6 +6,7 @@
 
 enum class CommandId : int {
     // The frame's own.
+    Open,
     Print,
     PuzzleInfo,
     ProgramInfo,

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 std::string_view HeaderText(const char (&header)[HeaderSize]) {
@@ -243,4 +244,12 @@ std::string OwnExecutablePath() {
     std::error_code ec;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string() : path.string();
+}
+
+bool CarriesModule(const std::string& executablePath) {
+    // Only the header is looked at: a module damaged further on is still
+    // reported as a puzzle that cannot be read.
+    std::ifstream in(executablePath, std::ios::binary);
+    char header[HeaderSize];
+    return in.seekg(ModuleOffset) && in.read(header, HeaderSize) && IsPuzzleHeader(header);
 }

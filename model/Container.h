@@ -101,3 +101,6 @@ std::uint8_t LoadAnyPuzzleFromBytes(Puzzle& puzzle, QImage& picture, std::string
 
 // The path of the running program's executable.
 std::string OwnExecutablePath();
+// Whether a puzzle is packed into the executable: a puzzle header at the
+// module offset. The installed player carries none.
+bool CarriesModule(const std::string& executablePath);

@@ -3,6 +3,7 @@
 #include "Container.h"
 #include "ModalRunner.h"
 #include "Session.h"
+#include "Settings.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -32,14 +33,14 @@ void SayWrongKey(QWidget* parent) {
 }
 } // namespace
 
-LoadOutcome LoadAskingForKey(QWidget* parent, PuzzleSession& session, QImage& picture,
-                             const std::vector<std::string>& parameters,
-                             const std::string& executablePath, bool& cancelled) {
+namespace {
+// Loads with `load(key)` until the file opens, is refused for another reason
+// or the user gives up asking for the key.
+template <class Load> LoadOutcome AskingForKey(QWidget* parent, Load load, bool& cancelled) {
     cancelled = false;
     int key = NoKey;
     for (;;) {
-        LoadOutcome outcome = LoadPuzzleFrom(session.puzzle, session.settings, picture, parameters,
-                                             executablePath, key);
+        LoadOutcome outcome = load(key);
         const ImportStatus status = outcome.Foreign.Status;
         if (outcome.Result != LoadResult::Refused ||
             (status != ImportStatus::KeyNeeded && status != ImportStatus::WrongKey))
@@ -55,6 +56,35 @@ LoadOutcome LoadAskingForKey(QWidget* parent, PuzzleSession& session, QImage& pi
             SayWrongKey(parent);
         }
     }
+}
+} // namespace
+
+LoadOutcome LoadAskingForKey(QWidget* parent, PuzzleSession& session, QImage& picture,
+                             const std::vector<std::string>& parameters,
+                             const std::string& executablePath, bool& cancelled) {
+    return AskingForKey(
+        parent,
+        [&](int key) {
+            return LoadPuzzleFrom(session.puzzle, session.settings, picture, parameters,
+                                  executablePath, key);
+        },
+        cancelled);
+}
+
+LoadOutcome LoadFileAskingForKey(QWidget* parent, PuzzleSession& session, QImage& picture,
+                                 const std::string& fileName, bool& cancelled) {
+    return AskingForKey(
+        parent,
+        [&](int key) {
+            LoadOutcome out;
+            out.FileName = fileName;
+            out.Result = LoadPuzzleFile(session.puzzle, picture, fileName, out.Foreign, key,
+                                        &out.PictureBytes);
+            // A puzzle file carries no settings.
+            SetDefaultSettings(session.settings, session.puzzle.Image);
+            return out;
+        },
+        cancelled);
 }
 
 QString OpeningStatusText(const LoadOutcome& outcome) {

@@ -19,5 +19,9 @@ LoadOutcome LoadAskingForKey(QWidget* parent, PuzzleSession& session, QImage& pi
                              const std::vector<std::string>& parameters,
                              const std::string& executablePath, bool& cancelled);
 
+// The same for the one file named, exactly as given (no command-line joining).
+LoadOutcome LoadFileAskingForKey(QWidget* parent, PuzzleSession& session, QImage& picture,
+                                 const std::string& fileName, bool& cancelled);
+
 // The warnings and the notes of an imported crossword as one status line; empty otherwise.
 QString OpeningStatusText(const LoadOutcome& outcome);

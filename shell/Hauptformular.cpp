@@ -214,6 +214,12 @@ void TRMMainForm::BuildMenu() {
     };
 
     QMenu* r = ui_->Raetsel = submenu(nullptr, "MItemRaetsel", "&Rätsel");
+    add(r, "MItemRaeOeffnen", "&Öffnen…", "Ein Rätsel aus einer Datei öffnen", Id::Open,
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* recent = submenu(r, "MItemRaeZuletzt", "&Zuletzt geöffnet");
+    recent->menuAction()->setStatusTip("Eines der zuletzt geöffneten Rätsel wieder öffnen");
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentMenu(recent); });
+    separator(r, "MItemRaeN1");
     add(r, "MItemRaeDrucken", "&Drucken..", "Das Rätsel und die Legende drucken", Id::Print,
         QKeySequence(Qt::CTRL | Qt::Key_P));
     add(r, "MItemRaeInfos", "&Eigenschaften..", "Informationen zum aktuellen Rätsel anzeigen",
@@ -287,6 +293,7 @@ void TRMMainForm::BuildMenu() {
 
 void TRMMainForm::RegisterCommands() {
     const auto board = [this] { return BoardOpen(); };
+    commands_->Get(CommandId::Open).SetHandler([this] { OpenChosenPuzzle(); });
     UiCommand& print = commands_->Get(CommandId::Print);
     // "PDF-Datei" is always in the printer list, so a board is all printing needs.
     print.SetHandler([this] { printer_->MItemRaeDruckenClick(); });
@@ -324,17 +331,18 @@ void TRMMainForm::BuildToolBar() {
     };
     static const ButtonDef buttons[] = {
         {"TBPrgBeenden", 4, ToolGlyph::Exit, "Das Programm beenden", CommandId::Quit},
-        {"TBRaeDrucken", 37, ToolGlyph::Print, "Das Rätsel und die Legende drucken",
+        {"TBRaeOeffnen", 37, ToolGlyph::Open, "Ein Rätsel aus einer Datei öffnen", CommandId::Open},
+        {"TBRaeDrucken", 62, ToolGlyph::Print, "Das Rätsel und die Legende drucken",
          CommandId::Print},
-        {"TBRaeInfos", 62, ToolGlyph::PuzzleInfo, "Informationen zum aktuellen Rätsel anzeigen",
+        {"TBRaeInfos", 87, ToolGlyph::PuzzleInfo, "Informationen zum aktuellen Rätsel anzeigen",
          CommandId::PuzzleInfo},
-        {"TBBeaRueckgaengig", 96, ToolGlyph::Undo, "Die letzte Änderung am Rätsel zurücknehmen",
+        {"TBBeaRueckgaengig", 121, ToolGlyph::Undo, "Die letzte Änderung am Rätsel zurücknehmen",
          CommandId::Undo},
-        {"TBBeaWiederholen", 121, ToolGlyph::Redo,
+        {"TBBeaWiederholen", 146, ToolGlyph::Redo,
          "Die zuletzt zurückgenommene Änderung wiederholen", CommandId::Redo},
-        {"TBBeaZuruecksetzen", 146, ToolGlyph::Reset, "Alle Begriffe aus dem Rätsel löschen",
+        {"TBBeaZuruecksetzen", 171, ToolGlyph::Reset, "Alle Begriffe aus dem Rätsel löschen",
          CommandId::Reset},
-        {"TBHlfInfo", 179, ToolGlyph::ProgramInfo, "Informationen zum Programm anzeigen",
+        {"TBHlfInfo", 204, ToolGlyph::ProgramInfo, "Informationen zum Programm anzeigen",
          CommandId::ProgramInfo},
     };
     for (const ButtonDef& def : buttons) {
@@ -412,48 +420,15 @@ void TRMMainForm::HandleStartupMessage() {
     // opener frees it once its modal loop has returned.
     if (infoDlg_) infoDlg_->close();
     SetStandardCaption();
+    // Installed without a puzzle and started without a file (the desktop
+    // menu): the player offers one to open instead of a read error.
+    if (parameters_.empty() && !CarriesModule(executablePath_)) {
+        ShowHint("Kein Rätsel geöffnet: „Rätsel → Öffnen…“ (Strg+O) wählt eines.");
+        QTimer::singleShot(0, this, [this] { OpenChosenPuzzle(); });
+        return;
+    }
     // Companion windows open with the board; at start there is none yet.
     LoadPuzzle();
-}
-
-std::uint8_t TRMMainForm::LoadPuzzle() {
-    keep_->Close();
-    session_.settings.System = SystemColoursFromPalette();
-    // Defaults first: a module whose settings block is missing or damaged must
-    // look exactly like one that holds the defaults. The error display starts
-    // on; UpdateMenus switches it off when the puzzle forbids it, as
-    // the defaults for the loaded puzzle would.
-    SetDefaultSettings(session_.settings, session_.image());
-    session_.settings.FehlerZeigen = true;
-    LoadOutcome outcome;
-    QImage picture;
-    bool cancelled = false;
-    try {
-        outcome =
-            LoadAskingForKey(this, session_, picture, parameters_, executablePath_, cancelled);
-    } catch (const LoadError& e) {
-        // An existing file that cannot be opened: the general error report.
-        QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
-                        QString::fromUtf8(e.what()), QMessageBox::Ok, this);
-        RunModal(box);
-        return LoadResult::ReadError;
-    }
-    if (LoadSucceeded(outcome.Result)) {
-        game_->Loaded(std::move(picture), std::move(outcome.PictureBytes));
-        keep_->Loaded();
-        auto* board = new TRaetselForm(*this);
-        AddChild(board);
-        board->show();
-        UpdateMenus();
-        keep_->SayLoaded();
-        // An imported crossword: what was lost, and its notes.
-        if (const QString status = OpeningStatusText(outcome); !status.isEmpty()) ShowHint(status);
-    } else if (!cancelled) {
-        QMessageBox box(QMessageBox::Critical, "Fehler",
-                        QString::fromStdString(LoadFailureMessage(outcome)), QMessageBox::Ok, this);
-        RunModal(box);
-    }
-    return outcome.Result;
 }
 
 void TRMMainForm::SetStandardCaption() {

@@ -6,6 +6,7 @@
 #include "BoardHost.h"
 #include "CompanionFrame.h"
 #include "FrameRoom.h"
+#include "Loading.h"
 #include "PuzzleImage.h"
 #include "Session.h"
 
@@ -31,6 +32,7 @@ class PuzzleEvents;
 class PuzzleGame;
 class PuzzlePrinter;
 class QAction;
+class QMenu;
 class TInfoDlg;
 class TRaetselForm;
 struct CompletionNotice;
@@ -88,6 +90,12 @@ public:
     // Loads from the command line or the own executable, reports a failure,
     // opens the board. Returns the load result.
     std::uint8_t LoadPuzzle();
+    // Replaces the open puzzle by the named file once that has loaded (its
+    // progress kept first); a file that fails leaves the open puzzle as it
+    // is. Returns whether the file opened.
+    bool OpenPuzzleFile(const QString& fileName);
+    // "Rätsel → Öffnen…": the chooser, then OpenPuzzleFile.
+    void OpenChosenPuzzle();
     // The file a module is read from; the running executable unless a test sets another.
     void SetExecutablePath(std::string path) { executablePath_ = std::move(path); }
 
@@ -131,6 +139,11 @@ protected:
 
 private:
     void FormCreate();
+    // The board for a puzzle just loaded into the session, and what the status line says.
+    void ShowLoadedPuzzle(QImage picture, LoadOutcome& outcome);
+    // Board and companions gone at once, so that the next board is the only one.
+    void CloseAllChildren();
+    void FillRecentMenu(QMenu* menu);
     void BuildMenu();
     // The entries of the marking and snapshot submenus, made when first needed.
     void FillSudokuMenus();

@@ -40,8 +40,9 @@ std::string UsageText() {
     return "Aufruf: zoruvidedid [--] [RÄTSELDATEI]\n"
            "       zoruvidedid --help | --version\n"
            "\n"
-           "Spielt die genannte Rätseldatei (.zvr), ohne Datei das Rätsel im Programm\n"
-           "selbst. Mehrere Argumente ergeben, mit Leerzeichen verbunden, einen Dateinamen.\n"
+           "Spielt die genannte Rätseldatei (.zvr, .puz, .ipuz), ohne Datei das Rätsel im\n"
+           "Programm selbst; enthält das Programm keines, lässt es eines zum Öffnen wählen.\n"
+           "Mehrere Argumente ergeben, mit Leerzeichen verbunden, einen Dateinamen.\n"
            "\n"
            "  --help     diese Hilfe zeigen\n"
            "  --version  die Version zeigen\n"
@@ -82,13 +83,22 @@ bool DisplayAvailable() {
 }
 
 int ReportWithoutDisplay(const std::vector<std::string>& parameters) {
+    const std::string executable = OwnExecutablePath();
+    if (parameters.empty() && !CarriesModule(executable)) {
+        // Installed without a puzzle: on a screen the chooser would open.
+        std::fprintf(stderr,
+                     "Kein Rätsel angegeben, und \"%s\" enthält keines. "
+                     "Aufruf: zoruvidedid RÄTSELDATEI\n",
+                     EscapeControlChars(executable).c_str());
+        return 1;
+    }
     auto session = std::make_unique<PuzzleSession>();
     SetDefaultSettings(session->settings, session->image());
     QImage picture;
     LoadOutcome outcome;
     try {
-        outcome = LoadPuzzleFrom(session->puzzle, session->settings, picture, parameters,
-                                 OwnExecutablePath());
+        outcome =
+            LoadPuzzleFrom(session->puzzle, session->settings, picture, parameters, executable);
     } catch (const LoadError& e) {
         std::fprintf(stderr, "Fehler: %s\n", EscapeControlChars(e.what()).c_str());
         return 1;

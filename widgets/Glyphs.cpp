@@ -79,6 +79,15 @@ void DrawRedo(QPainter& p) {
     DrawUndo(p);
 }
 
+void DrawOpen(QPainter& p) {
+    // An opened folder: its back with the tab, the front flap tilted forward.
+    p.setPen(QPen(QColor(120, 90, 20), 1));
+    p.setBrush(QColor(230, 190, 80));
+    p.drawPolygon(QPolygon({{2, 4}, {8, 4}, {10, 6}, {16, 6}, {16, 16}, {2, 16}}));
+    p.setBrush(QColor(250, 220, 120));
+    p.drawPolygon(QPolygon({{5, 9}, {19, 9}, {16, 16}, {2, 16}}));
+}
+
 void DrawReset(QPainter& p) {
     // An eraser over a letter line.
     p.setPen(QPen(QColor(70, 70, 70), 1));
@@ -120,6 +129,9 @@ QPixmap ToolPixmap(ToolGlyph glyph) {
         break;
     case ToolGlyph::PuzzleInfo:
         DrawPuzzleInfo(p);
+        break;
+    case ToolGlyph::Open:
+        DrawOpen(p);
         break;
     case ToolGlyph::Undo:
         DrawUndo(p);

@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-enum class ToolGlyph { Exit, Print, PuzzleInfo, Undo, Redo, Reset, ProgramInfo };
+enum class ToolGlyph { Exit, Open, Print, PuzzleInfo, Undo, Redo, Reset, ProgramInfo };
 
 // A 20 x 20 glyph with its greyed form registered for the disabled state.
 QIcon ToolIcon(ToolGlyph glyph);

@@ -21,6 +21,13 @@ void GradientBar::SetEndColour(const QColor& colour) {
     update();
 }
 
+void GradientBar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The gradient spans the whole bar: grown, all of it is painted anew, not
+    // only the uncovered strip.
+    update();
+}
+
 void GradientBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QPointF to;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The player's work outlives the player: a symbol typed into a Sudoku is there
 # again after Ctrl+Q and a new start, Delete on a given symbol leaves it, and
-# neither the puzzle file nor the player is written.
+# neither the puzzle file nor the player is written. Started without a puzzle,
+# the player offers the chooser.
 #
 # keep_check.sh PLAYER TOOL EXAMPLES_DIR OUT_DIR
 set -euo pipefail
@@ -69,6 +70,25 @@ start "$player $puzzle"
 board_shot "$out/again.png"
 same "$out/typed.png" "$out/again.png" ||
     fail "after a new start $(differing "$out/typed.png" "$out/again.png") pixels differ from the board as it was left"
+stop
+
+# Started without a puzzle, as from the desktop menu (this player carries
+# none), the chooser opens; the puzzle chosen there comes back as it was left.
+start "$player"
+dialog=$(find_window '^Rätsel öffnen$' 10) || fail "no chooser without a puzzle"
+xdotool windowfocus --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+sleep 0.5
+xdotool type --delay 20 "$puzzle"
+xdotool key Return
+for ((i = 0; i < 50; i++)); do
+    xdotool search --onlyvisible --name '^Rätsel öffnen$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+sleep 1
+focus_frame
+board_shot "$out/chosen.png"
+same "$out/typed.png" "$out/chosen.png" ||
+    fail "the chosen puzzle differs in $(differing "$out/typed.png" "$out/chosen.png") pixels from the board as it was left"
 stop
 
 [[ $(md5sum "$puzzle" "$player" | cut -d' ' -f1) == "$before" ]] || fail "the puzzle or the player was written"

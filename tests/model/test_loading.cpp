@@ -67,6 +67,13 @@ private slots:
         out = LoadPuzzleFrom(*p, s, picture, {}, junk);
         QCOMPARE(out.FileName, junk);
         QCOMPARE(out.Result, LoadResult::ReadError);
+        // Whether an executable carries a puzzle: a header at the module
+        // offset, not merely its length (unstripped builds reach past it).
+        const std::string padding(ModuleOffset, 'x');
+        QVERIFY(!CarriesModule(junk));
+        QVERIFY(!CarriesModule(WriteTemp("lang", padding + std::string(200, 'y'))));
+        QVERIFY(!CarriesModule(TempDir() + "/fehlt"));
+        QVERIFY(CarriesModule(WriteTemp("gepackt", padding + ModuleBytes(p->Image, ""))));
     }
 
     void unreadableExistingFileIsAnError() {

@@ -9,12 +9,14 @@
 #include "HinweisDialog.h"
 #include "InfoDialog.h"
 #include "ModalRunner.h"
+#include "PuzzleChooser.h"
 #include "RaetselFormular.h"
 #include "RaetselInfoDialog.h"
 #include "Startup.h"
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -225,6 +227,61 @@ private slots:
         QVERIFY(log.texts[0].contains(QString::fromStdString("\"" + exe + "\"")));
     }
 
+    // Installed without a puzzle and started without a file, the player
+    // offers the read-only chooser instead of a read error; cancelled, the
+    // frame waits with "Öffnen…" ready.
+    void withoutAnyPuzzleTheChooserOpens() {
+        DialogLog log;
+        QString title;
+        bool readOnly = false;
+        log.inspect = [&](QDialog& d) {
+            title = d.windowTitle();
+            if (auto* files = qobject_cast<QFileDialog*>(&d))
+                readOnly = files->testOption(QFileDialog::ReadOnly);
+        };
+        PuzzleSession session;
+        TRMMainForm frame(session, {});
+        frame.SetExecutablePath(WriteTemp("player-ohne-modul", std::string(4000, 'x')));
+        frame.show();
+        QCoreApplication::sendPostedEvents(&frame, TRMMainForm::StartupMessage);
+        QTRY_COMPARE(log.classes, QStringList{"QFileDialog"});
+        QCOMPARE(title, QString("Rätsel öffnen"));
+        QVERIFY(readOnly);
+        QVERIFY(!frame.BoardOpen());
+        QVERIFY(Enabled(frame, "MItemRaeOeffnen") && Button(frame, "TBRaeOeffnen")->isEnabled());
+    }
+
+    // A chosen puzzle replaces the open one; one that fails to load leaves the
+    // open one playing. Both land in the recent list, at most five, latest first.
+    void openReplacesThePuzzleOrKeepsIt() {
+        DialogLog log;
+        const std::string first =
+            WriteTemp("erstes.zvr", PuzzleFileBytes(SmallCrossword()->Image, "7.46"));
+        auto other = SmallCrossword(3);
+        const std::string second = WriteTemp("zweites.zvr", PuzzleFileBytes(other->Image, "7.46"));
+        PuzzleSession session;
+        TRMMainForm frame(session, {first});
+        QCOMPARE(int(frame.LoadPuzzle()), int(LoadResult::Loaded));
+        QCOMPARE(frame.OpenPuzzleFile(QString::fromStdString(MissingFile())), false);
+        QCOMPARE(log.classes, QStringList{"QMessageBox"});
+        QVERIFY(frame.BoardOpen());
+        QCOMPARE(int(session.image().PuzzleKind), 0);
+        QVERIFY(frame.OpenPuzzleFile(QString::fromStdString(second)));
+        QCOMPARE(frame.MdiArea()->subWindowList().size(),
+                 frame.MdiArea()->findChildren<QMdiSubWindow*>().size());
+        QCOMPARE(int(session.image().PuzzleKind), 3);
+        QCOMPARE(frame.FindChild<TRaetselForm>(), frame.Board());
+        QCOMPARE(RecentPuzzles::List().mid(0, 2),
+                 (QStringList{QString::fromStdString(second), QString::fromStdString(first)}));
+        for (int i = 0; i < 6; ++i) RecentPuzzles::Add(QString("/tmp/r%1.zvr").arg(i));
+        QCOMPARE(RecentPuzzles::List().size(), RecentPuzzles::Length);
+        QCOMPARE(RecentPuzzles::List().first(), QString("/tmp/r5.zvr"));
+        // A recent file that has gone leaves the list when chosen.
+        frame.OpenPuzzleFile("/tmp/r5.zvr");
+        QVERIFY(!RecentPuzzles::List().contains("/tmp/r5.zvr"));
+        QCOMPARE(int(session.image().PuzzleKind), 3);
+    }
+
     void moduleWithoutSettingsPlaysWithTheDefaults() {
         // A packed player without a settings block, and one whose block is cut
         // off, against the defaults for the same puzzle: every key and every
@@ -400,9 +457,9 @@ private slots:
         QCOMPARE(MenuItem(frame, "MItemAnsVerkleinern")->data().toInt(), -1);
         // Tool buttons at their places.
         const std::pair<const char*, int> places[] = {
-            {"TBPrgBeenden", 4},       {"TBRaeDrucken", 37},      {"TBRaeInfos", 62},
-            {"TBBeaRueckgaengig", 96}, {"TBBeaWiederholen", 121}, {"TBBeaZuruecksetzen", 146},
-            {"TBHlfInfo", 179}};
+            {"TBPrgBeenden", 4},         {"TBRaeOeffnen", 37},       {"TBRaeDrucken", 62},
+            {"TBRaeInfos", 87},          {"TBBeaRueckgaengig", 121}, {"TBBeaWiederholen", 146},
+            {"TBBeaZuruecksetzen", 171}, {"TBHlfInfo", 204}};
         for (const auto& [name, x] : places) {
             QToolButton* b = Button(frame, name);
             QCOMPARE(b->geometry(), QRect(x, 5, 25, 25));
