@@ -72,6 +72,7 @@ void Autosave::Post() {
     auto extras = std::make_unique<ProgressExtras>();
     extras->MarkTag = game_.MarkTag();
     extras->Snapshots = game_.Snapshots();
+    extras->Ticks = game_.OwnTicks();
     store_.Post(EncodeProgress(key_, QDateTime::currentMSecsSinceEpoch(), *original_, game_.Image(),
                                *extras));
 }

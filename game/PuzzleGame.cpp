@@ -15,6 +15,7 @@ void PuzzleGame::Loaded(QImage picture, std::string pictureBytes) {
     candidates_ = {};
     markTag_ = 0;
     snapshots_.Clear();
+    ownTicks_.clear();
     undo_.Clear();
     stepOpen_ = false;
     restored_ = false;
@@ -24,6 +25,9 @@ void PuzzleGame::RestoreProgress(const PuzzleImage& image, const ProgressExtras&
     session_.puzzle.Image = image;
     markTag_ = extras.MarkTag;
     snapshots_ = extras.Snapshots;
+    ownTicks_.clear();
+    for (const ProgressExtras::Tick& t : extras.Ticks)
+        ownTicks_[{t.Across, t.Entry}] = t.Checked;
     undo_.Clear();
     restored_ = true;
 }
@@ -208,6 +212,15 @@ void PuzzleGame::ToggleOwnTick(LegendLists& lists, bool across, int entry, bool 
     LegendItem& item = list[static_cast<std::size_t>(entry)];
     ToggleEntryMark(item, hide);
     ownTicks_[TickKey(item.Entry, across)] = item.Checked;
+    GameChange change;
+    change.What = GameChange::Cause::Tick;
+    emit Changed(change);
+}
+
+std::vector<ProgressExtras::Tick> PuzzleGame::OwnTicks() const {
+    std::vector<ProgressExtras::Tick> ticks;
+    for (const auto& [key, checked] : ownTicks_) ticks.push_back({key.first, key.second, checked});
+    return ticks;
 }
 
 void PuzzleGame::RestoreOwnTicks(LegendLists& lists) const {

@@ -38,6 +38,7 @@ struct GameChange {
         Marking,      // the Sudoku field marking chosen
         Clock,        // the stopwatch's elapsed time or run state
         Started,      // a puzzle was loaded and started
+        Tick,         // the player's own tick in a clue list set or taken off
     };
     Cause What = Cause::Input;
     std::vector<CellPos> Cells;      // the cells to repaint
@@ -122,6 +123,8 @@ public:
     // a reset, replace it.
     void ToggleOwnTick(LegendLists& lists, bool across, int entry, bool hide);
     void RestoreOwnTicks(LegendLists& lists) const;
+    // The own ticks as the progress file keeps them.
+    std::vector<ProgressExtras::Tick> OwnTicks() const;
     // Judges the puzzle; a message to show comes as CompletionRequested (the
     // one about a full but wrong grid at most once in a run).
     void Evaluate();

@@ -3,6 +3,7 @@
 #include "ByteRuns.h"
 #include "SudokuAids.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -111,6 +112,14 @@ std::vector<std::uint8_t> EncodeProgress(std::uint64_t key, std::int64_t savedAt
             AppendRuns(out, LetterBytes(original.EnteredLetters), LetterBytes(slot.Letters),
                        sizeof(slot.Letters), false);
     }
+    const auto ticks = std::min<std::size_t>(extras.Ticks.size(), 0xFFFF);
+    PutU16(out, static_cast<std::uint16_t>(ticks));
+    for (std::size_t i = 0; i < ticks; ++i) {
+        const ProgressExtras::Tick& t = extras.Ticks[i];
+        out.push_back(t.Across ? 1 : 0);
+        PutU32(out, static_cast<std::uint32_t>(t.Entry));
+        out.push_back(t.Checked ? 1 : 0);
+    }
 
     const auto length = static_cast<std::uint32_t>(out.size() - HeaderSize);
     for (int i = 0; i < 4; ++i)
@@ -159,6 +168,18 @@ ProgressRead DecodeProgress(std::span<const std::uint8_t> data, std::uint64_t ke
             for (auto& column : slot.Letters)
                 for (Letter& letter : column) SetBlank(letter);
         more->Snapshots.Put(n, slot);
+    }
+    // Version 1 kept no ticks.
+    const int ticks = sound && version >= 2 ? in.U16() : 0;
+    for (int i = 0; sound && !in.Failed && i < ticks; ++i) {
+        ProgressExtras::Tick t;
+        const std::uint8_t across = in.U8();
+        t.Entry = static_cast<std::int32_t>(in.U32());
+        const std::uint8_t checked = in.U8();
+        sound = across <= 1 && checked <= 1;
+        t.Across = across == 1;
+        t.Checked = checked == 1;
+        more->Ticks.push_back(t);
     }
     if (!sound || in.Failed || in.Left() != 0 || more->MarkTag < 0 || more->MarkTag > DuoMarkTag ||
         !OnlyPlayersChanges(original, *restored))

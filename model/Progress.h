@@ -16,6 +16,8 @@
 //         1 byte slot count (4), then per slot: 8 bytes time taken (a double,
 //         0 = empty), and for a held slot the runs of its letters against the
 //         entries as read
+//         (from version 2) 2 bytes count of the player's own clue-list ticks,
+//         then per tick: 1 byte list (1 across), 4 bytes entry key, 1 byte ticked
 //  32+L 4 CRC-32 of all bytes before it
 #pragma once
 
@@ -27,13 +29,22 @@
 #include <string>
 #include <vector>
 
-constexpr std::uint16_t ProgressVersion = 1;
+constexpr std::uint16_t ProgressVersion = 2;
 
 // What the player produced beside the record (the record itself holds the
 // entries, marks, the clue list's ticks, the solution word, level and times).
 struct ProgressExtras {
     int MarkTag = 0; // field marking: 0 none, 1..12 a symbol, 13 two candidates
     SnapshotStore Snapshots;
+    // A tick the player set or took off in a clue list: the entry is a word
+    // index (Across false) or a line's negative number in its list.
+    struct Tick {
+        bool Across = false;
+        std::int32_t Entry = 0;
+        bool Checked = false;
+        bool operator==(const Tick&) const = default;
+    };
+    std::vector<Tick> Ticks;
 };
 
 // The puzzle's identity: a 64-bit FNV-1a hash of its record and picture bytes

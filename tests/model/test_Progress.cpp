@@ -43,6 +43,7 @@ private slots:
         extras.Snapshots.Take(im, 45000.5);
         SetEnteredLetter(*played, 1, 1, "B");
         extras.Snapshots.Take(im, 45001.25);
+        extras.Ticks = {{true, -3, true}, {false, 4, false}, {false, 0, true}};
 
         const std::uint64_t key = PuzzleKey(Raw(o), {});
         QCOMPARE(PuzzleKeyText(key).size(), std::size_t{16});
@@ -62,6 +63,20 @@ private slots:
             QVERIFY(std::memcmp(more->Snapshots.Slot(n).Letters, extras.Snapshots.Slot(n).Letters,
                                 sizeof(BoardSnapshot::Letters)) == 0);
         }
+        QCOMPARE(more->Ticks, extras.Ticks);
+
+        // A file of the first version, which kept no ticks, still reads.
+        auto first = EncodeProgress(key, 1, o, im, ProgressExtras{});
+        first.erase(first.end() - 6, first.end() - 4); // the tick count
+        first.resize(first.size() - 4);
+        first[8] = 1;
+        first[28] = static_cast<std::uint8_t>(first[28] - 2);
+        const std::uint32_t crc = Crc32(first);
+        for (int i = 0; i < 4; ++i) first.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
+        more->Ticks = extras.Ticks;
+        QVERIFY(DecodeProgress(first, key, o, *back, *more).ok());
+        QVERIFY(more->Ticks.empty());
+        QVERIFY(Same(*back, im));
     }
 
     void damagedForeignAndNewerFilesAreRefused() {
