@@ -26,8 +26,7 @@ void PuzzleGame::RestoreProgress(const PuzzleImage& image, const ProgressExtras&
     markTag_ = extras.MarkTag;
     snapshots_ = extras.Snapshots;
     ownTicks_.clear();
-    for (const ProgressExtras::Tick& t : extras.Ticks)
-        ownTicks_[{t.Across, t.Entry}] = t.Checked;
+    for (const ProgressExtras::Tick& t : extras.Ticks) ownTicks_[{t.Across, t.Entry}] = t.Checked;
     undo_.Clear();
     restored_ = true;
 }
