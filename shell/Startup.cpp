@@ -4,7 +4,6 @@
 #include "Cp1252.h"
 #include "Hauptformular.h"
 #include "Loading.h"
-#include "RaetselInfoDialog.h"
 #include "Session.h"
 #include "TextUtil.h"
 
@@ -56,7 +55,6 @@ std::string VersionText() {
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters) {
     PlayerWindows w;
     w.Frame = new TRMMainForm(session, std::move(parameters));
-    w.Properties = new TRaetselInfoDlg(w.Frame);
     return w;
 }
 

@@ -7,11 +7,9 @@
 
 struct PuzzleSession;
 class TRMMainForm;
-class TRaetselInfoDlg;
 
 struct PlayerWindows {
     TRMMainForm* Frame = nullptr;
-    TRaetselInfoDlg* Properties = nullptr;
 };
 
 // What the command line asks for. --help and --version are the only options;
@@ -27,8 +25,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 std::string UsageText();
 std::string VersionText();
 
-// Frame and properties dialog, in this order; the hints window is made when the
-// first hint shows. Nothing is loaded yet: the frame loads once it is shown
+// The frame; the properties dialog is made when it is first asked for and the
+// hints window when the first hint shows. Nothing is loaded yet: the frame loads once it is shown
 // and its start-up message is handled.
 PlayerWindows CreatePlayerWindows(PuzzleSession& session, std::vector<std::string> parameters);
 
