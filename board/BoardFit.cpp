@@ -138,11 +138,27 @@ void TRaetselForm::WatchWindowState() {
     QMdiSubWindow* sub = SubWindow();
     if (!sub || watchingState_) return;
     watchingState_ = true;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates before, Qt::WindowStates now) {
-                if (!(now & Qt::WindowMaximized) || (before & Qt::WindowMaximized)) return;
-                fitToWindow_ = true;
-                host_.Commands().Get(CommandId::FitToWindow).Refresh();
-                QueueRefit();
-            });
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this] {
+        if (FollowMaximised()) Relayout();
+    });
+}
+
+bool TRaetselForm::FollowMaximised() {
+    const QMdiSubWindow* sub = SubWindow();
+    const bool now = sub && sub->isMaximized();
+    if (now == maximised_) return false;
+    maximised_ = now;
+    if (now) {
+        // A maximised board fills the frame with its cells.
+        sizeBeforeMaximised_ = session_.settings.Feldgroesse;
+        fitBeforeMaximised_ = fitToWindow_;
+        fitToWindow_ = true;
+        QueueRefit();
+    } else if (fitToWindow_) {
+        // Restored, it comes back as it was, unless the player zoomed meanwhile.
+        fitToWindow_ = fitBeforeMaximised_;
+        SetCellSize(sizeBeforeMaximised_, false);
+    }
+    host_.Commands().Get(CommandId::FitToWindow).Refresh();
+    return true;
 }

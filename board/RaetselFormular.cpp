@@ -254,6 +254,8 @@ void TRaetselForm::showEvent(QShowEvent* event) {
 void TRaetselForm::FormShow() {
     const PuzzleImage& im = session_.image();
     UpdateToolbar();
+    // Maximising and restoring show the board again, before the frame says so.
+    FollowMaximised();
     if (QMdiSubWindow* sub = SubWindow(); sub && !sub->isMaximized()) sub->move(0, 0);
     if (im.ImageFlags & ImageFlag::HasPicture) {
         const ::CellRect area = PictureArea(im);

@@ -155,8 +155,10 @@ private:
     void QueueRefit();
     // Ctrl + wheel zooms; true when the wheel was taken.
     bool WheelZoom(QWheelEvent* event);
-    // A maximised board fits its cells to the frame.
+    // A maximised board fits its cells to the frame; restored, it takes its
+    // former cells back. FollowMaximised is true when the state changed.
     void WatchWindowState();
+    bool FollowMaximised();
     void ConnectGrid();
     void ScalePictureBitmap();
     // Repaints the runs whose highlight changes when the input position moves
@@ -182,5 +184,8 @@ private:
     bool arranging_ = false; // the board sizes its window itself: no refit
     bool refitQueued_ = false;
     bool watchingState_ = false;
+    bool maximised_ = false;
+    bool fitBeforeMaximised_ = false;
+    int sizeBeforeMaximised_ = 0;
     int wheelRest_ = 0; // wheel turns short of one step
 };
