@@ -56,10 +56,11 @@ BoardCommands::BoardCommands(BoardView& board) : board_(board) {}
 
 BoardCommands::~BoardCommands() {
     if (!registry_) return;
-    for (CommandId id : {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ShowFail,
-                         CommandId::ShowLengths, CommandId::ShowHints, CommandId::BlankField,
-                         CommandId::RevealLetter, CommandId::EnterWord, CommandId::ShowClue,
-                         CommandId::LookUp, CommandId::CloseBoard, CommandId::SnapshotTake})
+    for (CommandId id :
+         {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::FitToWindow, CommandId::ShowFail,
+          CommandId::ShowLengths, CommandId::ShowHints, CommandId::BlankField,
+          CommandId::RevealLetter, CommandId::EnterWord, CommandId::ShowClue, CommandId::LookUp,
+          CommandId::CloseBoard, CommandId::SnapshotTake})
         registry_->Get(id).Clear();
     for (int tag = 0; tag <= DuoMarkTag; ++tag) registry_->Get(MarkCommand(tag)).Clear();
     for (int n = 1; n <= 4; ++n) registry_->Get(SnapshotCommand(n)).Clear();
@@ -80,6 +81,9 @@ void BoardCommands::Register(CommandRegistry& commands) {
     UiCommand& zoomOut = commands.Get(CommandId::ZoomOut);
     zoomOut.SetHandler([&b] { b.Zoom(-1); });
     zoomOut.SetRules({}, {});
+    UiCommand& fit = commands.Get(CommandId::FitToWindow);
+    fit.SetHandler([&b] { b.SetFitToWindow(!b.FitToWindow()); });
+    fit.SetRules({}, {}, [&b] { return b.FitToWindow(); });
 
     UiCommand& fail = commands.Get(CommandId::ShowFail);
     fail.SetHandler([this] { ToggleShowFail(); });

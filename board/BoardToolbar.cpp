@@ -155,6 +155,9 @@ void BoardToolbar::CreatePopup() {
             QStringLiteral("Die Gitter des Rätsels vergrößern"), Id::ZoomIn);
     AddItem("MItemPlayZoomOut", QStringLiteral("Ansicht verkleinern"),
             QStringLiteral("Die Gitter des Rätsels verkleinern"), Id::ZoomOut);
+    AddItem("MItemPlayAnpassen", QStringLiteral("An Fenster anpassen"),
+            QStringLiteral("Die Felder so groß machen, dass das Rätsel das Fenster füllt"),
+            Id::FitToWindow, true);
     popup_->addSeparator();
     AddItem("MItemPlayShowFail", QStringLiteral("Fehleinträge markieren"),
             QStringLiteral("Fehlerhafte Buchstaben im Rätsel farblich absetzen"), Id::ShowFail,

@@ -28,8 +28,11 @@ public:
     virtual QPoint CommandCell() const = 0;
     virtual std::uint8_t InputDirection() const = 0;
     virtual bool Blocked(int col, int row) const = 0;
-    // Zoom by one pixel per step (+1 in, -1 out).
+    // Zoom by one pixel per step (+1 in, -1 out); it ends fitting to the window.
     virtual void Zoom(int step) = 0;
+    // Whether the cells fill the board window, refitted whenever it changes size.
+    virtual bool FitToWindow() const = 0;
+    virtual void SetFitToWindow(bool on) = 0;
     // The tool bar and the commands' states for the current cell.
     virtual void UpdateToolbar() = 0;
     // The clue list while it is open, else null.

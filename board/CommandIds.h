@@ -19,6 +19,8 @@ enum class CommandId : int {
     // The board's.
     ZoomIn,
     ZoomOut,
+    FitToWindow,  // "An Fenster anpassen": the cells follow the board window
+    NumberLegend, // "Zahlenlegende": the number legend closed or shown again
     ShowFail,
     ShowLengths, // word lengths or possible symbols
     ShowHints,

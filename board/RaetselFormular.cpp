@@ -19,17 +19,16 @@
 #include <QCursor>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 
 namespace {
-constexpr int MinCellSize = 20;
-constexpr int MaxCellSize = 60;
-
 // The outer window of a child: its MDI frame when it has one.
 QWidget* OuterWindow(QWidget* w) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return sub;
@@ -87,6 +86,7 @@ TRaetselForm::TRaetselForm(BoardHost& host, QWidget* parent)
     };
     raetsel_->OnSelectCell = [this](int c, int r) { return RaetselSelectCell(c, r, true); };
     raetsel_->installEventFilter(this);
+    scrollBox_->viewport()->installEventFilter(this);
     ConnectGrid();
     commands_ = std::make_unique<BoardCommands>(*this);
     commands_->Register(host_.Commands());
@@ -254,6 +254,8 @@ void TRaetselForm::showEvent(QShowEvent* event) {
 void TRaetselForm::FormShow() {
     const PuzzleImage& im = session_.image();
     UpdateToolbar();
+    // Maximising and restoring show the board again, before the frame says so.
+    FollowMaximised();
     if (QMdiSubWindow* sub = SubWindow(); sub && !sub->isMaximized()) sub->move(0, 0);
     if (im.ImageFlags & ImageFlag::HasPicture) {
         const ::CellRect area = PictureArea(im);
@@ -264,18 +266,28 @@ void TRaetselForm::FormShow() {
     }
     LayoutBoard();
     host_.OpenCompanions(*this);
+    {
+        // The companions stand now: the board stops short of them.
+        const QScopedValueRollback<bool> sizing(arranging_, true);
+        host_.ArrangeChildren();
+    }
+    WatchWindowState();
     raetsel_->setFocus();
 }
 
-void TRaetselForm::LayoutBoard() {
+void TRaetselForm::LayoutGrid() {
     const PuzzleImage& im = session_.image();
     const Settings& s = session_.settings;
     raetsel_->ChangeLayout([&](GridLayout& l) { ApplyBoardLayout(l, im, s); });
     raetsel_->SetRangeSelect(IsWordSearch(im.PuzzleKind));
-    const QSize grid = BoardGridSize(im, s.Feldgroesse);
-    raetsel_->setFixedSize(grid);
-
+    raetsel_->setFixedSize(BoardGridSize(im, s.Feldgroesse));
     if (im.ImageFlags & ImageFlag::HasPicture) ScalePictureBitmap();
+}
+
+void TRaetselForm::LayoutBoard() {
+    const QScopedValueRollback<bool> sizing(arranging_, true);
+    LayoutGrid();
+    const QSize grid = raetsel_->size();
     QMdiSubWindow* sub = SubWindow();
     // A maximised (or minimised) board keeps the size the frame gives it; the
     // grid scrolls inside it and the tool bar spans its whole width.
@@ -307,18 +319,6 @@ void TRaetselForm::ScalePictureBitmap() {
         ScaleBoardPicture(game_.Picture(), session_.image().ImageFlags, box, devicePixelRatioF());
 }
 
-void TRaetselForm::Zoom(int step) {
-    Settings& s = session_.settings;
-    if (step == 0 || (step < 0 && s.Feldgroesse <= MinCellSize) ||
-        (step > 0 && s.Feldgroesse >= MaxCellSize))
-        return;
-    s.Feldgroesse += step;
-    s.Schriftgroesse = FontSizeForCell(s.Feldgroesse);
-    LayoutBoard();
-    RepaintGrid();
-    emit host_.Events().Zoomed();
-}
-
 ClueListLink* TRaetselForm::ClueList() const {
     return host_.ClueList();
 }
@@ -338,6 +338,9 @@ bool TRaetselForm::eventFilter(QObject* watched, QEvent* event) {
     }
     // Typing goes on under the pointer; the hint must not hide the letters.
     if (watched == raetsel_ && event->type() == QEvent::KeyPress) THintForm::CloseIfVisible();
+    if ((watched == raetsel_ || watched == scrollBox_->viewport()) &&
+        event->type() == QEvent::Wheel && WheelZoom(static_cast<QWheelEvent*>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

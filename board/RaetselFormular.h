@@ -20,7 +20,9 @@ class QKeyEvent;
 class QMdiSubWindow;
 class QMenu;
 class QMouseEvent;
+class QResizeEvent;
 class QScrollArea;
+class QWheelEvent;
 class StringGrid;
 class PuzzleGame;
 struct GameChange;
@@ -34,6 +36,9 @@ QString BoardCaption(const PuzzleImage& image);
 int FontSizeForCell(int cellSize);
 // The text of the status line for a cell of the board.
 QString StatusHintFor(const PuzzleImage& image, int col, int row);
+// The largest cell size from `least` to `most` at which the whole grid fits
+// a viewport of that size; `least` when none does.
+int FitCellSize(const PuzzleImage& image, QSize viewport, int least, int most);
 
 // Where the input stands: the current cell before the last move, the
 // direction and the word through the cell, and the cell under the pointer.
@@ -79,8 +84,15 @@ public:
     void LayoutBoard();
     void SelectFirstCell();
     void ClearSelection() override;
-    // Zoom by one pixel per step (+1 in, -1 out).
+    // Zoom by one pixel per step (+1 in, -1 out); it ends fitting to the window.
     void Zoom(int step) override;
+    bool FitToWindow() const override { return fitToWindow_; }
+    // Turned on, the cells fill the room the frame has for the board and
+    // follow every later change of the board window's size.
+    void SetFitToWindow(bool on) override;
+    // After the windows around the board changed: fitted to the room while
+    // fitting, else sized to the grid.
+    void Relayout();
     // The tool bar and the commands' states for a cell (the one becoming
     // current while the grid asks), or for the current cell.
     void UpdateToolbar(int col, int row);
@@ -109,6 +121,7 @@ public:
     bool InputAcross() const override { return cursor_.InputDirection == 1; }
     void RepaintGrid() override;
     QWidget* BoardWindow() override;
+    void TypeFromClueList(int number, bool across, char32_t letter) override;
 
     // The clue list while it is open, else null.
     ClueListLink* ClueList() const override;
@@ -126,9 +139,26 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormCreate();
+    // The grid's rows, columns and sizes for the cell size (LayoutBoard
+    // without the window).
+    void LayoutGrid();
+    // A new cell size for grid and side windows; `window` sizes the board
+    // window to the grid as well.
+    void SetCellSize(int size, bool window);
+    // Fitting: to the room the frame offers, or to the viewport as it is.
+    void FitToRoom();
+    void RefitToView();
+    void QueueRefit();
+    // Ctrl + wheel zooms; true when the wheel was taken.
+    bool WheelZoom(QWheelEvent* event);
+    // A maximised board fits its cells to the frame; restored, it takes its
+    // former cells back. FollowMaximised is true when the state changed.
+    void WatchWindowState();
+    bool FollowMaximised();
     void ConnectGrid();
     void ScalePictureBitmap();
     // Repaints the runs whose highlight changes when the input position moves
@@ -150,4 +180,12 @@ private:
     BoardPaintState paint_;
     std::unique_ptr<BoardToolbar> toolbar_;
     std::unique_ptr<BoardCommands> commands_;
+    bool fitToWindow_ = false;
+    bool arranging_ = false; // the board sizes its window itself: no refit
+    bool refitQueued_ = false;
+    bool watchingState_ = false;
+    bool maximised_ = false;
+    bool fitBeforeMaximised_ = false;
+    int sizeBeforeMaximised_ = 0;
+    int wheelRest_ = 0; // wheel turns short of one step
 };

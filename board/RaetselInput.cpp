@@ -326,3 +326,26 @@ void TRaetselForm::ShowTooltip(int col, int row, const QPoint& globalMouse) {
                         cellCorner.y() + raetsel_->Layout().RowHeight(row), 12);
     }
 }
+
+void TRaetselForm::TypeFromClueList(int number, bool across, char32_t letter) {
+    if (number > 0) {
+        SelectWordByNumber(number, across);
+        // The word's first free cell; a full word is typed over from its start.
+        const PuzzleImage& im = session_.image();
+        const WordInfo& word = cursor_.CurrentWord;
+        for (int i = 0; i < word.Length; ++i) {
+            const int c = word.StartColumn + (word.Across ? i : 0);
+            const int r = word.StartRow + (word.Across ? 0 : i);
+            if (!IsBlankOrEmpty(im.entry(c, r))) continue;
+            if (c != raetsel_->Col() || r != raetsel_->Row()) {
+                // Asked first, the selection logic repaints the cell left.
+                RaetselSelectCell(c, r, false);
+                raetsel_->SetCurrent(c, r);
+            }
+            break;
+        }
+    }
+    InputKey key;
+    key.Char = letter;
+    TypeKey(key, false);
+}

@@ -20,6 +20,10 @@ public:
     // Word search: no cell selected any more.
     virtual void ClearSelection() = 0;
     virtual void RepaintGrid() = 0;
+    // A letter typed while an entry of the clue list was selected: with a
+    // word number, the cursor goes to that word's first free cell first;
+    // with 0 it stays. The letter is then typed as on the board.
+    virtual void TypeFromClueList(int number, bool across, char32_t letter) = 0;
     // The board's outer window, for placing the side windows beside it.
     virtual QWidget* BoardWindow() = 0;
 };

@@ -22,6 +22,20 @@ void MoveOuterWindow(QWidget* content, QPoint topLeft) {
     OuterWindow(content)->move(topLeft);
 }
 
+void StopShortOf(QWidget* window, const QRect& other) {
+    const QRect own = window->geometry();
+    if (!own.intersects(other)) return;
+    constexpr int Gap = 5;
+    const QSize narrower(other.left() - Gap - own.left(), own.height());
+    const QSize lower(own.width(), other.top() - Gap - own.top());
+    const auto area = [](QSize s) {
+        return s.width() > 0 && s.height() > 0 ? s.width() * s.height() : 0;
+    };
+    const QSize keep = area(narrower) >= area(lower) ? narrower : lower;
+    // With no room on either side it stays as it is rather than vanish.
+    if (area(keep) > 0) window->resize(keep.expandedTo(window->minimumSize()));
+}
+
 int CaptionClientWidth(QWidget* content) {
     auto* sub = qobject_cast<QMdiSubWindow*>(content->parentWidget());
     if (!sub) return 0;

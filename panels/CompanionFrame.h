@@ -35,3 +35,6 @@ void SetClientSize(QWidget* content, QSize client);
 int CaptionClientWidth(QWidget* content);
 // Moves the outer window to a place in the frame's client area.
 void MoveOuterWindow(QWidget* content, QPoint topLeft);
+// Shrinks a window that overlaps `other` so that it ends 5 pixels short of
+// it, at the right or at the bottom, whichever keeps it the larger.
+void StopShortOf(QWidget* window, const QRect& other);

@@ -27,6 +27,9 @@ class SolutionWordLink : public CompanionWindow {
 public:
     // Fits the letter cells to the cell size.
     virtual void LayoutSolutionWindow() = 0;
+    // Keeps the window where it stands, as far as it stays inside the frame
+    // and clear of the number legend.
+    virtual void KeepInRoom() = 0;
 };
 
 class StopwatchLink : public CompanionWindow {

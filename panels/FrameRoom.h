@@ -2,6 +2,8 @@
 // the frame's client area and the windows already standing in it.
 #pragma once
 
+#include <QRect>
+
 struct FrameRoom {
     int ClientWidth = 0;
     int ClientHeight = 0;
@@ -9,4 +11,5 @@ struct FrameRoom {
     int ClientAreaHeight = 0;
     int BoardWidth = -1;           // outer width of the board, -1 without a board
     int SolutionWindowHeight = -1; // outer height of the solution-word window, -1 when closed
+    QRect NumberLegend;            // outer geometry of the number legend, empty when closed
 };

@@ -10,6 +10,7 @@
 #include <QDrag>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -220,6 +221,14 @@ void LegendView::mouseMoveEvent(QMouseEvent* event) {
         QToolTip::hideText();
     }
     QTreeView::mouseMoveEvent(event);
+}
+
+void LegendView::keyPressEvent(QKeyEvent* event) {
+    if (OnKeyPress && OnKeyPress(this, event)) {
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void LegendView::focusInEvent(QFocusEvent* event) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QMouseEvent;
 struct PuzzleSession;
 
@@ -79,11 +80,14 @@ public:
     std::function<void(LegendView*, int row)> OnFocusChanged;
     std::function<void(LegendView*)> OnActivated;
     std::function<void(LegendView*, const QPoint& globalPos)> OnPopup;
+    // A key for the window before the list's own handling; true takes it.
+    std::function<bool(LegendView*, QKeyEvent*)> OnKeyPress;
 
 protected:
     void initViewItemOption(QStyleOptionViewItem* option) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool viewportEvent(QEvent* event) override;

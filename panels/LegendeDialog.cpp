@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -102,8 +103,12 @@ TLegendForm::TLegendForm(PuzzleSession& session, PuzzleEvents& events, PuzzleGam
             return VTWaagerechtMouseDown(l, e, hit.Row, hit.Column, hit.X);
         };
         list->OnFocusChanged = [this](LegendView* l, int row) { VTWaagerechtFocusChanged(l, row); };
+        list->OnKeyPress = [this](LegendView* l, QKeyEvent* e) {
+            return VTWaagerechtKeyPress(l, e);
+        };
         list->OnActivated = [this](LegendView* l) {
             activeList_ = l;
+            typing_ = false;
             // The keyboard comes back to the list last worked in.
             setFocusProxy(l);
             commands_->Refresh();
@@ -343,6 +348,7 @@ std::optional<ClueEntryWord> TLegendForm::FocusedEntry(bool across) const {
 
 bool TLegendForm::VTWaagerechtMouseDown(LegendView* list, QMouseEvent* event, int row, int column,
                                         int x) {
+    typing_ = false;
     Settings& s = session_.settings;
     const bool across = IsAcrossList(list);
     std::vector<LegendItem>& items = lists_.List(across);
@@ -364,6 +370,8 @@ bool TLegendForm::VTWaagerechtMouseDown(LegendView* list, QMouseEvent* event, in
 
 void TLegendForm::VTWaagerechtFocusChanged(LegendView* list, int row) {
     activeList_ = list;
+    // The player chose another entry; the board's own moves keep the typing on.
+    if (syncEnabled_) typing_ = false;
     commands_->Refresh();
     const std::vector<LegendItem>& items = lists_.List(IsAcrossList(list));
     if (!syncEnabled_ || row < 0 || row >= static_cast<int>(items.size())) return;
@@ -378,4 +386,31 @@ void TLegendForm::VTWaagerechtFocusChanged(LegendView* list, int row) {
     other->clearSelection();
     list->selectionModel()->select(list->Items()->index(row, lists_.Columns.FillColumn),
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool TLegendForm::VTWaagerechtKeyPress(LegendView* list, QKeyEvent* event) {
+    // Only the crosswords' entries stand for a word at a known place on the board.
+    BoardLink* board = Board();
+    if (!board || !IsCrosswordKind(lists_.Kind)) return false;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event->text();
+    const char16_t ch = text.size() == 1 ? text.at(0).unicode() : 0;
+    if (!((ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z'))) return false;
+    const bool across = IsAcrossList(list);
+    int number = 0;
+    // The first letter goes to the word's first free cell, the later ones
+    // follow the board's cursor along it.
+    if (!typing_) {
+        const int row = list->FocusedRow();
+        const std::vector<LegendItem>& items = lists_.List(across);
+        if (row < 0 || row >= static_cast<int>(items.size()) ||
+            !list->selectionModel()->isRowSelected(row, QModelIndex()))
+            return false;
+        number = items[static_cast<std::size_t>(row)].Entry.Number;
+        if (number <= 0) return false;
+    }
+    typing_ = true;
+    board->TypeFromClueList(number, across, ch);
+    return true;
 }

@@ -24,6 +24,7 @@ class PuzzleEvents;
 class PuzzleGame;
 struct GameChange;
 class QLabel;
+class QKeyEvent;
 class QMouseEvent;
 class QSplitter;
 struct PuzzleSession;
@@ -92,6 +93,8 @@ private:
     void DisableCloseCommand();
     bool VTWaagerechtMouseDown(LegendView* list, QMouseEvent* event, int row, int column, int x);
     void VTWaagerechtFocusChanged(LegendView* list, int row);
+    // Letters typed in a list go into the selected entry's word on the board.
+    bool VTWaagerechtKeyPress(LegendView* list, QKeyEvent* event);
 
     PuzzleSession& session_;
     PuzzleEvents& events_;
@@ -114,5 +117,6 @@ private:
     bool syncEnabled_ = false;
     bool splitMoved_ = false;
     bool shown_ = false;
+    bool typing_ = false; // letters went to the board since the player last chose an entry
     int dragCursor_ = 101;
 };

@@ -140,6 +140,30 @@ void TLoesungForm::FormShow() {
     const QWidget* outer = OuterWindow(this);
     MoveOuterWindow(this, QPoint(frame_.ClientAreaWidth() - outer->width() - 6,
                                  frame_.ClientAreaHeight() - outer->height() - 6));
+    KeepInRoom();
+}
+
+void TLoesungForm::KeepInRoom() {
+    const FrameRoom room = frame_.Room();
+    QWidget* outer = OuterWindow(this);
+    QRect r = outer->geometry();
+    const auto inside = [&room](QRect& at) {
+        at.moveLeft(std::clamp(at.left(), 0, std::max(0, room.ClientWidth - at.width())));
+        at.moveTop(std::clamp(at.top(), 0, std::max(0, room.ClientHeight - at.height())));
+    };
+    inside(r);
+    // A number legend grown with the cells leaves no room below it: the
+    // window goes beside it on the left, or below it while that fits.
+    const QRect legend = room.NumberLegend;
+    constexpr int Gap = 6;
+    if (legend.isValid() && r.intersects(legend)) {
+        if (legend.left() - Gap - r.width() >= 0)
+            r.moveLeft(legend.left() - Gap - r.width());
+        else if (legend.bottom() + Gap + r.height() <= room.ClientHeight)
+            r.moveTop(legend.bottom() + Gap);
+        inside(r);
+    }
+    outer->move(r.topLeft());
 }
 
 void TLoesungForm::StoreLetter(char letter, bool evaluate) {

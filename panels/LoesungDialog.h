@@ -29,6 +29,7 @@ public:
     void FormShow() override;
     QWidget* Widget() override { return this; }
     void LayoutSolutionWindow() override;
+    void KeepInRoom() override;
 
     // Blanks the letter under the cursor.
     void ClearSolutionLetter();

@@ -112,13 +112,26 @@ void TNumLegendForm::FillLetters(bool showSolution) {
 }
 
 void TNumLegendForm::LayoutNumberLegend() {
-    const int size = frame_.Session().settings.Feldgroesse;
-    grid_->ChangeLayout([size](GridLayout& l) {
-        l.DefaultColWidth = size;
-        l.DefaultRowHeight = size;
-        l.ResetSizes();
-    });
-    const QSize table = grid_->Layout().TotalSize();
+    const auto layout = [this](int size) {
+        grid_->ChangeLayout([size](GridLayout& l) {
+            l.DefaultColWidth = size;
+            l.DefaultRowHeight = size;
+            l.ResetSizes();
+        });
+        return grid_->Layout().TotalSize();
+    };
+    QSize table = layout(frame_.Session().settings.Feldgroesse);
+    // The table has no scroll bar: with large cells it keeps to the frame's
+    // height rather than hide its last rows (the letters follow the cells).
+    const int room = frame_.Room().ClientHeight;
+    const int decoration = OuterWindow(this)->height() - height();
+    const int over = table.height() + 2 * Margin + decoration - room;
+    if (room > 0 && over > 0) {
+        constexpr int LeastCell = 12;
+        const int rows = CodeTable::Rows;
+        table = layout(
+            std::max(LeastCell, grid_->Layout().DefaultRowHeight - (over + rows - 1) / rows));
+    }
     grid_->setFixedSize(table);
     // Small cells leave the title bar too narrow for "Legende": the window
     // keeps the caption's width.

@@ -29,6 +29,7 @@
 #include "StopuhrDialog.h"
 #include "StringGrid.h"
 #include "UiCommand.h"
+#include "ViewEntries.h"
 #include "ZahlenDialog.h"
 
 #include <QAction>
@@ -277,6 +278,7 @@ void TRMMainForm::BuildMenu() {
     ui_->AnsTooltips = add(v, "MItemAnsTooltips", "&Tooltips anzeigen",
                            "Nummern und Umschreibungen als Tooltip anzeigen", Id::ShowHints);
     ui_->AnsTooltips->setCheckable(true);
+    AddViewEntries(v, *commands_);
 
     // Whatever menu opens shows the commands' states of now.
     for (QMenu* menu :
@@ -319,6 +321,7 @@ void TRMMainForm::RegisterCommands() {
     solution.SetRules(
         {}, [this] { return BoardOpen() && AidAllowed(AidFlag::ShowSolution); },
         [this] { return game_->Flags().ShowSolution; });
+    RegisterNumberLegendCommand(*this);
 }
 
 void TRMMainForm::BuildToolBar() {
@@ -532,6 +535,8 @@ void TRMMainForm::OpenCompanions(BoardLink& board) {
 void TRMMainForm::ArrangeChildren() {
     TRaetselForm* board = Board();
     if (!board) return;
+    SolutionWordLink* word = SolutionWord();
+    if (word) word->KeepInRoom();
     // A maximised (or minimised) board keeps the size the frame gives it.
     if (QMdiSubWindow* sub = board->SubWindow(); sub && (sub->isMaximized() || sub->isMinimized()))
         return;
@@ -544,6 +549,8 @@ void TRMMainForm::ArrangeChildren() {
         const QWidget* outer = OuterWindow(side->Widget());
         if (outer->x() - 5 < self->width()) self->resize(outer->x() - 5, self->height());
     }
+    // Nor does it cover the solution word.
+    if (word) StopShortOf(self, OuterWindow(word->Widget())->geometry());
 }
 
 void TRMMainForm::OpenSolutionWord(bool showIfOpen) {
@@ -580,6 +587,8 @@ FrameRoom TRMMainForm::Room() const {
         auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
         room.SolutionWindowHeight = (sub ? static_cast<QWidget*>(sub) : w)->height();
     }
+    if (NumberLegendLink* legend = NumberLegend())
+        room.NumberLegend = OuterWindow(legend->Widget())->geometry();
     return room;
 }
 

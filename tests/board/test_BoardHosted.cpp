@@ -13,9 +13,11 @@
 #include "UiCommand.h"
 
 #include <QApplication>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 struct FakeClueList : QWidget, ClueListLink {
@@ -136,6 +138,55 @@ private slots:
         QVERIFY(!host.session.flags.ShowSolution);
         board->close();
         QCOMPARE(host.closing, 1);
+    }
+
+    void theGridFitsTheWindowAndCtrlWheelZooms() {
+        TestHost host;
+        auto p = GridPuzzle(0, {"ABCDEF", "GHIJKL", "MNOPQR"});
+        auto board = OpenOn(host, *p);
+        const Settings& s = host.session.settings;
+        const QSize view(300, 260);
+        // The largest size whose grid fits; a viewport too small gets the least.
+        const int fit = FitCellSize(host.session.image(), view, 20, 60);
+        const auto fits = [&](int size, QSize room) {
+            const QSize grid = BoardGridSize(host.session.image(), size);
+            return grid.width() <= room.width() && grid.height() <= room.height();
+        };
+        QVERIFY(fits(fit, view) && !fits(fit + 1, view));
+        QCOMPARE(FitCellSize(host.session.image(), QSize(50, 50), 20, 60), 20);
+
+        UiCommand& command = host.commands.Get(CommandId::FitToWindow);
+        board->resize(330, 400);
+        command.Trigger();
+        QVERIFY(board->FitToWindow() && command.Checked());
+        const auto fitted = [&] {
+            const QSize viewport = board->ScrollBox()->maximumViewportSize();
+            return fits(s.Feldgroesse, viewport) && !fits(s.Feldgroesse + 1, viewport);
+        };
+        QVERIFY(fitted());
+        // The fitted cells follow the window.
+        const int wide = s.Feldgroesse;
+        board->resize(250, 200);
+        QTRY_VERIFY(s.Feldgroesse < wide && fitted());
+
+        // Ctrl + wheel zooms by the steps of + and -, and ends the fitting;
+        // the wheel alone leaves the size.
+        const auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+            const QPointF at = board->Grid()->rect().center();
+            QWheelEvent e(at, board->Grid()->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
+                          mods, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(board->Grid(), &e);
+        };
+        const int before = s.Feldgroesse;
+        wheel(120, Qt::ControlModifier);
+        QCOMPARE(s.Feldgroesse, before + 1);
+        QVERIFY(!board->FitToWindow() && !command.Checked());
+        wheel(-240, Qt::ControlModifier);
+        QCOMPARE(s.Feldgroesse, before - 1);
+        wheel(-60, Qt::ControlModifier); // half a notch waits for the other half
+        QCOMPARE(s.Feldgroesse, before - 1);
+        wheel(-120, Qt::NoModifier);
+        QCOMPARE(s.Feldgroesse, before - 1);
     }
 
     void theBoardsCommandsLeaveWithIt() {

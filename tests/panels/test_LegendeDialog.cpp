@@ -141,12 +141,12 @@ private slots:
         }
         QCOMPARE(closeItems, 1);
 
-        const FrameRoom room{1000, 600, 550, 400, -1};
+        const FrameRoom room{1000, 600, 550, 400, -1, {}};
         QCOMPARE(TLegendForm::Placement(room), QRect(406, 0, 588, 594));
-        QCOMPARE(TLegendForm::Placement({1000, 600, 550, 400, 100}).height(), 446);
-        QCOMPARE(TLegendForm::Placement({1000, 600, 550, -1, -1}).width(), 200);
+        QCOMPARE(TLegendForm::Placement({1000, 600, 550, 400, 100, {}}).height(), 446);
+        QCOMPARE(TLegendForm::Placement({1000, 600, 550, -1, -1, {}}).width(), 200);
         // A board wider than the frame still leaves a usable list.
-        QCOMPARE(TLegendForm::Placement({1000, 600, 550, 1400, -1}), QRect(794, 0, 200, 594));
+        QCOMPARE(TLegendForm::Placement({1000, 600, 550, 1400, -1, {}}), QRect(794, 0, 200, 594));
 
         // The list closes with the board.
         TRMMainForm::CloseChild(o->Board);

@@ -123,6 +123,36 @@ private slots:
         QCOMPARE(o->Ticked(o->Legend()->Lists().List(false)[0].Entry.WordIndex), ticked);
     }
 
+    void lettersTypedInTheListGoIntoTheWord() {
+        const auto o = OpenBoard<Opened>(*SmallCrossword(0), "listtyping.zvr");
+        QVERIFY(o->Board);
+        o->Put(1, 3, "S"); // SONNE's first free cell is its second
+        LegendView* across = o->Legend()->ListOf(true);
+        const int sonne = o->Im().cell(1, 3).CellNumber;
+        int row = 0;
+        while (o->Number(true, row) != sonne) ++row;
+        across->setFocus();
+        QTest::mouseClick(
+            across->viewport(), Qt::LeftButton, {},
+            across->visualRect(across->Items()->index(row, LegendColumn::Clue)).center());
+        QTest::keyClicks(across, "on");
+        // Typed as on the board: along the word, one step of the history each.
+        QCOMPARE(o->Entry(2, 3), std::string("O"));
+        QCOMPARE(o->Entry(3, 3), std::string("N"));
+        QCOMPARE(o->Grid()->Col(), 4);
+        QVERIFY(across->hasFocus());
+        o->Frame->Undo();
+        QCOMPARE(o->Entry(3, 3), std::string(" "));
+        QCOMPARE(o->Entry(2, 3), std::string("O"));
+        // Another entry chosen: its word from its first free cell.
+        QTest::keyClick(across, Qt::Key_Up);
+        const int number = o->Number(true, across->FocusedRow());
+        QTest::keyClicks(across, "h");
+        QCOMPARE(o->Board->CurrentWordNumber(), number);
+        const CellPos start = FindCellByNumber(o->Im(), number);
+        QCOMPARE(o->Entry(start.Column, start.Row), std::string("H"));
+    }
+
     void everyCompletedWordIsTicked() {
         const auto o = OpenBoard<Opened>(*SmallCrossword(0), "ticks.zvr");
         QVERIFY(o->Board);

@@ -2,6 +2,8 @@
 // sizes, enabling rules, hints and the modifier-key hook.
 #include "BoardFixture.h"
 #include "ClueListLink.h"
+#include "CompanionFrame.h"
+#include "CompanionLinks.h"
 #include "Container.h"
 #include "ContainerWriter.h"
 #include "DragCursors.h"
@@ -416,6 +418,39 @@ private slots:
         QCOMPARE(MenuItem(frame, "MItemAnsBegriffLaengen")->text(),
                  QString("&Begrifflängen anzeigen"));
         QVERIFY(MenuItem(frame, "MItemAnsN3")->isVisible());
+        QVERIFY(!MenuItem(frame, "MItemAnsZahlenlegende")->isVisible());
+    }
+
+    void numberLegendComesBackAndZoomKeepsTheSolutionWordClear() {
+        auto p = GridPuzzle(3, {"EIS#", "R#EI", "BEET"});
+        NumberWords(*p);
+        p->Image.SolutionWord.set("REISBEET");
+        p->Image.EnteredSolutionWord.set("        ");
+        p->Image.SolutionClue.set("Gemüse");
+        const auto o = OpenBoard(*p, "zahlen.zvr");
+        QVERIFY(o->Board);
+        TRMMainForm& f = *o->Frame;
+        QAction* entry = MenuItem(f, "MItemAnsZahlenlegende");
+        const auto shown = [&] {
+            OpenMenu(f, "MItemAnsicht");
+            return entry->isVisible() && entry->isChecked();
+        };
+        QVERIFY(shown());
+        entry->trigger();
+        QVERIFY(!shown());
+        QTRY_VERIFY(!f.NumberLegend());
+        entry->trigger();
+        QVERIFY(f.NumberLegend());
+        QVERIFY(shown());
+        // At the largest cells the solution word stays inside the frame, clear
+        // of the grown legend, and the board does not cover it.
+        for (int i = 0; i < 45; ++i) f.Commands().Get(CommandId::ZoomIn).Trigger();
+        const QRect word = OuterWindow(f.SolutionWord()->Widget())->geometry();
+        const QRect legend = OuterWindow(f.NumberLegend()->Widget())->geometry();
+        QVERIFY(f.MdiArea()->viewport()->rect().contains(word));
+        QVERIFY(!word.intersects(legend));
+        QVERIFY(!word.intersects(o->Board->BoardWindow()->geometry()));
+        QVERIFY(legend.bottom() < f.MdiArea()->viewport()->height());
     }
 
     void hintsReachTheStatusLine() {
