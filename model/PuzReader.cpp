@@ -199,9 +199,10 @@ private:
                 break;
             int key = 0;
             bool digits = false;
+            // A key past 255 names no cell; a long run of digits stops counting there.
             for (char ch : table.substr(at, colon - at))
                 if (ch >= '0' && ch <= '9') {
-                    key = key * 10 + (ch - '0');
+                    if (key < 256) key = key * 10 + (ch - '0');
                     digits = true;
                 }
             if (digits && key < 256)

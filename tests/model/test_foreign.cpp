@@ -53,7 +53,7 @@ private slots:
         PuzSpec s = SmallPuz();
         s.Player = "C-Q-.----";
         s.Sections = PuzSection("GRBS", std::string("\0\0\0\0\0\0\1\0\0", 9)) +
-                     PuzSection("RTBL", " 0:BOLD;") + PuzSection("LTIM", "70000,1") +
+                     PuzSection("RTBL", " 0:BOLD;99999999999:X;") + PuzSection("LTIM", "70000,1") +
                      PuzSection("GEXT", std::string("\x80\0\0\0\0\x40\0\0\0", 9)) + "\r\n";
         s.Before = "xyz";
         const std::string bytes = PuzBytes(s);
