@@ -79,7 +79,6 @@ bool TRMMainForm::OpenPuzzleFile(const QString& fileName) {
     session_.puzzle = fresh->puzzle;
     session_.settings = fresh->settings;
     session_.flags = RunFlags{};
-    parameters_ = {fileName.toStdString()};
     RecentPuzzles::Add(fileName);
     ShowLoadedPuzzle(std::move(picture), outcome);
     return true;
