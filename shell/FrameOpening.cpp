@@ -14,6 +14,7 @@
 #include "SystemPalette.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -48,7 +49,8 @@ std::uint8_t TRMMainForm::LoadPuzzle() {
         return LoadResult::ReadError;
     }
     if (LoadSucceeded(outcome.Result)) {
-        if (!parameters_.empty()) RecentPuzzles::Add(QString::fromStdString(outcome.FileName));
+        if (!parameters_.empty())
+            RecentPuzzles::Add(QFile::decodeName(QByteArray::fromStdString(outcome.FileName)));
         ShowLoadedPuzzle(std::move(picture), outcome);
     } else if (!cancelled) {
         SayFailure(this, "Fehler", QString::fromStdString(LoadFailureMessage(outcome)));
@@ -64,7 +66,9 @@ bool TRMMainForm::OpenPuzzleFile(const QString& fileName) {
     QImage picture;
     bool cancelled = false;
     try {
-        outcome = LoadFileAskingForKey(this, *fresh, picture, fileName.toStdString(), cancelled);
+        // The name as the file system spells it, whatever its encoding.
+        outcome = LoadFileAskingForKey(this, *fresh, picture,
+                                       QFile::encodeName(fileName).toStdString(), cancelled);
     } catch (const LoadError& e) {
         SayFailure(this, QApplication::applicationDisplayName(), QString::fromUtf8(e.what()));
         return false;
