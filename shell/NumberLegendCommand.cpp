@@ -1,4 +1,4 @@
-#include "ViewEntries.h"
+#include "NumberLegendCommand.h"
 
 #include "CommandIds.h"
 #include "CompanionFrame.h"
@@ -8,46 +8,13 @@
 #include "RaetselFormular.h"
 #include "UiCommand.h"
 
-#include <QAction>
-#include <QMenu>
-
 namespace {
-QAction* EntryNamed(QMenu* menu, const char* name) {
-    for (QAction* a : menu->actions())
-        if (a->objectName() == QLatin1String(name)) return a;
-    return nullptr;
-}
-
-// Adds a checkable entry behind `after` (at the end when it is missing).
-void AddEntryAfter(QMenu* menu, const char* after, const char* name, const QString& caption,
-                   const QString& hint, UiCommand& command) {
-    auto* a = new QAction(caption, menu);
-    a->setObjectName(name);
-    a->setStatusTip(hint);
-    a->setCheckable(true);
-    const QList<QAction*> all = menu->actions();
-    const qsizetype at = all.indexOf(EntryNamed(menu, after));
-    menu->insertAction(at >= 0 && at + 1 < all.size() ? all[at + 1] : nullptr, a);
-    command.Bind(a);
-}
-
 // The number legend while it is on screen (a closed one may still wait to be freed).
 NumberLegendLink* ShownLegend(const TRMMainForm& frame) {
     NumberLegendLink* legend = frame.NumberLegend();
     return legend && !OuterWindow(legend->Widget())->isHidden() ? legend : nullptr;
 }
 } // namespace
-
-void AddViewEntries(QMenu* ansicht, CommandRegistry& commands) {
-    AddEntryAfter(ansicht, "MItemAnsVerkleinern", "MItemAnsAnpassen",
-                  QStringLiteral("&An Fenster anpassen"),
-                  QStringLiteral("Die Felder so groß machen, dass das Rätsel das Fenster füllt"),
-                  commands.Get(CommandId::FitToWindow));
-    AddEntryAfter(ansicht, "MItemAnsLoesung", "MItemAnsZahlenlegende",
-                  QStringLiteral("&Zahlenlegende"),
-                  QStringLiteral("Die Legende der Zahlen und ihrer Buchstaben zeigen"),
-                  commands.Get(CommandId::NumberLegend));
-}
 
 void RegisterNumberLegendCommand(TRMMainForm& frame) {
     UiCommand& legend = frame.Commands().Get(CommandId::NumberLegend);
